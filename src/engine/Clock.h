@@ -1,0 +1,17 @@
+// The seam through which the engine learns today's date; the program passes the system clock,
+// tests pass a scripted one.
+#pragma once
+
+#include <string>
+
+namespace vardex {
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // Today's date as a short text, month first ("12/31/2021", "12-31-2021", "12.31.2021") or
+    // year first ("2021-12-31").
+    virtual std::string ShortDateText() const = 0;
+};
+
+}  // namespace vardex
