@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,9 @@
 #include "support/PopUps.h"
 #include "support/Screen.h"
 #include "support/Shell.h"
+
+// Readable QStrings in test failure messages.
+inline void PrintTo(const QString &text, std::ostream *os) { *os << '"' << text.toStdString() << '"'; }
 
 namespace vardex::test {
 

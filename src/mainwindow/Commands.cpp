@@ -1,0 +1,78 @@
+// The main window's commands: copying the result, and the checks before the date-sequence and
+// vernal-equinox windows open.
+#include "mainwindow/MainController.h"
+#include "support/Clipboard.h"
+#include "support/Dialogs.h"
+#include "support/PopUps.h"
+
+namespace vardex {
+
+namespace {
+
+// text padded with blanks, or cut, to exactly n characters.
+QString PadTo(const QString &text, int n) { return text.leftJustified(n, u' ', true); }
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+}  // namespace
+
+void MainController::cmdCopyResult_Click()
+{
+    CopyResultToClipboard();
+    SetFocusIfPossible(f_.cmdCalculate);
+}
+
+QString MainController::CopyResultText() const
+{
+    return PadTo(QStringLiteral("Gregorian Calendar:"), 20) + PadTo(f_.txbOutputGC.text, 28) +
+           PadTo(f_.txbOutputGCwithAYN.text, 28) + kCrLf + PadTo(QStringLiteral("Julian Calendar:"), 20) +
+           PadTo(f_.txbOutputJC.text, 28) + PadTo(f_.txbOutputJCwithAYN.text, 28) + kCrLf +
+           PadTo(QStringLiteral("Julian day number:"), 20) + f_.txbJDN.text + kCrLf +
+           PadTo(QStringLiteral("Day of week:"), 20) + f_.txbDayOfWeek.text + kCrLf + kCrLf;
+}
+
+void MainController::CopyResultToClipboard()
+{
+    seams_.clipboard.Clear();
+    seams_.clipboard.SetText(CopyResultText());
+    f_.cmdCopyResult.visible = false;
+    seams_.popUps.PopUp(QStringLiteral("Result copied to clipboard"), 2920, 300, 2000, 3900, 8050);
+    f_.cmdCopyResult.visible = true;
+}
+
+QString MainController::InputCalendarText() const
+{
+    if (f_.intInputDateType == 0)
+        return f_.cboCalendar[0].Text();
+    if (f_.intInputDateType == 1)
+        return f_.cboCalendar[1].Text().mid(10);  // without "Proleptic "
+    return {};
+}
+
+bool MainController::cmdDateSequence_Click()
+{
+    if (!InputDateOK())
+        return false;
+    return GetJDN(InputCalendarText(), true);
+}
+
+bool MainController::cmdVernalEquinoxes_Click()
+{
+    if (!InputDateOK())
+        return false;
+    const int32_t year = GetYear();
+    if (year < 1 || year > 4000) {
+        VEOutOfRangeMsg();
+        return false;
+    }
+    return GetJDN(InputCalendarText(), true);
+}
+
+void MainController::VEOutOfRangeMsg()
+{
+    seams_.dialogs.ShowMessage(
+        QStringLiteral("Vernal equinoxes are calculated only for years in the range 1 through 4000."),
+        QStringLiteral("Out of range"), MessageIcon::Information);
+}
+
+}  // namespace vardex
