@@ -1,20 +1,55 @@
 #include "Arguments.h"
 
+#include <algorithm>
+#include <cctype>
 #include <limits>
 
 namespace vardex::cli {
 
 namespace {
 
+std::string Lower(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    return text;
+}
+
 std::optional<CalendarName> ParseCalendar(const std::string &text)
 {
-    if (text == "gregorian")
+    const std::string name = Lower(text);
+    if (name == "gregorian")
         return CalendarName::Gregorian;
-    if (text == "julian")
+    if (name == "julian")
         return CalendarName::Julian;
-    if (text == "dee")
+    if (name == "dee")
         return CalendarName::Dee;
     return std::nullopt;
+}
+
+// Entry of the month,day,year calendar list: 1..3 calendars, 4..10 weekdays from Sunday.
+int CalendarEntry(const std::string &text)
+{
+    static const char *const kNames[] = {"gregorian", "julian",   "dee",    "sunday",  "monday",
+                                         "tuesday",   "wednesday", "thursday", "friday", "saturday"};
+    const std::string name = Lower(text);
+    for (int i = 0; i < 10; ++i) {
+        if (name == kNames[i])
+            return i + 1;
+    }
+    return 0;
+}
+
+int MonthNumber(const std::string &text)
+{
+    static const char *const kNames[] = {"january", "february", "march",     "april",   "may",      "june",
+                                         "july",    "august",   "september", "october", "november", "december"};
+    const std::string name = Lower(text);
+    for (int i = 0; i < 12; ++i) {
+        if (name == kNames[i])
+            return i + 1;
+    }
+    const auto number = ParseInt32(text);
+    return number && *number >= 1 && *number <= 12 ? *number : 0;
 }
 
 // "Y-M-D" with an optional sign on the year: "-43-3-15".
@@ -41,14 +76,16 @@ public:
     explicit Cursor(const std::vector<std::string> &args) : args_(args) {}
     bool AtEnd() const { return next_ >= args_.size(); }
     const std::string &Take() { return args_[next_++]; }
-    // The value after option; false (with error set) when there is none.
-    bool TakeValue(const std::string &option, std::string &value, std::string &error)
+    // The next count values after option into values; false (with error set) when they are missing.
+    bool TakeValues(const std::string &option, size_t count, std::vector<std::string> &values, std::string &error)
     {
-        if (AtEnd()) {
-            error = option + " needs a value";
+        if (args_.size() - next_ < count) {
+            error = option + (count == 1 ? " needs a value" : " needs " + std::to_string(count) + " values");
             return false;
         }
-        value = Take();
+        values.assign(args_.begin() + static_cast<std::ptrdiff_t>(next_),
+                      args_.begin() + static_cast<std::ptrdiff_t>(next_ + count));
+        next_ += count;
         return true;
     }
 
@@ -59,30 +96,132 @@ private:
 
 bool ParseConvertOption(const std::string &option, Cursor &cursor, Arguments &out, std::string &error)
 {
-    std::string value;
+    std::vector<std::string> v;
     if (option == "--jdn") {
-        if (!cursor.TakeValue(option, value, error))
+        if (!cursor.TakeValues(option, 1, v, error))
             return false;
-        out.jdn = ParseInt32(value);
+        out.jdn = ParseInt32(v[0]);
         if (!out.jdn)
-            error = "--jdn wants a whole number within 32 bits, not '" + value + "'";
+            error = "--jdn wants a whole number within 32 bits, not '" + v[0] + "'";
         return out.jdn.has_value();
     }
     if (option == "--date") {
-        if (!cursor.TakeValue(option, value, error))
+        if (!cursor.TakeValues(option, 1, v, error))
             return false;
-        out.date = ParseYmd(value, error);
+        out.date = ParseYmd(v[0], error);
         return out.date.has_value();
     }
     if (option == "--calendar") {
-        if (!cursor.TakeValue(option, value, error))
+        if (!cursor.TakeValues(option, 1, v, error))
             return false;
-        out.calendar = ParseCalendar(value);
+        out.calendar = ParseCalendar(v[0]);
         if (!out.calendar)
-            error = "--calendar wants gregorian, julian or dee, not '" + value + "'";
+            error = "--calendar wants gregorian, julian or dee, not '" + v[0] + "'";
         return out.calendar.has_value();
     }
     error = "unknown option '" + option + "' for convert";
+    return false;
+}
+
+bool SetDateForm(Arguments &out, DateInput::Form form, std::string &error)
+{
+    if (out.input && out.input->form != form) {
+        error = "give the date once: --ymd, --mdy or --today";
+        return false;
+    }
+    if (!out.input)
+        out.input = DateInput{};
+    out.input->form = form;
+    return true;
+}
+
+bool ParseDateOption(const std::string &option, Cursor &cursor, Arguments &out, std::string &error)
+{
+    std::vector<std::string> v;
+    if (option == "--ymd") {
+        if (!cursor.TakeValues(option, 1, v, error) || !SetDateForm(out, DateInput::Form::YearMonthDay, error))
+            return false;
+        out.input->ymdText = v[0];
+        return true;
+    }
+    if (option == "--today")
+        return SetDateForm(out, DateInput::Form::Today, error);
+    if (option == "--mdy") {
+        if (!cursor.TakeValues(option, 5, v, error) || !SetDateForm(out, DateInput::Form::MonthDayYear, error))
+            return false;
+        DateInput &in = *out.input;
+        in.month = MonthNumber(v[0]);
+        const auto day = ParseInt32(v[1]);
+        in.day = day && *day >= 1 && *day <= 31 ? *day : 0;
+        in.yearText = v[2];
+        const std::string era = v[3];
+        std::string upper = era;
+        std::transform(upper.begin(), upper.end(), upper.begin(), [](unsigned char c) { return std::toupper(c); });
+        in.era = upper;
+        in.calendarEntry = CalendarEntry(v[4]);
+        if (in.month == 0)
+            error = "--mdy MONTH wants 1..12 or an English month name, not '" + v[0] + "'";
+        else if (in.day == 0)
+            error = "--mdy DAY wants 1..31, not '" + v[1] + "'";
+        else if (upper != "AD" && upper != "BC" && upper != "CE" && upper != "BCE")
+            error = "--mdy ERA wants AD, BC, CE or BCE, not '" + era + "'";
+        else if (in.calendarEntry == 0)
+            error = "--mdy CALENDAR wants gregorian, julian, dee or a weekday, not '" + v[4] + "'";
+        return error.empty();
+    }
+    if (option == "--calendar") {
+        if (!cursor.TakeValues(option, 1, v, error))
+            return false;
+        out.calendar = ParseCalendar(v[0]);
+        if (!out.calendar)
+            error = "--calendar wants gregorian, julian or dee, not '" + v[0] + "'";
+        return out.calendar.has_value();
+    }
+    if (option == "--plus" || option == "--minus") {
+        if (out.arithmetic) {
+            error = "give --plus or --minus once";
+            return false;
+        }
+        if (!cursor.TakeValues(option, 4, v, error))
+            return false;
+        out.arithmetic = ArithInput{option == "--plus", {v[0], v[1], v[2], v[3]}};
+        return true;
+    }
+    return false;
+}
+
+bool ParseCommandOption(const std::string &option, Cursor &cursor, Arguments &out, std::string &error)
+{
+    if (out.command == Command::Convert)
+        return ParseConvertOption(option, cursor, out, error);
+    if (ParseDateOption(option, cursor, out, error) || !error.empty())
+        return error.empty();
+    std::vector<std::string> v;
+    if ((option == "--days" && out.command == Command::Sequence) ||
+        (option == "--years" && out.command == Command::Equinox)) {
+        if (!cursor.TakeValues(option, 1, v, error))
+            return false;
+        out.count = v[0];
+        return true;
+    }
+    if (out.command == Command::Equinox && option == "--longitude") {
+        if (!cursor.TakeValues(option, 2, v, error))
+            return false;
+        const auto degrees = ParseInt32(v[0]);
+        const auto minutes = ParseInt32(v[1]);
+        if (!degrees || *degrees < 70 || *degrees > 79 || !minutes || *minutes < 0 || *minutes > 59) {
+            error = "--longitude wants degrees 70..79 and minutes 0..59 west, not '" + v[0] + " " + v[1] + "'";
+            return false;
+        }
+        out.longitudeDegrees = *degrees;
+        out.longitudeMinutes = *minutes;
+        return true;
+    }
+    if (out.command == Command::Equinox && (option == "--mean" || option == "--apparent")) {
+        out.meanTime = option == "--mean";
+        return true;
+    }
+    error = "unknown option '" + option + "'";
     return false;
 }
 
@@ -97,6 +236,35 @@ std::string CheckConvert(const Arguments &a)
     if (a.jdn && a.calendar)
         return "--calendar goes with --date, not with --jdn";
     return {};
+}
+
+std::string CheckWindowCommand(Arguments &a)
+{
+    if (!a.input)
+        return "give the date: --ymd TEXT, --mdy MONTH DAY YEAR ERA CALENDAR or --today";
+    if (a.calendar) {
+        if (a.input->form == DateInput::Form::MonthDayYear)
+            return "--mdy names its calendar itself; --calendar goes with --ymd or --today";
+        a.input->calendar = a.calendar;
+    }
+    if (a.command == Command::Sequence && !a.count)
+        return "sequence needs --days N";
+    if (a.command == Command::Equinox && !a.count)
+        return "equinox needs --years N";
+    return {};
+}
+
+std::optional<Command> CommandNamed(const std::string &name)
+{
+    if (name == "convert")
+        return Command::Convert;
+    if (name == "calc")
+        return Command::Calc;
+    if (name == "sequence")
+        return Command::Sequence;
+    if (name == "equinox")
+        return Command::Equinox;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -132,7 +300,7 @@ ParseResult ParseArguments(const std::vector<std::string> &args)
     bool haveCommand = false;
     while (!cursor.AtEnd() && error.empty()) {
         const std::string &arg = cursor.Take();
-        std::string value;
+        std::vector<std::string> v;
         if (arg == "--help" || arg == "-h") {
             out = Arguments{};  // help wins over everything else
             return result;
@@ -140,27 +308,28 @@ ParseResult ParseArguments(const std::vector<std::string> &args)
         if (arg == "--json") {
             out.json = true;
         } else if (arg == "--variant") {
-            if (!cursor.TakeValue(arg, value, error))
+            if (!cursor.TakeValues(arg, 1, v, error))
                 break;
-            if (value == "dee" || value == "dee-cecil")
-                out.deeVariant = value == "dee";
+            if (v[0] == "dee" || v[0] == "dee-cecil")
+                out.deeVariant = v[0] == "dee";
             else
-                error = "--variant wants dee or dee-cecil, not '" + value + "'";
+                error = "--variant wants dee or dee-cecil, not '" + v[0] + "'";
         } else if (!haveCommand) {
-            if (arg != "convert") {
+            const auto command = CommandNamed(arg);
+            if (!command) {
                 error = "unknown command '" + arg + "'";
                 break;
             }
-            out.command = Command::Convert;
+            out.command = *command;
             haveCommand = true;
         } else {
-            ParseConvertOption(arg, cursor, out, error);
+            ParseCommandOption(arg, cursor, out, error);
         }
     }
     if (error.empty() && !haveCommand)
         error = "no command given";
-    if (error.empty() && out.command == Command::Convert)
-        error = CheckConvert(out);
+    if (error.empty())
+        error = out.command == Command::Convert ? CheckConvert(out) : CheckWindowCommand(out);
     return result;
 }
 
@@ -168,14 +337,27 @@ std::string UsageText()
 {
     return "Usage:\n"
            "  vardex-cli [--variant dee|dee-cecil] convert (--jdn N | --date Y-M-D --calendar CAL) [--json]\n"
+           "  vardex-cli [--variant dee|dee-cecil] calc DATE [ARITH] [--json]\n"
+           "  vardex-cli [--variant dee|dee-cecil] sequence DATE [ARITH] --days N [--json]\n"
+           "  vardex-cli [--variant dee|dee-cecil] equinox DATE [ARITH] --years N [--longitude DEG MIN]\n"
+           "             [--mean|--apparent] [--json]\n"
            "  vardex-cli --help\n"
            "\n"
-           "  CAL := gregorian | julian | dee      Y-M-D: astronomical year (0 = 1 BC), e.g. -43-3-15\n"
+           "  DATE  := --ymd TEXT [--calendar CAL]             e.g. --ymd \"2024-3-5 JC\"\n"
+           "         | --mdy MONTH DAY YEAR ERA CALENDAR         e.g. --mdy March 15 44 BC julian\n"
+           "         | --today [--calendar CAL]\n"
+           "  ARITH := --plus Y M W D | --minus Y M W D          years, months, weeks, days; \"\" for none\n"
+           "  CAL   := gregorian | julian | dee\n"
+           "  MONTH := 1..12 or an English month name; DAY := 1..31; YEAR := the text of the year box\n"
+           "  ERA   := AD | BC | CE | BCE\n"
+           "  CALENDAR := CAL | sunday | monday | tuesday | wednesday | thursday | friday | saturday\n"
+           "  Y-M-D: astronomical year (0 = 1 BC), e.g. -43-3-15\n"
            "  --variant chooses the Dee calendar's epoch: dee (1-1-1 D = JDN 1,721,425) or\n"
            "  dee-cecil (1-1-1 DC = JDN 1,721,426, the default).\n"
+           "  --longitude: the meridian west of Greenwich, degrees 70..79 and minutes 0..59 (77 0).\n"
            "\n"
-           "Exit status: 0 done, 1 the program refused the input (message on standard error),\n"
-           "2 malformed arguments.\n";
+           "Exit status: 0 done, 1 the program refused the input (its message on standard error),\n"
+           "2 malformed arguments or an incomplete input date.\n";
 }
 
 }  // namespace vardex::cli

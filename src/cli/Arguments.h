@@ -2,6 +2,7 @@
 // calendar logic; each command's runner does that.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -9,7 +10,7 @@
 
 namespace vardex::cli {
 
-enum class Command { Help, Convert };
+enum class Command { Help, Convert, Calc, Sequence, Equinox };
 
 enum class CalendarName { Gregorian, Julian, Dee };
 
@@ -17,6 +18,25 @@ struct Ymd {
     int32_t year = 0;
     int32_t month = 0;
     int32_t day = 0;
+};
+
+// How the main window's input date is entered: DATE of calc, sequence and equinox.
+struct DateInput {
+    enum class Form { YearMonthDay, MonthDayYear, Today };
+    Form form = Form::Today;
+    std::optional<CalendarName> calendar;  // --calendar of --ymd and --today
+    std::string ymdText;                   // --ymd TEXT, as typed
+    int month = 0;                         // --mdy: 1..12
+    int day = 0;                           // 1..31
+    std::string yearText;                  // as typed into the year box
+    std::string era;                       // "AD", "BC", "CE" or "BCE"
+    int calendarEntry = 0;                 // entry of the calendar list: 1..3 calendars, 4..10 Sunday..Saturday
+};
+
+// --plus Y M W D or --minus Y M W D, each the text typed into that box.
+struct ArithInput {
+    bool plus = true;
+    std::array<std::string, 4> amounts;
 };
 
 struct Arguments {
@@ -27,6 +47,13 @@ struct Arguments {
     std::optional<int32_t> jdn;
     std::optional<Ymd> date;
     std::optional<CalendarName> calendar;
+    // calc, sequence, equinox
+    std::optional<DateInput> input;
+    std::optional<ArithInput> arithmetic;
+    std::optional<std::string> count;  // --days N or --years N, as typed into the window's box
+    int longitudeDegrees = 77;         // equinox
+    int longitudeMinutes = 0;
+    bool meanTime = false;
 };
 
 struct ParseResult {

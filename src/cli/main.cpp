@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Arguments.h"
+#include "CalcCommand.h"
 #include "ConvertCommand.h"
 
 namespace {
@@ -27,6 +28,9 @@ int main(int argc, char **argv)
     switch (parsed.arguments.command) {
     case Command::Help: return Emit({UsageText(), "", kExitOk});
     case Command::Convert: return Emit(RunConvert(parsed.arguments));
+    case Command::Calc: return Emit(RunCalc(parsed.arguments));
+    case Command::Sequence:
+    case Command::Equinox: break;
     }
     return kExitUsage;
 }

@@ -1,0 +1,11 @@
+// vardex-cli calc: the main window's calculation, its eight output texts, or its messages.
+#pragma once
+
+#include "Arguments.h"
+#include "Outcome.h"
+
+namespace vardex::cli {
+
+Outcome RunCalc(const Arguments &arguments);
+
+}  // namespace vardex::cli
