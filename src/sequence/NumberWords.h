@@ -1,0 +1,12 @@
+// A count written as the first word of a sentence: "No", "Twenty one", "150".
+#pragma once
+
+#include <QString>
+
+namespace vardex {
+
+// English words for 0..99 ("No", "One" .. "Twenty", "Twenty one" .. "Ninety nine"); from 100 on,
+// and for a negative n, the digits grouped with the regional separator ("150", "1,000").
+QString NumberWords(int n);
+
+}  // namespace vardex
