@@ -1,0 +1,464 @@
+#include "MainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <algorithm>
+
+#include "support/PopUps.h"
+#include "support/WebLink.h"
+#include "support/widgets/ControlUtils.h"
+#include "support/widgets/Geometry.h"
+#include "support/widgets/TextViewer.h"
+
+namespace vardex {
+
+namespace {
+
+constexpr uint32_t kBackColour = 0x900080;    // 0x00BBGGRR: red 128, green 0, blue 144
+constexpr uint32_t kTextColour = 0xFFFFFF;
+constexpr uint32_t kLegendColour = 0xE0E0E0;  // light grey
+constexpr uint32_t kLinkColour = 0xFFFF00;    // cyan
+constexpr uint32_t kUrlColour = 0xC0C0C0;     // silver
+constexpr double kFontSize = 9.75;
+constexpr double kSmallFontSize = 8.25;
+constexpr int kTimerIntervalMs = 500;
+constexpr int kEnterKey = 13;
+
+void SetBold(QWidget *w, bool bold)
+{
+    if (w->font().bold() == bold)
+        return;
+    QFont font = w->font();
+    font.setBold(bold);
+    w->setFont(font);
+}
+
+void SetPointSize(QWidget *w, double points)
+{
+    QFont font = w->font();
+    font.setPointSizeF(points);
+    w->setFont(font);
+}
+
+void SetTextColour(QWidget *w, uint32_t bgr)
+{
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::WindowText, FromBgr(bgr));
+    w->setPalette(palette);
+}
+
+void WriteCommon(QWidget *w, const Control &m)
+{
+    if (w->isHidden() == m.visible)
+        w->setVisible(m.visible);
+    if (w->isEnabled() != m.enabled)
+        w->setEnabled(m.enabled);
+}
+
+void Write(QLabel *w, const Label &m)
+{
+    if (w->text() != m.caption)
+        w->setText(m.caption);
+    if (w->toolTip() != m.toolTip)
+        w->setToolTip(m.toolTip);
+    SetBold(w, m.bold);
+}
+
+void Write(QGroupBox *w, const Frame &m)
+{
+    if (w->title() != m.caption)
+        w->setTitle(m.caption);
+}
+
+void Write(QPushButton *w, const Button &m)
+{
+    if (w->text() != m.caption)
+        w->setText(m.caption);
+    SetBold(w, m.bold);
+}
+
+void Write(QRadioButton *w, const OptionButton &m)
+{
+    if (w->text() != m.caption)
+        w->setText(m.caption);
+    if (w->isChecked() != m.value) {
+        // Exclusive buttons cannot all be cleared; the model may well clear them all.
+        w->setAutoExclusive(false);
+        w->setChecked(m.value);
+        w->setAutoExclusive(true);
+    }
+    SetBold(w, m.bold);
+}
+
+void Write(QLineEdit *w, const TextBox &m)
+{
+    w->setReadOnly(m.locked);
+    w->setMaxLength(m.maxLength > 0 ? m.maxLength : 32767);
+    const qsizetype caret = std::clamp<qsizetype>(m.caret, 0, m.text.size());
+    if (w->text() != m.text) {
+        w->setText(m.text);
+        w->setCursorPosition(static_cast<int>(caret));
+    } else if (!w->hasSelectedText() && w->cursorPosition() != caret) {
+        w->setCursorPosition(static_cast<int>(caret));
+    }
+}
+
+void Write(QComboBox *w, const ComboBox &m)
+{
+    QStringList shown;
+    for (int i = 0; i < w->count(); ++i)
+        shown << w->itemText(i);
+    if (shown != m.items) {
+        w->clear();
+        w->addItems(m.items);
+    }
+    if (w->currentIndex() != m.listIndex)
+        w->setCurrentIndex(m.listIndex);
+}
+
+MainSeams WithPopUps(const MainSeams &seams, PopUps &popUps)
+{
+    return MainSeams{seams.dialogs, seams.clipboard, seams.clock, popUps, seams.screen, seams.programText};
+}
+
+}  // namespace
+
+void MainWindow::WritingBackPopUps::PopUp(const QString &message, int width, int height, int intervalMs, int top,
+                                          int left)
+{
+    window.WriteBack();  // the controller hid the copy button for the time of the message
+    inner.PopUp(message, width, height, intervalMs, top, left);
+}
+
+MainWindow::MainWindow(Services services, QWidget *parent)
+    : QWidget(parent),
+      services_(std::move(services)),
+      popUps_{services_.seams.popUps, *this},
+      controller_(form_, WithPopUps(services_.seams, popUps_))
+{
+    BuildControls();
+    ApplyDesign();
+    ConnectEvents();
+    SetTabOrder();
+    timer1_ = new QTimer(this);
+    timer1_->setInterval(kTimerIntervalMs);
+    connect(timer1_, &QTimer::timeout, this, [this] {
+        if (!writingBack_)
+            Run([this] { controller_.Timer1_Timer(); });
+    });
+    timer1_->start();
+    WriteBack();
+}
+
+MainWindow::~MainWindow() = default;
+
+template <typename W, typename M>
+W *MainWindow::Make(M &model, QWidget *parent, int left, int top, int width, int height)
+{
+    auto *w = new W(parent);
+    w->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
+    bound_.push_back({&model, w});
+    return w;
+}
+
+void MainWindow::BuildControls()
+{
+    MainForm &f = form_;
+    auto tab = [this](int index, QWidget *w) { tabIndex_.emplace_back(index, w); };
+
+    tab(49, Make<QLabel>(f.Label3, this, 280, 130, 2415, 360));
+    tab(50, Make<QRadioButton>(f.optDee, this, 2650, 110, 3375, 360));
+    tab(51, Make<QRadioButton>(f.optDeeCecil, this, 5950, 110, 3855, 360));
+    fraInput_ = Make<QGroupBox>(f.fraInput, this, 120, 480, 7770, 2415);
+    fraOutput_ = Make<QGroupBox>(f.fraOutput, this, 120, 3000, 7770, 2295);
+    fraPlusMinus_ = Make<QGroupBox>(f.fraPlusMinus, this, 8040, 480, 2910, 2415);
+    tab(25, Make<QPushButton>(f.cmdCalculate, this, 8040, 3090, 2910, 360));
+    tab(20, Make<QPushButton>(f.cmdCopyResult, this, 8040, 3555, 2910, 360));
+    tab(48, Make<QPushButton>(f.cmdDateSequence, this, 8040, 4020, 2910, 360));
+    tab(21, Make<QPushButton>(f.cmdVernalEquinoxes, this, 8040, 4485, 2910, 360));
+    tab(13, Make<QPushButton>(f.cmdHelp, this, 8040, 4920, 1380, 360));
+    tab(7, Make<QPushButton>(f.cmdQuit, this, 9600, 4920, 1380, 360));
+    lblMakerLink_ = Make<QLabel>(f.lblMakerLink, this, 3250, 5400, 1395, 270);
+    Make<QLabel>(f.lblMakerUrl, this, 4660, 5400, 1395, 270);
+    lblOnlineUserManual_ = Make<QLabel>(f.lblOnlineUserManual, this, 8040, 5400, 2910, 240);
+
+    QWidget *in = fraInput_;
+    tab(9, Make<QRadioButton>(f.optInputDateWithoutAYN, in, 240, 240, 5895, 360));
+    tab(3, Make<QComboBox>(f.cboMonthNames, in, 240, 600, 1455, 360));
+    tab(5, Make<QComboBox>(f.cboDayNumbers, in, 1800, 600, 855, 360));
+    tab(6, txbYearADBCetc_ = Make<QLineEdit>(f.txbYearADBCetc, in, 2760, 600, 1215, 330));
+    tab(4, Make<QComboBox>(f.cboYearDesADBCetc, in, 4080, 600, 975, 360));
+    tab(26, Make<QComboBox>(f.cboCalendar[0], in, 5160, 600, 2415, 360));
+    tab(2, Make<QRadioButton>(f.optInputDateWithAYN, in, 240, 1200, 5295, 360));
+    tab(8, txbYearCEJC_ = Make<QLineEdit>(f.txbYearCEJC, in, 240, 1560, 2175, 330));
+    tab(40, Make<QComboBox>(f.cboCalendar[1], in, 2520, 1560, 2535, 360));
+    tab(29, Make<QPushButton>(f.cmdToday, in, 6680, 1200, 900, 360));
+    tab(42, Make<QPushButton>(f.cmdClear[0], in, 6680, 1600, 900, 360));
+    Make<QLabel>(f.lblCE, in, 240, 2040, 7455, 330);
+
+    QWidget *pm = fraPlusMinus_;
+    tab(24, Make<QRadioButton>(f.optPlus, pm, 120, 360, 855, 315));
+    tab(23, Make<QRadioButton>(f.optMinus, pm, 960, 360, 975, 315));
+    for (int i = 0; i < 4; ++i) {
+        const int top = 720 + 360 * i;
+        tab(32 + 2 * i, txbArith_[i] = Make<QLineEdit>(f.txbArith[i], pm, 120, top, 1000, 360));
+        Make<QLabel>(f.lblArith[i], pm, 1275, top, 855, 360);
+    }
+    tab(43, Make<QPushButton>(f.cmdClear[1], pm, 2100, 1920, 700, 300));
+
+    QWidget *out = fraOutput_;
+    Make<QLabel>(f.lblGregorian, out, 240, 360, 2295, 360);
+    Make<QLineEdit>(f.txbOutputGC, out, 2520, 360, 2775, 330);
+    Make<QLineEdit>(f.txbOutputGCwithAYN, out, 5415, 360, 2175, 330);
+    Make<QLabel>(f.lblDee, out, 240, 840, 2055, 360);
+    Make<QLineEdit>(f.txbOutputDEE, out, 2520, 840, 2775, 330);
+    Make<QLineEdit>(f.txbOutputDEEwithAYN, out, 5415, 840, 2175, 330);
+    Make<QLabel>(f.lblJulian, out, 240, 1320, 2055, 360);
+    Make<QLineEdit>(f.txbOutputJC, out, 2520, 1320, 2775, 330);
+    Make<QLineEdit>(f.txbOutputJCwithAYN, out, 5415, 1320, 2175, 330);
+    Make<QLabel>(f.Label2, out, 240, 1800, 1815, 360);
+    Make<QLineEdit>(f.txbJDN, out, 2520, 1800, 1335, 330);
+    Make<QLabel>(f.Label1, out, 4680, 1800, 1335, 360);
+    Make<QLineEdit>(f.txbDayOfWeek, out, 6000, 1800, 1575, 330);
+}
+
+void MainWindow::ApplyDesign()
+{
+    setWindowTitle(form_.caption);
+    setFixedSize(TwipsToPixels(MainForm::kWidth), TwipsToPixels(MainForm::kHeight));
+    setWindowIcon(QIcon(QStringLiteral(":/vardex/vardex.png")));
+    for (const Bound &b : bound_)
+        SetPointSize(b.widget, kFontSize);
+    SetPointSize(WidgetOf(form_.cmdClear[1]), kSmallFontSize);
+    for (const Control *c : {static_cast<const Control *>(&form_.lblCE), static_cast<const Control *>(&form_.lblOnlineUserManual),
+                             static_cast<const Control *>(&form_.lblMakerLink), static_cast<const Control *>(&form_.lblMakerUrl)})
+        SetPointSize(WidgetOf(*c), kSmallFontSize);
+    for (QLabel *link : {lblMakerLink_, lblOnlineUserManual_, static_cast<QLabel *>(WidgetOf(form_.lblMakerUrl))}) {
+        link->setAlignment(Qt::AlignCenter);
+        link->setCursor(Qt::PointingHandCursor);
+    }
+    static_cast<QLabel *>(WidgetOf(form_.lblMakerUrl))->setCursor(Qt::ArrowCursor);
+    for (TextBox *box : form_.OutputBoxes())
+        WidgetOf(*box)->setFocusPolicy(Qt::ClickFocus);  // read-only: skipped by Tab
+    for (const Bound &b : bound_) {
+        if (auto *button = qobject_cast<QPushButton *>(b.widget))
+            button->setAutoDefault(true);  // Enter presses the button that has the focus
+    }
+}
+
+void MainWindow::ConnectEvents()
+{
+    MainForm &f = form_;
+    MainController &c = controller_;
+    for (const Bound &b : bound_) {
+        if (auto *button = qobject_cast<QRadioButton *>(b.widget)) {
+            auto *option = static_cast<OptionButton *>(b.model);
+            connect(button, &QRadioButton::clicked, this, [this, option] { Run([this, option] { controller_.SelectOption(*option); }); });
+        } else if (auto *list = qobject_cast<QComboBox *>(b.widget)) {
+            auto *model = static_cast<ComboBox *>(b.model);
+            connect(list, &QComboBox::activated, this, [this, model](int index) {
+                Run([this, model, index] {
+                    model->listIndex = index;
+                    controller_.ListClicked(*model);
+                });
+            });
+        } else if (auto *edit = qobject_cast<QLineEdit *>(b.widget)) {
+            auto *model = static_cast<TextBox *>(b.model);
+            connect(edit, &QLineEdit::textEdited, this, [edit, model](const QString &text) {
+                model->text = text;
+                model->caret = edit->cursorPosition();
+            });
+            connect(edit, &QLineEdit::cursorPositionChanged, this, [this, model](int, int now) {
+                if (!writingBack_)
+                    model->caret = now;
+            });
+        }
+    }
+    auto onClick = [this](Button &button, std::function<void()> handler) {
+        connect(static_cast<QPushButton *>(WidgetOf(button)), &QPushButton::clicked, this,
+                [this, handler = std::move(handler)] { Run(handler); });
+    };
+    onClick(f.cmdCalculate, [&c] { c.cmdCalculate_Click(); });
+    onClick(f.cmdCopyResult, [&c] { c.cmdCopyResult_Click(); });
+    onClick(f.cmdToday, [&c] { c.cmdToday_Click(); });
+    onClick(f.cmdClear[0], [&c] { c.cmdClear_Click(0); });
+    onClick(f.cmdClear[1], [&c] { c.cmdClear_Click(1); });
+    onClick(f.cmdHelp, [this] { ShowHelp(); });
+    onClick(f.cmdQuit, [this] { Quit(); });
+    onClick(f.cmdDateSequence, [this] {
+        if (controller_.cmdDateSequence_Click() && openDateSequence)
+            openDateSequence();
+    });
+    onClick(f.cmdVernalEquinoxes, [this] {
+        if (controller_.cmdVernalEquinoxes_Click() && openVernalEquinoxes)
+            openVernalEquinoxes();
+    });
+    for (QObject *watched : std::initializer_list<QObject *>{txbYearADBCetc_, txbYearCEJC_, lblMakerLink_, lblOnlineUserManual_})
+        watched->installEventFilter(this);
+    for (QLineEdit *box : txbArith_)
+        box->installEventFilter(this);
+}
+
+void MainWindow::SetTabOrder()
+{
+    std::stable_sort(tabIndex_.begin(), tabIndex_.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (size_t i = 1; i < tabIndex_.size(); ++i)
+        QWidget::setTabOrder(tabIndex_[i - 1].second, tabIndex_[i].second);
+}
+
+bool MainWindow::Start()
+{
+    const bool started = controller_.StartUp(
+        {services_.loadProgramText,
+         [this] {
+             SetFormBackColor(this, kBackColour);
+             SetControlsForeColor(this, kTextColour);
+             SetTextColour(WidgetOf(form_.lblCE), kLegendColour);
+             SetTextColour(lblMakerLink_, kLinkColour);
+             SetTextColour(lblOnlineUserManual_, kLinkColour);
+             SetTextColour(WidgetOf(form_.lblMakerUrl), kUrlColour);
+             SetControlsFontName(this, QStringLiteral("Arial"), true);
+         },
+         [this] {
+             WriteBack();
+             move(TwipsToPixels(form_.left), TwipsToPixels(form_.top));
+             show();
+         }});
+    if (started)
+        WriteBack();
+    return started;
+}
+
+void MainWindow::Run(const std::function<void()> &handler)
+{
+    if (writingBack_)
+        return;
+    handler();
+    WriteBack();
+}
+
+void MainWindow::WriteBack()
+{
+    writingBack_ = true;
+    for (const Bound &b : bound_) {
+        const QSignalBlocker blocker(b.widget);
+        if (auto *w = qobject_cast<QLabel *>(b.widget))
+            Write(w, *static_cast<Label *>(b.model));
+        else if (auto *w = qobject_cast<QGroupBox *>(b.widget))
+            Write(w, *static_cast<Frame *>(b.model));
+        else if (auto *w = qobject_cast<QPushButton *>(b.widget))
+            Write(w, *static_cast<Button *>(b.model));
+        else if (auto *w = qobject_cast<QRadioButton *>(b.widget))
+            Write(w, *static_cast<OptionButton *>(b.model));
+        else if (auto *w = qobject_cast<QLineEdit *>(b.widget))
+            Write(w, *static_cast<TextBox *>(b.model));
+        else if (auto *w = qobject_cast<QComboBox *>(b.widget))
+            Write(w, *static_cast<ComboBox *>(b.model));
+        WriteCommon(b.widget, *b.model);
+    }
+    if (form_.focusRequest) {
+        if (QWidget *w = WidgetOf(*form_.focusRequest))
+            w->setFocus(Qt::OtherFocusReason);
+        form_.focusRequest = nullptr;
+    }
+    writingBack_ = false;
+}
+
+QWidget *MainWindow::WidgetOf(const Control &control) const
+{
+    for (const Bound &b : bound_) {
+        if (b.model == &control)
+            return b.widget;
+    }
+    return nullptr;
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyRelease) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (watched == txbYearADBCetc_)
+                Run([this] { controller_.txbYearADBCetc_KeyUp(kEnterKey); });
+            else if (watched == txbYearCEJC_)
+                Run([this] { controller_.txbYearCEJC_KeyUp(kEnterKey); });
+        }
+    } else if (event->type() == QEvent::FocusOut) {
+        // Only a move of the focus within the window counts as leaving a box; a message box or
+        // another window taking the activation does not.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            if (watched == txbYearCEJC_)
+                Run([this] { controller_.txbYearCEJC_LostFocus(); });
+            for (int i = 0; i < 4; ++i) {
+                if (watched == txbArith_[i])
+                    Run([this, i] { controller_.txbArith_LostFocus(i); });
+            }
+        }
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+        // Both addresses come from the program text file, without "http://".
+        const auto open = [this](int16_t text) {
+            const QString address = services_.seams.programText ? services_.seams.programText(text) : QString();
+            OpenWebLink(QStringLiteral("http://") + address, services_.shell, services_.seams.dialogs);
+        };
+        if (watched == lblMakerLink_)
+            open(kMakerAddressText);
+        else if (watched == lblOnlineUserManual_)
+            open(kManualAddressText);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::ShowHelp()
+{
+    if (!viewer_) {
+        viewer_ = new TextViewer(services_.seams.dialogs, services_.seams.clipboard);
+        viewer_->setAttribute(Qt::WA_DeleteOnClose, false);
+    }
+    if (viewer_->isMinimized())
+        viewer_->showNormal();
+    if (!viewer_->isMaximized()) {
+        const QRect frame = frameGeometry();
+        viewer_->setGeometry(frame.left() + TwipsToPixels(100), frame.top() + TwipsToPixels(380),
+                             frame.width() - TwipsToPixels(200), frame.height() - TwipsToPixels(480));
+    }
+    const QString helpFile = services_.seams.programText ? services_.seams.programText(kHelpFileText) : QString();
+    QString folder = services_.programFolder;
+    if (!folder.endsWith(u'/'))
+        folder += u'/';
+    const QString fileName = folder + helpFile;
+    if (viewer_->strFilename != fileName)
+        viewer_->blnFileDisplayed = false;
+    viewer_->strFilename = fileName;
+    viewer_->setWindowTitle(services_.seams.programText ? services_.seams.programText(kHelpCaptionText) : QString());
+    viewer_->blnCopyToClipboardInvisible = true;
+    viewer_->setWindowIcon(windowIcon());
+    SetPointSize(viewer_->txbText1, 10);
+    viewer_->show();
+    viewer_->raise();
+    viewer_->activateWindow();
+}
+
+void MainWindow::Quit()
+{
+    timer1_->stop();
+    QApplication::quit();  // every window goes with the event loop; nothing is asked or saved
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Quit();
+}
+
+}  // namespace vardex

@@ -1,0 +1,113 @@
+// The main window on the screen: the Qt view of MainForm.
+//
+// The view builds one widget per control of the model, at the window's design geometry (twips,
+// 15 to a pixel). Each user event copies the widget's new value into the model and calls the
+// controller's handler; after every handler, and after every tick of the 500 ms Timer1, the model
+// is written back to the widgets with their signals blocked, keeping caret and selection where
+// the text did not change. The view decides nothing about dates: MainController does.
+#pragma once
+
+#include <QIcon>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "mainwindow/MainController.h"
+#include "support/PopUps.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+namespace vardex {
+
+class Shell;
+class TextViewer;
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    struct Services {
+        MainSeams seams;                      // dialogs, clipboard, clock, pop-up, screen, texts
+        Shell &shell;                          // web links
+        std::function<bool(const QString &)> loadProgramText;  // the program text file by name
+        QString programFolder;                 // where the help file is
+    };
+
+    explicit MainWindow(Services services, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // The start-up sequence; false when the program text file could not be loaded, in which case
+    // the window was never shown and the program must end.
+    bool Start();
+
+    MainForm &Form() { return form_; }
+    MainController &Controller() { return controller_; }
+
+    // Writes the model to the widgets (signals blocked) and applies a focus the controller asked for.
+    void WriteBack();
+
+    // The widget that shows a control of the model, or nullptr.
+    QWidget *WidgetOf(const Control &control) const;
+
+    // Opens the windows of the date-sequence and vernal-equinox buttons once their checks pass.
+    std::function<void()> openDateSequence;
+    std::function<void()> openVernalEquinoxes;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void BuildControls();
+    void ApplyDesign();
+    void ConnectEvents();
+    void SetTabOrder();
+    void Run(const std::function<void()> &handler);  // a handler, then the write-back
+    void ShowHelp();
+    void Quit();
+
+    template <typename W, typename M> W *Make(M &model, QWidget *parent, int left, int top, int width, int height);
+
+    // The pop-up seam as the controller sees it: the window is redrawn before the message shows.
+    struct WritingBackPopUps : PopUps {
+        WritingBackPopUps(PopUps &popUps, MainWindow &owner) : inner(popUps), window(owner) {}
+        void PopUp(const QString &message, int width, int height, int intervalMs, int top, int left) override;
+        PopUps &inner;
+        MainWindow &window;
+    };
+
+    Services services_;
+    WritingBackPopUps popUps_;
+    MainForm form_;
+    MainController controller_;
+    QTimer *timer1_ = nullptr;
+    TextViewer *viewer_ = nullptr;
+    bool writingBack_ = false;
+
+    struct Bound {
+        Control *model;
+        QWidget *widget;
+    };
+    std::vector<Bound> bound_;
+    std::vector<std::pair<int, QWidget *>> tabIndex_;
+
+    // Widgets the view talks to by name.
+    QGroupBox *fraInput_ = nullptr;
+    QGroupBox *fraOutput_ = nullptr;
+    QGroupBox *fraPlusMinus_ = nullptr;
+    QLineEdit *txbYearADBCetc_ = nullptr;
+    QLineEdit *txbYearCEJC_ = nullptr;
+    std::array<QLineEdit *, 4> txbArith_{};
+    QLabel *lblMakerLink_ = nullptr;
+    QLabel *lblOnlineUserManual_ = nullptr;
+};
+
+}  // namespace vardex

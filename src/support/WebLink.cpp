@@ -1,0 +1,52 @@
+#include "WebLink.h"
+
+#include <algorithm>
+
+#include "input/TextUtils.h"
+
+namespace vardex {
+
+void OpenWebLink(const QString &address, Shell &shell, Dialogs &dialogs)
+{
+    const QString target = ReplaceNoCase(address, QStringLiteral("http:"), QStringLiteral("https:"));
+    const QString extension = FileExtension(target, true);
+    const int result = shell.Open(target);
+    if (result >= 33)
+        return;  // the browser was started
+
+    QString text = QStringLiteral("Error launching web browser, error code =") + QLatin1Char(' ') +
+                   QString::number(result) + QLatin1Char('.');
+    const QString paragraph = QStringLiteral("\r\n\r\n");
+    switch (result) {
+    case 31:
+        text += paragraph + QStringLiteral("File extension '") + extension +
+                QStringLiteral("' is not associated with any application program.");
+        break;
+    case 8:
+        text += paragraph + QStringLiteral("Out of memory.");
+        break;
+    case 2:
+        text += paragraph + QStringLiteral("Please try once more.");
+        break;
+    default:
+        break;
+    }
+    dialogs.ShowMessage(text, QStringLiteral("Cannot launch web browser"), MessageIcon::Exclamation,
+                        MessageButtons::Ok);
+}
+
+QString FileExtension(const QString &path, bool lowerCase)
+{
+    // Windows paths separate folders with "\", ours and web addresses with "/": the last
+    // component starts after the last of either.
+    const qsizetype lastSeparator =
+        std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
+    const QString name = path.mid(lastSeparator + 1);
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0)
+        return {};
+    const QString extension = name.mid(dot + 1);
+    return lowerCase ? extension.toLower() : extension;
+}
+
+}  // namespace vardex

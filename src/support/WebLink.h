@@ -1,0 +1,21 @@
+// Opening web pages in the user's browser: the online manual and the maker's page.
+#pragma once
+
+#include <QString>
+
+#include "support/Dialogs.h"
+#include "support/Shell.h"
+
+namespace vardex {
+
+// Opens address through the shell, always with https ("http:" in any letter case becomes
+// "https:"). A failure is shown in a message box titled "Cannot launch web browser" with the
+// exclamation icon, naming the shell's code and, for codes 2, 8 and 31, the likely cause.
+void OpenWebLink(const QString &address, Shell &shell, Dialogs &dialogs);
+
+// The extension of the last component of path: the text after its last ".", lower-cased when
+// lowerCase is true; the empty text when that component has no ".". For a web address without a
+// file name this is whatever follows the last "." after the last "/" (for example "org").
+QString FileExtension(const QString &path, bool lowerCase);
+
+}  // namespace vardex

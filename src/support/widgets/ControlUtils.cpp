@@ -1,0 +1,149 @@
+#include "ControlUtils.h"
+
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextEdit>
+#include <QWidget>
+
+namespace vardex {
+
+namespace {
+
+enum class Kind { Label, Frame, CheckBox, OptionButton, Button, List, TextBox, Other };
+
+Kind KindOf(const QWidget *w)
+{
+    if (qobject_cast<const QLabel *>(w))
+        return Kind::Label;
+    if (qobject_cast<const QGroupBox *>(w))
+        return Kind::Frame;
+    if (qobject_cast<const QCheckBox *>(w))
+        return Kind::CheckBox;
+    if (qobject_cast<const QRadioButton *>(w))
+        return Kind::OptionButton;
+    if (qobject_cast<const QPushButton *>(w))
+        return Kind::Button;
+    if (qobject_cast<const QComboBox *>(w))
+        return Kind::List;
+    if (qobject_cast<const QLineEdit *>(w) || qobject_cast<const QPlainTextEdit *>(w) ||
+        qobject_cast<const QTextEdit *>(w))
+        return Kind::TextBox;
+    return Kind::Other;
+}
+
+// Widgets whose children are their own parts, not controls of the window.
+bool IsComposite(const QWidget *w)
+{
+    const Kind kind = KindOf(w);
+    if (kind != Kind::Frame && kind != Kind::Other)
+        return true;
+    return qobject_cast<const QAbstractSpinBox *>(w) || qobject_cast<const QAbstractItemView *>(w);
+}
+
+// Calls visit(control, insideFrame) for each control below parent, depth first in the order of
+// the children, which is the order in which the window's code created them.
+template <typename Visit> void ForEachControl(QWidget *parent, bool insideFrame, const Visit &visit)
+{
+    for (QObject *child : parent->children()) {
+        auto *w = qobject_cast<QWidget *>(child);
+        if (!w || w->isWindow())
+            continue;
+        visit(w, insideFrame);
+        if (!IsComposite(w))
+            ForEachControl(w, insideFrame || KindOf(w) == Kind::Frame, visit);
+    }
+}
+
+bool TakesColours(Kind kind)
+{
+    return kind == Kind::Label || kind == Kind::Frame || kind == Kind::CheckBox || kind == Kind::OptionButton;
+}
+
+void SetBackground(QWidget *w, const QColor &colour)
+{
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(w->backgroundRole(), colour);  // buttons fill with QPalette::Button
+    w->setPalette(palette);
+    w->setAutoFillBackground(true);
+}
+
+} // namespace
+
+QColor FromBgr(uint32_t bgr)
+{
+    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                  static_cast<int>((bgr >> 16) & 0xFF));
+}
+
+bool SetFocusIfPossible(QWidget *button)
+{
+    if (!button || !button->isVisible() || !button->isEnabled())
+        return false;
+    button->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+void SetFormBackColor(QWidget *window, uint32_t bgr)
+{
+    if (!window)
+        return;
+    const QColor colour = FromBgr(bgr);
+    SetBackground(window, colour);
+    ForEachControl(window, false, [&](QWidget *w, bool) {
+        if (TakesColours(KindOf(w)))
+            SetBackground(w, colour);
+    });
+}
+
+void SetControlsForeColor(QWidget *window, uint32_t bgr)
+{
+    if (!window)
+        return;
+    const QColor colour = FromBgr(bgr);
+    ForEachControl(window, false, [&](QWidget *w, bool) {
+        if (!TakesColours(KindOf(w)))
+            return;
+        QPalette palette = w->palette();
+        palette.setColor(QPalette::Active, QPalette::WindowText, colour);
+        palette.setColor(QPalette::Inactive, QPalette::WindowText, colour);
+        w->setPalette(palette);
+    });
+}
+
+void SetControlsFontName(QWidget *window, const QString &family, bool includeTextBoxes)
+{
+    if (!window)
+        return;
+    const auto changes = [&](const QWidget *w) {
+        const Kind kind = KindOf(w);
+        return kind != Kind::Other && (kind != Kind::TextBox || includeTextBoxes);
+    };
+    // A frame passes its font on to whatever inside has not set one itself. Pin the family of
+    // everything in a frame that is to stay as it is, before any frame changes.
+    ForEachControl(window, false, [&](QWidget *w, bool insideFrame) {
+        if (insideFrame && !changes(w)) {
+            QFont font = w->font();
+            font.setFamily(font.family());
+            w->setFont(font);
+        }
+    });
+    ForEachControl(window, false, [&](QWidget *w, bool) {
+        if (changes(w)) {
+            QFont font = w->font();
+            font.setFamily(family);
+            w->setFont(font);
+        }
+    });
+}
+
+} // namespace vardex

@@ -1,0 +1,16 @@
+// Today's date from the system clock, for the engine's Clock seam.
+#pragma once
+
+#include "engine/Clock.h"
+
+namespace vardex {
+
+class SystemClock : public Clock {
+public:
+    // Today as "yyyy-MM-dd". The locale's short date would be the natural text, but it may put
+    // the day first or give a two-digit year, and the engine reads the text by fixed places
+    // without a way to tell those layouts apart; the ISO layout always reads correctly.
+    std::string ShortDateText() const override;
+};
+
+} // namespace vardex

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QStringDecoder>
+#include <QTemporaryDir>
+#include <climits>
+
+#include "RecordingSeams.h"
+#include "support/ProgramText.h"
+
+namespace vardex {
+namespace {
+
+struct MessageCase {
+    const char *name;
+    int32_t code;
+    QString message;
+};
+
+class LoadMessages : public testing::TestWithParam<MessageCase> {};
+
+TEST_P(LoadMessages, NameTheCauseAndTheLine)
+{
+    EXPECT_EQ(ProgramTextLoadMessage(GetParam().code, "/opt/vardex/vardex.dat"), GetParam().message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ProgramText, LoadMessages,
+    testing::Values(
+        MessageCase{"DuplicateLine12", -12 - 1500, "Duplicate in program text at line 12."},
+        MessageCase{"DuplicateLine1", -1501, "Duplicate in program text at line 1."},
+        MessageCase{"MostNegativeCode", INT32_MIN, "Duplicate in program text at line 2147482148."},
+        MessageCase{"TooLongLine3", -1003, "String too long at line 3."},
+        MessageCase{"TooLongLine500", -1500, "String too long at line 500."},
+        MessageCase{"MissingLine1", -501, "Missing string at line 1."},
+        MessageCase{"MissingLine500", -1000, "Missing string at line 500."},
+        MessageCase{"Error37", -37, "Error -37"}, MessageCase{"Error5", -5, "Error -5"},
+        MessageCase{"Error9", -9, "Error -9"}, MessageCase{"Error500", -500, "Error -500"},
+        MessageCase{"NothingRead", 0, "No program text was read."},
+        MessageCase{"CannotOpen", -1, "Cannot open file containing program text.\r\n/opt/vardex/vardex.dat"},
+        MessageCase{"ParticularMemory", -2, "Particular memory allocation error."},
+        MessageCase{"TooMuchText", -3, "Too much program text."},
+        MessageCase{"NotRecovered", -4, "Text not recovered."},
+        MessageCase{"EmptyFile", -6, "File is empty."}, MessageCase{"ReadError", -7, "Error reading file."},
+        MessageCase{"GeneralMemory", -8, "General memory allocation error."},
+        MessageCase{"SuccessIsNoFailure", 3, ""}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+class ProgramTextFiles : public testing::Test {
+protected:
+    QString Write(const QString &name, const QByteArray &contents)
+    {
+        QFile file(folder.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+        return file.fileName();
+    }
+    QTemporaryDir folder;
+    test::RecordingDialogs dialogs;
+};
+
+TEST_F(ProgramTextFiles, AFileThatCannotBeOpenedIsFatalAndShowsThePathTried)
+{
+    const QString expected = "Cannot open file containing program text.\r\n" + folder.path() + "/vardex.dat";
+    for (const QString &programFolder : {folder.path(), folder.path() + "/"}) {
+        test::RecordingDialogs shown;
+        EXPECT_FALSE(LoadProgramText(programFolder, "vardex.dat", shown));
+        ASSERT_EQ(shown.shown.size(), 1u);
+        EXPECT_EQ(shown.shown[0].text, expected) << "one \"/\" between folder and name";
+        EXPECT_TRUE(shown.shown[0].title.isEmpty());
+        EXPECT_EQ(shown.shown[0].icon, MessageIcon::Critical);
+        EXPECT_EQ(shown.shown[0].buttons, MessageButtons::Ok);
+    }
+}
+
+TEST_F(ProgramTextFiles, AFaultyFileNamesItsLine)
+{
+    Write("vardex.dat", "15 = a\n16 = b\n15 = c\n");
+    EXPECT_FALSE(LoadProgramText(folder.path(), "vardex.dat", dialogs));
+    EXPECT_EQ(dialogs.Texts(), QStringList{"Duplicate in program text at line 3."});
+}
+
+TEST_F(ProgramTextFiles, TextsComeBackAsTheProgramUsesThem)
+{
+    const QByteArray longest = QByteArray(1023, 'x') + "!";
+    Write("vardex.dat", "15 = ~\n16 = " + longest + "\n17 = Vardex \xE2\x80\x93 Hilfe\n");
+    ASSERT_TRUE(LoadProgramText(folder.path(), "vardex.dat", dialogs));
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(GetProgramText(15), "") << "\"~\" stands for the empty text";
+    EXPECT_EQ(GetProgramText(14), "") << "absent";
+    EXPECT_EQ(GetProgramText(-1), "");
+    EXPECT_EQ(GetProgramText(16), QString::fromLatin1(longest)) << "1024 characters come back whole";
+    EXPECT_EQ(GetProgramText(17), QString::fromUtf8("Vardex \xE2\x80\x93 Hilfe"));
+}
+
+// The file that ships with the program, as the build puts it next to the programs.
+TEST(ProgramText, TheShippedFileHoldsEveryTextTheProgramUses)
+{
+    test::RecordingDialogs dialogs;
+    ASSERT_TRUE(LoadProgramText(VARDEX_BIN_DIR, "vardex.dat", dialogs))
+        << dialogs.Texts().join("\n").toStdString();
+    for (const int16_t address : {15, 41}) {  // web addresses, to which the program adds http://
+        EXPECT_FALSE(GetProgramText(address).isEmpty()) << address;
+        EXPECT_FALSE(GetProgramText(address).startsWith("http", Qt::CaseInsensitive)) << address;
+    }
+    EXPECT_FALSE(GetProgramText(36).isEmpty()) << "the help viewer's caption";
+    EXPECT_FALSE(GetProgramText(40).isEmpty()) << "the maker's name";
+
+    QFile help(QDir(VARDEX_BIN_DIR).filePath(GetProgramText(16)));
+    ASSERT_TRUE(help.open(QIODevice::ReadOnly)) << "the help file named by text 16 lies beside it";
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8.decode(help.readAll());
+    EXPECT_FALSE(utf8.hasError());
+    EXPECT_GT(text.count('\n'), 150);
+}
+
+}  // namespace
+}  // namespace vardex
