@@ -24,7 +24,7 @@ void BM_DateSequence800Days(benchmark::State &state)
         QString output;
         const vardex::SequenceResult result =
             vardex::RunDateSequence([] { return int32_t{2460368}; }, vardex::kMaxSequenceDays,
-                                    vardex::SequenceVariant::DeeCecil, output, 63, dialogs);
+                                    vardex::DeeVariant::DeeCecil, output, 63, dialogs);
         benchmark::DoNotOptimize(output.constData());
         benchmark::DoNotOptimize(result.sameDateCount);
     }

@@ -2,6 +2,7 @@
 #include "engine/Calendar.h"
 #include "engine/CalendarState.h"
 #include "engine/Today.h"
+#include "input/DeeVariant.h"
 #include "mainwindow/MainController.h"
 
 namespace vardex {
@@ -12,9 +13,10 @@ void MainController::optDeeCecil_Click() { SetDeeVariant(false); }
 
 void MainController::SetDeeVariant(bool dee)
 {
-    DeeEpochJDN = dee ? kDeeEpochJDN : kDeeCecilEpochJDN;
-    f_.strDeeCalendarDesignation = dee ? QStringLiteral("D") : QStringLiteral("DC");
-    f_.strDeeCalendarName = dee ? QStringLiteral("Dee") : QStringLiteral("Dee-Cecil");
+    const DeeVariant variant = dee ? DeeVariant::Dee : DeeVariant::DeeCecil;
+    DeeEpochJDN = DeeEpochOf(variant);
+    f_.strDeeCalendarDesignation = DeeCalendarDesignation(variant);
+    f_.strDeeCalendarName = DeeCalendarName(variant);
     QString &date = f_.txbYearCEJC.text;
     QString &legend = f_.lblCE.caption;
     if (dee) {

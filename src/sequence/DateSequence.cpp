@@ -47,22 +47,12 @@ bool SameDate(QString gregorian, QString dee)
 
 }  // namespace
 
-QString DeeCalendarName(SequenceVariant variant)
-{
-    return variant == SequenceVariant::Dee ? QStringLiteral("Dee") : QStringLiteral("Dee-Cecil");
-}
-
-QString DeeCalendarDesignation(SequenceVariant variant)
-{
-    return variant == SequenceVariant::Dee ? QStringLiteral("D") : QStringLiteral("DC");
-}
-
-QString SequenceHeader(SequenceVariant variant)
+QString SequenceHeader(DeeVariant variant)
 {
     QString header = QStringLiteral("   Common Era date");
     AppendBlanks(header, 6);
     header += DeeCalendarName(variant) + QStringLiteral(" date");
-    AppendBlanks(header, variant == SequenceVariant::DeeCecil ? 9 : 14);
+    AppendBlanks(header, variant == DeeVariant::DeeCecil ? 9 : 14);
     header += QStringLiteral("Julian day number");
     AppendBlanks(header, 4);
     header += QStringLiteral("Day of week") + kCrLf + kCrLf;
@@ -85,7 +75,7 @@ QString SequenceSummary(int sameDateCount, int days)
            QStringLiteral("%) have the same date in the two calendars.");
 }
 
-SequenceResult RunDateSequence(const std::function<int32_t()> &startJdn, int days, SequenceVariant variant,
+SequenceResult RunDateSequence(const std::function<int32_t()> &startJdn, int days, DeeVariant variant,
                                QString &output, int capacityKB, Dialogs &dialogs)
 {
     SequenceResult result;
@@ -114,7 +104,7 @@ SequenceResult RunDateSequence(const std::function<int32_t()> &startJdn, int day
     const int32_t first = startJdn();
     const QString designation = DeeCalendarDesignation(variant);
     // "D" is one character shorter than "DC"; one blank more keeps the JDN column in place.
-    const qsizetype deePadding = variant == SequenceVariant::Dee ? 1 : 0;
+    const qsizetype deePadding = variant == DeeVariant::Dee ? 1 : 0;
 
     output.reserve(output.size() + qsizetype{days} * kTypicalRowLength + 200);
     result.rows.reserve(static_cast<size_t>(days));

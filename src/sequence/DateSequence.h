@@ -10,21 +10,13 @@
 #include <vector>
 
 #include "NumberOfDays.h"
+#include "input/DeeVariant.h"
 #include "support/Dialogs.h"
 
 namespace vardex {
 
-// The Dee variant whose dates fill the second column.
-enum class SequenceVariant {
-    Dee,       // "Dee", designation "D"
-    DeeCecil,  // "Dee-Cecil", designation "DC"
-};
-
-QString DeeCalendarName(SequenceVariant variant);
-QString DeeCalendarDesignation(SequenceVariant variant);
-
 // The two header lines written into an empty output box, each ending in "\r\n".
-QString SequenceHeader(SequenceVariant variant);
+QString SequenceHeader(DeeVariant variant);
 
 // The closing sentence for sameDateCount same-date days out of days; empty for fewer than three
 // days or a count outside 0..days. The percentage is worked out in whole numbers and a half rounds
@@ -61,7 +53,7 @@ struct SequenceResult {
 // The Dee column reads the global DeeEpochJDN, which the caller keeps in step with variant.
 // Days outside 1..kMaxSequenceDays, or an empty startJdn, write nothing ("Too many days" above the
 // limit).
-SequenceResult RunDateSequence(const std::function<int32_t()> &startJdn, int days, SequenceVariant variant,
+SequenceResult RunDateSequence(const std::function<int32_t()> &startJdn, int days, DeeVariant variant,
                                QString &output, int capacityKB, Dialogs &dialogs);
 
 }  // namespace vardex

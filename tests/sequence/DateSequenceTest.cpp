@@ -34,10 +34,10 @@ class DateSequenceTest : public testing::Test {
 protected:
     void TearDown() override { DeeEpochJDN = savedEpoch; }
 
-    SequenceResult Run(int32_t start, int days, SequenceVariant variant = SequenceVariant::DeeCecil,
+    SequenceResult Run(int32_t start, int days, DeeVariant variant = DeeVariant::DeeCecil,
                        int capacityKB = kProgramCapacityKB)
     {
-        DeeEpochJDN = variant == SequenceVariant::Dee ? kDeeEpochJDN : kDeeCecilEpochJDN;
+        DeeEpochJDN = variant == DeeVariant::Dee ? kDeeEpochJDN : kDeeCecilEpochJDN;
         return RunDateSequence(
             [&] {
                 ++startCalls;
@@ -95,7 +95,7 @@ TEST_F(DateSequenceTest, RowsAsData)
 
 TEST_F(DateSequenceTest, DeeVariantKeepsTheJdnColumnInPlace)
 {
-    const SequenceResult result = Run(kFeb27of2024, 3, SequenceVariant::Dee);
+    const SequenceResult result = Run(kFeb27of2024, 3, DeeVariant::Dee);
 
     // The Dee calendar runs a day ahead of Dee-Cecil, so none of these days agree.
     EXPECT_EQ(
@@ -110,7 +110,7 @@ TEST_F(DateSequenceTest, DeeVariantKeepsTheJdnColumnInPlace)
 
     const QStringList deeRows = RowLines();
     output.clear();
-    Run(kFeb27of2024, 3, SequenceVariant::DeeCecil);
+    Run(kFeb27of2024, 3, DeeVariant::DeeCecil);
     const QStringList deeCecilRows = RowLines();
     ASSERT_EQ(deeRows.size(), 3);
     ASSERT_EQ(deeCecilRows.size(), 3);
@@ -255,7 +255,7 @@ TEST_F(DateSequenceTest, BoxAtExactlyTheCapacityTakesOneMoreRow)
     const QString filler(1024, u'x');
     output = filler;
 
-    const SequenceResult result = Run(kFeb27of2024, 5, SequenceVariant::DeeCecil, 1);
+    const SequenceResult result = Run(kFeb27of2024, 5, DeeVariant::DeeCecil, 1);
 
     EXPECT_TRUE(result.textboxFull);
     EXPECT_EQ(result.rows.size(), 1U);
@@ -272,7 +272,7 @@ TEST_F(DateSequenceTest, BoxAtExactlyTheCapacityTakesOneMoreRow)
 
 TEST_F(DateSequenceTest, RunCutByTheCapacityKeepsItsRows)
 {
-    const SequenceResult result = Run(kFeb27of2024, 800, SequenceVariant::DeeCecil, 2);
+    const SequenceResult result = Run(kFeb27of2024, 800, DeeVariant::DeeCecil, 2);
 
     ASSERT_TRUE(result.textboxFull);
     EXPECT_EQ(dialogs.Texts(), QStringList{QStringLiteral("Textbox is full.")});

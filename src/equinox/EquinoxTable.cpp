@@ -1,0 +1,224 @@
+#include "EquinoxTable.h"
+
+#include "daybridge.h"
+#include "engine/DeeCalendar.h"
+#include "engine/TextForms.h"
+#include "input/RegionalFormat.h"
+#include "input/TextUtils.h"
+
+namespace vardex {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+const QString kDoIt = QStringLiteral("Do it");    // the caption of the button that starts a run
+const QString kResultMark = QStringLiteral("CE"); // every row has it; the header has not
+
+// A number as shown with a sign position: " 12", "-12".
+QString SignedNumber(int64_t value)
+{
+    return value < 0 ? QString::number(value) : QLatin1Char(' ') + QString::number(value);
+}
+
+QString FromAscii(const std::string &text)
+{
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+// "-21 D" for Dee, "-20 D" for Dee-Cecil (which also matches its "-20 DC").
+QString TargetText(DeeVariant variant)
+{
+    return variant == DeeVariant::Dee ? QStringLiteral("-21 D") : QStringLiteral("-20 D");
+}
+
+QString TargetDay(DeeVariant variant)
+{
+    return variant == DeeVariant::Dee ? QStringLiteral("21") : QStringLiteral("20");
+}
+
+QString CycleText(int32_t year)
+{
+    const int32_t r = year % 33; // sign of the year, [-32, 32]
+    if (r == 0)
+        return QStringLiteral("33");
+    QString text = r < 10 ? QLatin1Char(' ') + QString::number(r) : QString::number(r);
+    if (IsDeeLeapYear(year))
+        text += QLatin1Char('*');
+    return text;
+}
+
+QString YearField(int32_t year)
+{
+    QString field = QLatin1Char(' ') + SignedNumber(year);
+    if (field.size() == 3) // one digit: align with two-digit years
+        field.prepend(QLatin1Char(' '));
+    return field;
+}
+
+void WriteSummary(const EquinoxRunInputs &inputs, int offTargetCount, QString &output)
+{
+    output += kCrLf;
+    output += QStringLiteral("Number of VE not on March ") + TargetDay(inputs.variant) +
+              QStringLiteral(" in ") + DeeCalendarName(inputs.variant) + QStringLiteral(" Calendar for ") +
+              LongitudeText(inputs.degrees, inputs.minutes) + QLatin1Char(':') +
+              SignedNumber(offTargetCount) + QStringLiteral(" of") + SignedNumber(inputs.numberOfYears);
+    if (offTargetCount != 0)
+        output += QStringLiteral(" (") + GroupedDecimal(offTargetCount * 100.0 / inputs.numberOfYears, 2) +
+                  QStringLiteral("%)");
+    output += kCrLf;
+}
+
+} // namespace
+
+void VEOutOfRangeMsg(Dialogs &dialogs)
+{
+    dialogs.ShowMessage(
+        QStringLiteral("Vernal equinoxes are calculated only for years in the range 1 through 4000."),
+        QStringLiteral("Out of range"), MessageIcon::Information);
+}
+
+std::optional<int> ReadNumberOfYears(QString &text, Dialogs &dialogs)
+{
+    text = TrimBlanks(text);
+    if (text.isEmpty())
+        return std::nullopt;
+    if (!IsNumberWithCommas(text, false, false)) {
+        dialogs.ShowMessage(QStringLiteral("Invalid input for number of years."), kDoIt,
+                            MessageIcon::Information);
+        return std::nullopt;
+    }
+    // Only the digits after the leading zeros count, and four of them already exceed the limit,
+    // so a text of any length is read without overflow.
+    qsizetype first = 0;
+    while (first < text.size() && text[first] == u'0')
+        ++first;
+    const QStringView digits = QStringView(text).mid(first);
+    if (digits.isEmpty())
+        return std::nullopt;
+    const int n = digits.size() > 3 ? kMaxEquinoxYears + 1 : digits.toInt();
+    if (n > kMaxEquinoxYears) {
+        dialogs.ShowMessage(QStringLiteral("Too many years"), kDoIt, MessageIcon::Information);
+        return std::nullopt;
+    }
+    return n;
+}
+
+void WriteTableHeader(QString &output, const QString &deeCalendarName)
+{
+    if (output.contains(kResultMark))
+        return;
+    output = QStringLiteral("  Year      Astronomical      Gregorian Calendar      ") + deeCalendarName +
+             QStringLiteral(" Calendar") + kCrLf +
+             QStringLiteral("            Julian date             London            'Washington'") + kCrLf +
+             kCrLf;
+}
+
+QString LongitudeText(int degrees, int minutes)
+{
+    return QString::number(degrees) + QLatin1Char('d') + QString::number(minutes) + QStringLiteral("m W");
+}
+
+EquinoxRow ComputeEquinoxRow(int32_t year, int index, const EquinoxRunInputs &inputs)
+{
+    const QString mark = index % 10 != 0                           ? QStringLiteral("  ")
+                         : inputs.solarTime == SolarTime::Apparent ? QStringLiteral(" a")
+                                                                   : QStringLiteral(" m");
+    const double degreesWest = inputs.degrees + inputs.minutes / 60.0;
+
+    EquinoxRow row;
+    row.year = year;
+    row.jd = VernalEquinoxUT(year);
+
+    const CivilInstant greenwich = GreenwichCivilInstant(row.jd, inputs.solarTime);
+    row.greenwichDate.jdn = greenwich.jdn;
+    row.greenwichDate.calendar = kCalendarGregorian;
+    jdn_to_euro_date(&row.greenwichDate);
+    row.greenwichTime = FromAscii(greenwich.time);
+
+    const CivilInstant meridian = LocalCivilInstant(row.jd, degreesWest, inputs.solarTime);
+    row.meridianDate.jdn = meridian.jdn;
+    row.meridianDate.calendar = kCalendarDee;
+    DeeJDNToDate(row.meridianDate);
+    row.meridianTime = FromAscii(meridian.time);
+
+    row.cycle = CycleText(year);
+
+    QString &text = row.text;
+    text.reserve(96);
+    text += YearField(year);
+    text += QStringLiteral("     ") + GroupedDecimal(row.jd, 4);
+    text +=
+        SignedNumber(row.greenwichDate.year).size() == 2 ? QStringLiteral("      ") : QStringLiteral("     ");
+    text += FromAscii(FormatDate(row.greenwichDate, "-", ",")) + QStringLiteral(" CE ") + row.greenwichTime;
+    text += mark;
+    text += SignedNumber(row.meridianDate.year).size() == 2 ? QStringLiteral("    ") : QStringLiteral("   ");
+    text += FromAscii(FormatDate(row.meridianDate, "-", ",")) + QLatin1Char(' ') +
+            DeeCalendarDesignation(inputs.variant) + QLatin1Char(' ') + row.meridianTime;
+    text += mark;
+    text += QLatin1Char(' ') + row.cycle;
+    row.offTarget = !text.contains(TargetText(inputs.variant));
+    if (row.offTarget)
+        text += QStringLiteral("  <--");
+    return row;
+}
+
+EquinoxRunResult RunVernalEquinoxes(const EquinoxRunInputs &inputs, QString &output, Dialogs &dialogs)
+{
+    EquinoxRunResult result;
+    if (inputs.numberOfYears < 1)
+        return result;
+    if (inputs.numberOfYears > kMaxEquinoxYears) {
+        dialogs.ShowMessage(QStringLiteral("Too many years"), kDoIt, MessageIcon::Information);
+        result.status = EquinoxRunStatus::TooManyYears;
+        return result;
+    }
+    if (inputs.degrees < kMinWestDegrees || inputs.degrees > kMaxWestDegrees || inputs.minutes < 0 ||
+        inputs.minutes > 59) {
+        result.status = EquinoxRunStatus::LongitudeOutOfRange;
+        return result;
+    }
+
+    const QString name = DeeCalendarName(inputs.variant);
+    const int64_t capacity = int64_t{inputs.capacityKB} * 1024; // characters
+    if (output.isEmpty()) {
+        WriteTableHeader(output, name);
+    } else if (output.size() > capacity) {
+        if (dialogs.ShowMessage(QStringLiteral("Textbox is full.  Clear it?"), kDoIt, MessageIcon::None,
+                                MessageButtons::YesNo) != MessageReply::Yes) {
+            result.status = EquinoxRunStatus::KeptFullBox;
+            return result;
+        }
+        output.clear();
+        WriteTableHeader(output, name);
+    } else if (output.contains(kResultMark)) {
+        output += kCrLf; // a blank line between runs
+    }
+
+    result.status = EquinoxRunStatus::Completed;
+    result.rows.reserve(static_cast<size_t>(inputs.numberOfYears));
+    int32_t year = inputs.firstYear;
+    for (int i = 0; i < inputs.numberOfYears; ++i, ++year) { // year stays <= 4001: no overflow
+        if (year > kLastEquinoxYear || year < kFirstEquinoxYear) {
+            VEOutOfRangeMsg(dialogs);
+            result.status = EquinoxRunStatus::StoppedAtYearLimit;
+            break;
+        }
+        if (output.size() > capacity) {
+            dialogs.ShowMessage(QStringLiteral("Textbox is full."), kDoIt, MessageIcon::Exclamation);
+            result.status = EquinoxRunStatus::CutByCapacity;
+            return result;
+        }
+        EquinoxRow row = ComputeEquinoxRow(year, i, inputs);
+        output += row.text;
+        output += kCrLf;
+        result.offTargetCount += row.offTarget ? 1 : 0;
+        result.rows.push_back(std::move(row));
+    }
+    if (inputs.numberOfYears > 1) {
+        WriteSummary(inputs, result.offTargetCount, output);
+        result.summaryWritten = true;
+    }
+    return result;
+}
+
+} // namespace vardex
