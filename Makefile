@@ -34,7 +34,7 @@ test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 run: build
-	$(BUILD_DIR)/bin/vardex-cli --help
+	$(BUILD_DIR)/bin/vardex
 
 format:
 	find libs src tests bench -name '*.cpp' -o -name '*.h' -o -name '*.hpp' | xargs clang-format -i

@@ -2,10 +2,8 @@
 // error, questions are answered No, there is no clipboard and no pop-up.
 #pragma once
 
-#include <QDate>
 #include <QStringList>
 
-#include "engine/Clock.h"
 #include "support/Clipboard.h"
 #include "support/Dialogs.h"
 #include "support/PopUps.h"
@@ -50,13 +48,5 @@ public:
     int HeightTwips() const override { return 1080 * 15; }
 };
 
-// Today in the year-first layout, which the date reader takes at fixed places unambiguously.
-class IsoDateClock : public Clock {
-public:
-    std::string ShortDateText() const override
-    {
-        return QDate::currentDate().toString(Qt::ISODate).toStdString();
-    }
-};
 
 }  // namespace vardex::cli

@@ -9,6 +9,7 @@
 #include "Arguments.h"
 #include "ConsoleSeams.h"
 #include "mainwindow/MainController.h"
+#include "support/SystemClock.h"
 
 namespace vardex::cli {
 
@@ -29,7 +30,7 @@ private:
 
     ConsoleDialogs dialogs_;
     NoClipboard clipboard_;
-    IsoDateClock clock_;
+    SystemClock clock_;
     NoPopUps popUps_;
     NominalScreen screen_;
     MainForm form_;

@@ -1,5 +1,6 @@
 // The main window's commands: copying the result, and the checks before the date-sequence and
 // vernal-equinox windows open.
+#include "equinox/EquinoxTable.h"
 #include "mainwindow/MainController.h"
 #include "support/Clipboard.h"
 #include "support/Dialogs.h"
@@ -61,18 +62,13 @@ bool MainController::cmdVernalEquinoxes_Click()
     if (!InputDateOK())
         return false;
     const int32_t year = GetYear();
-    if (year < 1 || year > 4000) {
+    if (year < kFirstEquinoxYear || year > kLastEquinoxYear) {
         VEOutOfRangeMsg();
         return false;
     }
     return GetJDN(InputCalendarText(), true);
 }
 
-void MainController::VEOutOfRangeMsg()
-{
-    seams_.dialogs.ShowMessage(
-        QStringLiteral("Vernal equinoxes are calculated only for years in the range 1 through 4000."),
-        QStringLiteral("Out of range"), MessageIcon::Information);
-}
+void MainController::VEOutOfRangeMsg() { vardex::VEOutOfRangeMsg(seams_.dialogs); }
 
 }  // namespace vardex

@@ -10,7 +10,7 @@
 
 #include "engine/Today.h"
 #include "support/widgets/QtSeams.h"
-#include "support/widgets/SystemClock.h"
+#include "support/SystemClock.h"
 
 namespace vardex {
 namespace {
