@@ -6,6 +6,7 @@
 #include "Arguments.h"
 #include "CalcCommand.h"
 #include "ConvertCommand.h"
+#include "WindowCommands.h"
 
 namespace {
 
@@ -29,8 +30,8 @@ int main(int argc, char **argv)
     case Command::Help: return Emit({UsageText(), "", kExitOk});
     case Command::Convert: return Emit(RunConvert(parsed.arguments));
     case Command::Calc: return Emit(RunCalc(parsed.arguments));
-    case Command::Sequence:
-    case Command::Equinox: break;
+    case Command::Sequence: return Emit(RunSequence(parsed.arguments));
+    case Command::Equinox: return Emit(RunEquinox(parsed.arguments));
     }
     return kExitUsage;
 }
