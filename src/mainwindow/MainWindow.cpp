@@ -443,7 +443,10 @@ void MainWindow::ShowHelp()
     viewer_->setWindowTitle(services_.seams.programText ? services_.seams.programText(kHelpCaptionText) : QString());
     viewer_->blnCopyToClipboardInvisible = true;
     viewer_->setWindowIcon(windowIcon());
-    SetPointSize(viewer_->txbText1, 10);
+    // The help is plain text laid out in columns: it reads best in a fixed-pitch font.
+    QFont font(QStringLiteral("Courier New"), 10);
+    font.setStyleHint(QFont::Monospace);
+    viewer_->txbText1->setFont(font);
     viewer_->show();
     viewer_->raise();
     viewer_->activateWindow();
