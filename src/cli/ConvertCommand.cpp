@@ -4,6 +4,7 @@
 #include "engine/Calendar.h"
 #include "engine/CalendarState.h"
 #include "engine/TextForms.h"
+#include "input/DateTexts.h"
 
 namespace vardex::cli {
 
@@ -17,15 +18,6 @@ int32_t CalendarCode(CalendarName name)
     case CalendarName::Dee: break;
     }
     return kCalendarDee;
-}
-
-EuroDate DateOf(int32_t jdn, int32_t calendar)
-{
-    EuroDate date{};
-    date.jdn = jdn;
-    date.calendar = calendar;
-    JDNToDate(date);
-    return date;
 }
 
 std::string YmdJson(const EuroDate &date)
@@ -56,9 +48,9 @@ Outcome RunConvert(const Arguments &arguments)
         jdn = input.jdn;
     }
 
-    const EuroDate gregorian = DateOf(jdn, kCalendarGregorian);
-    const EuroDate julian = DateOf(jdn, kCalendarJulian);
-    const EuroDate dee = DateOf(jdn, kCalendarDee);
+    const EuroDate gregorian = DateOfJdn(jdn, kCalendarGregorian);
+    const EuroDate julian = DateOfJdn(jdn, kCalendarJulian);
+    const EuroDate dee = DateOfJdn(jdn, kCalendarDee);
     const std::string weekday = WeekdayText(DayOfWeek(jdn));
 
     Outcome outcome;

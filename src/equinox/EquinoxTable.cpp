@@ -3,6 +3,7 @@
 #include "daybridge.h"
 #include "engine/DeeCalendar.h"
 #include "engine/TextForms.h"
+#include "input/CountInput.h"
 #include "input/RegionalFormat.h"
 #include "input/TextUtils.h"
 
@@ -79,28 +80,10 @@ void VEOutOfRangeMsg(Dialogs &dialogs)
 
 std::optional<int> ReadNumberOfYears(QString &text, Dialogs &dialogs)
 {
-    text = TrimBlanks(text);
-    if (text.isEmpty())
-        return std::nullopt;
-    if (!IsNumberWithCommas(text, false, false)) {
-        dialogs.ShowMessage(QStringLiteral("Invalid input for number of years."), kDoIt,
-                            MessageIcon::Information);
-        return std::nullopt;
-    }
-    // Only the digits after the leading zeros count, and four of them already exceed the limit,
-    // so a text of any length is read without overflow.
-    qsizetype first = 0;
-    while (first < text.size() && text[first] == u'0')
-        ++first;
-    const QStringView digits = QStringView(text).mid(first);
-    if (digits.isEmpty())
-        return std::nullopt;
-    const int n = digits.size() > 3 ? kMaxEquinoxYears + 1 : digits.toInt();
-    if (n > kMaxEquinoxYears) {
-        dialogs.ShowMessage(QStringLiteral("Too many years"), kDoIt, MessageIcon::Information);
-        return std::nullopt;
-    }
-    return n;
+    return ReadCount(text,
+                     {kMaxEquinoxYears, QStringLiteral("Invalid input for number of years."),
+                      QStringLiteral("Too many years"), kDoIt},
+                     dialogs);
 }
 
 void WriteTableHeader(QString &output, const QString &deeCalendarName)
