@@ -16,19 +16,9 @@ int16_t DeeMonthLength(int16_t month, int32_t year)
 
 bool DeeDateToJDN(EuroDate &date)
 {
-    if (!algo::IsPlausible(date.year, date.month, date.day, IsDeeLeapYear(date.year))) {
-        date.valid = 0;
-        return false;
-    }
-    const int64_t jdn = algo::DeeToDays(date.year, static_cast<uint32_t>(date.month),
-                                        static_cast<uint32_t>(date.day), DeeEpochJDN);
-    if (!algo::FitsJdn(jdn)) {
-        date.valid = 0;
-        return false;
-    }
-    date.jdn = static_cast<int32_t>(jdn);
-    date.valid = 1;
-    return true;
+    const bool valid = algo::DeeDateToJdn(date.year, date.month, date.day, DeeEpochJDN, date.jdn);
+    date.valid = valid;
+    return valid;
 }
 
 void DeeJDNToDate(EuroDate &date)

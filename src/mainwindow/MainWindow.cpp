@@ -237,8 +237,7 @@ void MainWindow::ApplyDesign()
     setWindowTitle(form_.caption);
     setFixedSize(TwipsToPixels(MainForm::kWidth), TwipsToPixels(MainForm::kHeight));
     setWindowIcon(QIcon(QStringLiteral(":/vardex/vardex.png")));
-    for (const Bound &b : bound_)
-        SetPointSize(b.widget, kFontSize);
+    SetPointSize(this, kFontSize);  // the controls inherit it; only the small ones set their own
     SetPointSize(WidgetOf(form_.cmdClear[1]), kSmallFontSize);
     for (const Control *c : {static_cast<const Control *>(&form_.lblCE), static_cast<const Control *>(&form_.lblOnlineUserManual),
                              static_cast<const Control *>(&form_.lblMakerLink), static_cast<const Control *>(&form_.lblMakerUrl)})

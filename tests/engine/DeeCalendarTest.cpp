@@ -18,7 +18,7 @@ bool IsLeap(int32_t year)
 {
     if (year >= 1)
         return ((year - 1) % 33) % 4 == 3;
-    return ((-year) % 33) % 4 == 1;
+    return ((-int64_t{year}) % 33) % 4 == 1;
 }
 
 int MonthLength(int month, int32_t year)
