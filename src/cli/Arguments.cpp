@@ -94,6 +94,18 @@ private:
     size_t next_ = 0;
 };
 
+// --calendar of convert, --ymd and --today.
+bool ParseCalendarOption(Cursor &cursor, Arguments &out, std::string &error)
+{
+    std::vector<std::string> v;
+    if (!cursor.TakeValues("--calendar", 1, v, error))
+        return false;
+    out.calendar = ParseCalendar(v[0]);
+    if (!out.calendar)
+        error = "--calendar wants gregorian, julian or dee, not '" + v[0] + "'";
+    return out.calendar.has_value();
+}
+
 bool ParseConvertOption(const std::string &option, Cursor &cursor, Arguments &out, std::string &error)
 {
     std::vector<std::string> v;
@@ -111,14 +123,8 @@ bool ParseConvertOption(const std::string &option, Cursor &cursor, Arguments &ou
         out.date = ParseYmd(v[0], error);
         return out.date.has_value();
     }
-    if (option == "--calendar") {
-        if (!cursor.TakeValues(option, 1, v, error))
-            return false;
-        out.calendar = ParseCalendar(v[0]);
-        if (!out.calendar)
-            error = "--calendar wants gregorian, julian or dee, not '" + v[0] + "'";
-        return out.calendar.has_value();
-    }
+    if (option == "--calendar")
+        return ParseCalendarOption(cursor, out, error);
     error = "unknown option '" + option + "' for convert";
     return false;
 }
@@ -169,14 +175,8 @@ bool ParseDateOption(const std::string &option, Cursor &cursor, Arguments &out, 
             error = "--mdy CALENDAR wants gregorian, julian, dee or a weekday, not '" + v[4] + "'";
         return error.empty();
     }
-    if (option == "--calendar") {
-        if (!cursor.TakeValues(option, 1, v, error))
-            return false;
-        out.calendar = ParseCalendar(v[0]);
-        if (!out.calendar)
-            error = "--calendar wants gregorian, julian or dee, not '" + v[0] + "'";
-        return out.calendar.has_value();
-    }
+    if (option == "--calendar")
+        return ParseCalendarOption(cursor, out, error);
     if (option == "--plus" || option == "--minus") {
         if (out.arithmetic) {
             error = "give --plus or --minus once";

@@ -55,13 +55,6 @@ constexpr int kWideCopyWidth = 4000;
 const QString kCopyCaption = QStringLiteral("Copy to clipboard");
 const QString kCopySelectionCaption = QStringLiteral("Copy selected text to clipboard");
 
-// Where the main window's copy confirmation appears too: absolute screen twips.
-constexpr int kPopUpWidth = 2920;
-constexpr int kPopUpHeight = 300;
-constexpr int kPopUpMs = 2000;
-constexpr int kPopUpTop = 3900;
-constexpr int kPopUpLeft = 8050;
-
 // Position relative to the main window: just inside its left edge, level with its output frame.
 constexpr int kLeftOfMain = 160;
 constexpr int kBelowOutputFrame = 300;
@@ -89,12 +82,6 @@ protected:
             mouseUp(event->button());
     }
 };
-
-// 0x00BBGGRR of a colour, the form the control utilities take.
-uint32_t ToBgr(const QColor &colour)
-{
-    return uint32_t(colour.red()) | uint32_t(colour.green()) << 8 | uint32_t(colour.blue()) << 16;
-}
 
 } // namespace
 
@@ -366,8 +353,7 @@ void VernalEquinoxWindow::cmdCopyToClipboard_Click()
         m_clipboard.Clear();
         m_clipboard.SetText(selected.isEmpty() ? m_output : selected);
         ResetCopyButton();
-        m_popUps.PopUp(QStringLiteral("Result copied to clipboard"), kPopUpWidth, kPopUpHeight, kPopUpMs,
-                       kPopUpTop, kPopUpLeft);
+        ConfirmCopy(m_popUps);
     }
     SetFocusIfPossible(cmdClear);
 }

@@ -37,7 +37,7 @@ void MainController::CopyResultToClipboard()
     seams_.clipboard.Clear();
     seams_.clipboard.SetText(CopyResultText());
     f_.cmdCopyResult.visible = false;
-    seams_.popUps.PopUp(QStringLiteral("Result copied to clipboard"), 2920, 300, 2000, 3900, 8050);
+    ConfirmCopy(seams_.popUps);
     f_.cmdCopyResult.visible = true;
 }
 

@@ -62,19 +62,6 @@ constexpr int kOutputColumns = 82; // the header is 79 characters, a row up to 8
 constexpr int kLeftOfMain = 160;
 constexpr int kBelowOutputFrame = 300;
 
-// The pop-up that confirms a copy, at the same place on the screen for every window.
-constexpr int kPopUpWidth = 2920;
-constexpr int kPopUpHeight = 300;
-constexpr int kPopUpMs = 2000;
-constexpr int kPopUpTop = 3900;
-constexpr int kPopUpLeft = 8050;
-
-uint32_t ToBgr(const QColor &colour)
-{
-    return static_cast<uint32_t>(colour.blue()) << 16 | static_cast<uint32_t>(colour.green()) << 8 |
-           static_cast<uint32_t>(colour.red());
-}
-
 bool IsEnter(const QKeyEvent *key)
 {
     return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
@@ -310,8 +297,7 @@ void DateSequenceWindow::cmdCopyToClipboard_Click()
         m_clipboard.Clear();
         m_clipboard.SetText(text);
         SetCopyButton(kCopyCaption, kNarrowCopyWidth);
-        m_popUps.PopUp(QStringLiteral("Result copied to clipboard"), kPopUpWidth, kPopUpHeight, kPopUpMs,
-                       kPopUpTop, kPopUpLeft);
+        ConfirmCopy(m_popUps);
     }
     cmdClear->setFocus(Qt::OtherFocusReason);
 }

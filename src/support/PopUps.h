@@ -13,4 +13,11 @@ public:
     virtual void PopUp(const QString &message, int width, int height, int intervalMs, int top, int left) = 0;
 };
 
+// The confirmation of every copy command: 2 seconds, at the same place on the screen whichever
+// window copied.
+inline void ConfirmCopy(PopUps &popUps)
+{
+    popUps.PopUp(QStringLiteral("Result copied to clipboard"), 2920, 300, 2000, 3900, 8050);
+}
+
 }  // namespace vardex

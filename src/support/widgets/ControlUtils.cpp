@@ -85,6 +85,12 @@ QColor FromBgr(uint32_t bgr)
                   static_cast<int>((bgr >> 16) & 0xFF));
 }
 
+uint32_t ToBgr(const QColor &colour)
+{
+    return static_cast<uint32_t>(colour.red()) | static_cast<uint32_t>(colour.green()) << 8 |
+           static_cast<uint32_t>(colour.blue()) << 16;
+}
+
 bool SetFocusIfPossible(QWidget *button)
 {
     if (!button || !button->isVisible() || !button->isEnabled())

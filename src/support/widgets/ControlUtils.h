@@ -20,6 +20,9 @@ namespace vardex {
 // The top byte is not part of the colour and is ignored.
 QColor FromBgr(uint32_t bgr);
 
+// The 0x00BBGGRR form of a colour, so that one window can take another's colours.
+uint32_t ToBgr(const QColor &colour);
+
 // Gives button the keyboard focus if it is visible on the screen (its window shown too) and
 // enabled; returns whether it did. A null button is not possible to focus.
 bool SetFocusIfPossible(QWidget *button);
