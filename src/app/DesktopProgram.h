@@ -1,0 +1,45 @@
+// The desktop program's platform services and its main window, built on them. main() and the
+// start-up benchmark both start vardex through this, so the benchmark times what users start.
+#ifndef VARDEX_APP_DESKTOPPROGRAM_H
+#define VARDEX_APP_DESKTOPPROGRAM_H
+
+#include <QApplication>
+#include <QString>
+
+#include "mainwindow/MainWindow.h"
+#include "support/ProgramText.h"
+#include "support/SystemClock.h"
+#include "support/widgets/PopUpWindow.h"
+#include "support/widgets/QtSeams.h"
+
+namespace vardex {
+
+// Names the application for the desktop (window grouping, the .desktop file); call once the
+// QApplication exists.
+inline void NameApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Vardex"));
+    QApplication::setDesktopFileName(QStringLiteral("vardex"));
+}
+
+// Needs a QApplication; members are built in the order declared, the window last.
+struct DesktopProgram {
+    DesktopProgram()
+        : window({MainSeams{dialogs, clipboard, clock, popUp, screen, GetProgramText}, shell,
+                  [this](const QString &name) { return LoadProgramText(folder, name, dialogs); }, folder})
+    {
+    }
+
+    QtDialogs dialogs;
+    QtClipboard clipboard;
+    SystemClock clock;
+    QtScreen screen;
+    QtShell shell;
+    PopUpWindow popUp{screen};
+    const QString folder = QCoreApplication::applicationDirPath();
+    MainWindow window;
+};
+
+} // namespace vardex
+
+#endif // VARDEX_APP_DESKTOPPROGRAM_H
