@@ -2,21 +2,15 @@
 // One per process: the fuzzers reuse it for every input, as a user reuses the window.
 #pragma once
 
-#include <QLocale>
-
-#include "RecordingSeams.h"
+#include "StartedMainWindow.h"
 #include "engine/CalendarState.h"
-#include "mainwindow/MainController.h"
 
 namespace vardex::fuzz {
 
-struct FuzzWindow {
+struct FuzzWindow : test::StartedMainWindow {
     FuzzWindow()
-        : controller(form,
-                     MainSeams{dialogs, clipboard, clock, popUps, screen, [](int16_t) { return QString(); }})
     {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        if (!controller.StartUp({}))
+        if (!started)
             __builtin_trap();
     }
 
@@ -33,14 +27,6 @@ struct FuzzWindow {
         if (controller.GetJDN(controller.InputCalendarText(), true))
             controller.ShowOutputs();
     }
-
-    test::RecordingDialogs dialogs;
-    test::RecordingClipboard clipboard;
-    test::ScriptedClock clock{"2024-03-05"};
-    test::RecordingPopUps popUps;
-    test::FixedScreen screen;
-    MainForm form;
-    MainController controller;
 };
 
 inline FuzzWindow &Window()

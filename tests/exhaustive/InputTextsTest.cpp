@@ -4,15 +4,13 @@
 // crash, never an exception, never a Calculate that silently does nothing, never half an output.
 #include <gtest/gtest.h>
 
-#include <QLocale>
 #include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include "RecordingSeams.h"
+#include "StartedMainWindow.h"
 #include "engine/CalendarState.h"
-#include "mainwindow/MainController.h"
 
 namespace vardex::test {
 namespace {
@@ -35,32 +33,25 @@ std::vector<QString> AllShortTexts()
 
 enum ListEntry { kAD = 1, kGregorianCalendar = 1 };
 
-class Window {
+// The sweep types without the shared helpers' tick, so that each text gets exactly its own ticks.
+class Window : public StartedMainWindow {
 public:
-    Window()
-        : controller_(form,
-                      MainSeams{dialogs, clipboard, clock, popUps, screen, [](int16_t) { return QString(); }})
-    {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        started = controller_.StartUp({});
-    }
-
     // 15 March 2024, in the month,day,year form, with the year as typed.
     void EnterMonthDayYear(const QString &year)
     {
-        controller_.SelectOption(form.optInputDateWithoutAYN);
-        controller_.SelectListEntry(form.cboMonthNames, 3);
-        controller_.SelectListEntry(form.cboDayNumbers, 15);
+        controller.SelectOption(form.optInputDateWithoutAYN);
+        controller.SelectListEntry(form.cboMonthNames, 3);
+        controller.SelectListEntry(form.cboDayNumbers, 15);
         form.txbYearADBCetc.text = year;
         form.txbYearADBCetc.caret = year.size();
-        controller_.SelectListEntry(form.cboYearDesADBCetc, kAD);
-        controller_.SelectListEntry(form.cboCalendar[0], kGregorianCalendar);
+        controller.SelectListEntry(form.cboYearDesADBCetc, kAD);
+        controller.SelectListEntry(form.cboCalendar[0], kGregorianCalendar);
     }
 
     void EnterYearMonthDay(const QString &text, int calendarEntry)
     {
-        controller_.SelectOption(form.optInputDateWithAYN);
-        controller_.SelectListEntry(form.cboCalendar[1], calendarEntry);
+        controller.SelectOption(form.optInputDateWithAYN);
+        controller.SelectListEntry(form.cboCalendar[1], calendarEntry);
         form.txbYearCEJC.text = text;
         form.txbYearCEJC.caret = text.size();
     }
@@ -68,7 +59,7 @@ public:
     // The arithmetic with one amount typed and the other three boxes empty.
     void EnterAmount(bool plus, size_t box, const QString &amount)
     {
-        controller_.SelectOption(plus ? form.optPlus : form.optMinus);
+        controller.SelectOption(plus ? form.optPlus : form.optMinus);
         for (size_t i = 0; i < form.txbArith.size(); ++i)
             form.txbArith[i].text = i == box ? amount : QString();
     }
@@ -80,19 +71,6 @@ public:
         for (TextBox &box : form.txbArith)
             box.text.clear();
     }
-
-    MainController &Controller() { return controller_; }
-
-    RecordingDialogs dialogs;
-    RecordingClipboard clipboard;
-    ScriptedClock clock{"2024-03-05"};
-    RecordingPopUps popUps;
-    FixedScreen screen;
-    MainForm form;
-    bool started = false;
-
-private:
-    MainController controller_;
 };
 
 struct Box {
@@ -117,8 +95,8 @@ TEST_P(InputTexts, EndInAResultOrAMessage)
     for (const QString &text : AllShortTexts()) {
         SCOPED_TRACE("typed \"" + text.toStdString() + "\"");
         GetParam().type(w, text);
-        w.Controller().Timer1_Timer(); // two ticks, as a second passes: the first may choose the
-        w.Controller().Timer1_Timer(); // calendar that a typed designator names
+        w.controller.Timer1_Timer(); // two ticks, as a second passes: the first may choose the
+        w.controller.Timer1_Timer(); // calendar that a typed designator names
         if (!w.form.cmdCalculate.enabled) {
             // Nothing to press: only an input the refresher finds incomplete disables Calculate.
             ASSERT_EQ(w.form.intInputDateType, -1);
@@ -126,7 +104,7 @@ TEST_P(InputTexts, EndInAResultOrAMessage)
             continue;
         }
         w.dialogs.shown.clear();
-        w.Controller().cmdCalculate_Click();
+        w.controller.cmdCalculate_Click();
 
         int shown = 0;
         for (TextBox *box : w.form.OutputBoxes()) {

@@ -1,0 +1,72 @@
+// A main window model started on recording seams, and the moves a user makes on it: the tests,
+// the benchmarks and the fuzz targets all drive the window through this.
+#pragma once
+
+#include <QLocale>
+#include <functional>
+#include <utility>
+
+#include "RecordingSeams.h"
+#include "mainwindow/MainController.h"
+
+namespace vardex::test {
+
+inline QString NoProgramText(int16_t)
+{
+    return QString();
+}
+
+struct StartedMainWindow {
+    explicit StartedMainWindow(std::function<QString(int16_t)> programText = NoProgramText)
+        : controller(form, MainSeams{dialogs, clipboard, clock, popUps, screen, std::move(programText)})
+    {
+        // Month names and digit grouping as the expected texts have them, whatever the machine's.
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        started = controller.StartUp({});
+    }
+
+    // The month,day,year form, filled as a user fills it; era and calendar are the entries of
+    // cboYearDesADBCetc and cboCalendar(0).
+    void EnterMDY(int month, int day, const QString &year, int era, int calendar)
+    {
+        controller.SelectOption(form.optInputDateWithoutAYN);
+        controller.SelectListEntry(form.cboMonthNames, month);
+        controller.SelectListEntry(form.cboDayNumbers, day);
+        form.txbYearADBCetc.text = year;
+        controller.SelectListEntry(form.cboYearDesADBCetc, era);
+        controller.SelectListEntry(form.cboCalendar[0], calendar);
+        controller.Timer1_Timer();
+    }
+
+    // The year-month-day form; calendar is the entry of cboCalendar(1), chosen before typing.
+    void EnterYMD(const QString &text, int calendar)
+    {
+        controller.SelectOption(form.optInputDateWithAYN);
+        controller.SelectListEntry(form.cboCalendar[1], calendar);
+        form.txbYearCEJC.text = text;
+        form.txbYearCEJC.caret = text.size();
+        controller.Timer1_Timer();
+    }
+
+    void Arithmetic(bool plus, const QString &years, const QString &months, const QString &weeks,
+                    const QString &days)
+    {
+        controller.SelectOption(plus ? form.optPlus : form.optMinus);
+        form.txbArith[0].text = years;
+        form.txbArith[1].text = months;
+        form.txbArith[2].text = weeks;
+        form.txbArith[3].text = days;
+        controller.Timer1_Timer();
+    }
+
+    RecordingDialogs dialogs;
+    RecordingClipboard clipboard;
+    ScriptedClock clock{"2024-03-05"};
+    RecordingPopUps popUps;
+    FixedScreen screen;
+    MainForm form;
+    MainController controller;
+    bool started = false;
+};
+
+} // namespace vardex::test
