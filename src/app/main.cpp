@@ -30,7 +30,6 @@ int main(int argc, char *argv[])
         if (!equinoxes)
             equinoxes = std::make_unique<vardex::VernalEquinoxWindow>(window, program.dialogs,
                                                                       program.clipboard, program.popUp);
-        equinoxes->lngYear = window.Controller().GetYear();
         showModeless(*equinoxes);
     };
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
-#include <limits>
+#include <charconv>
 
 namespace vardex::cli {
 
@@ -14,15 +14,15 @@ std::string Lower(std::string text)
     return text;
 }
 
-std::optional<CalendarName> ParseCalendar(const std::string &text)
+std::optional<Calendar> ParseCalendar(const std::string &text)
 {
     const std::string name = Lower(text);
     if (name == "gregorian")
-        return CalendarName::Gregorian;
+        return Calendar::Gregorian;
     if (name == "julian")
-        return CalendarName::Julian;
+        return Calendar::Julian;
     if (name == "dee")
-        return CalendarName::Dee;
+        return Calendar::Dee;
     return std::nullopt;
 }
 
@@ -269,26 +269,18 @@ std::optional<Command> CommandNamed(const std::string &name)
 
 }  // namespace
 
-std::optional<int32_t> ParseInt32(const std::string &text)
+std::optional<int32_t> ParseInt32(std::string_view text)
 {
-    size_t i = 0;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
-        negative = text[i++] == '-';
-    if (i == text.size())
+    const bool plus = !text.empty() && text.front() == '+';
+    if (plus)
+        text.remove_prefix(1);  // from_chars reads a minus sign only
+    if (text.empty() || (plus && text.front() == '-'))
         return std::nullopt;
-    int64_t value = 0;
-    for (; i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9')
-            return std::nullopt;
-        value = value * 10 + (text[i] - '0');
-        if (value > int64_t{std::numeric_limits<int32_t>::max()} + 1)
-            return std::nullopt;
-    }
-    value = negative ? -value : value;
-    if (value > std::numeric_limits<int32_t>::max())
+    int32_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
         return std::nullopt;
-    return static_cast<int32_t>(value);
+    return value;
 }
 
 ParseResult ParseArguments(const std::vector<std::string> &args)
@@ -311,7 +303,7 @@ ParseResult ParseArguments(const std::vector<std::string> &args)
             if (!cursor.TakeValues(arg, 1, v, error))
                 break;
             if (v[0] == "dee" || v[0] == "dee-cecil")
-                out.deeVariant = v[0] == "dee";
+                out.variant = v[0] == "dee" ? DeeVariant::Dee : DeeVariant::DeeCecil;
             else
                 error = "--variant wants dee or dee-cecil, not '" + v[0] + "'";
         } else if (!haveCommand) {

@@ -6,13 +6,14 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "engine/Calendars.h"
 
 namespace vardex::cli {
 
 enum class Command { Help, Convert, Calc, Sequence, Equinox };
-
-enum class CalendarName { Gregorian, Julian, Dee };
 
 struct Ymd {
     int32_t year = 0;
@@ -24,7 +25,7 @@ struct Ymd {
 struct DateInput {
     enum class Form { YearMonthDay, MonthDayYear, Today };
     Form form = Form::Today;
-    std::optional<CalendarName> calendar;  // --calendar of --ymd and --today
+    std::optional<Calendar> calendar;      // --calendar of --ymd and --today
     std::string ymdText;                   // --ymd TEXT, as typed
     int month = 0;                         // --mdy: 1..12
     int day = 0;                           // 1..31
@@ -41,12 +42,12 @@ struct ArithInput {
 
 struct Arguments {
     Command command = Command::Help;
-    bool deeVariant = false;  // --variant dee; Dee-Cecil otherwise
+    DeeVariant variant = DeeVariant::DeeCecil;  // --variant
     bool json = false;
     // convert
     std::optional<int32_t> jdn;
     std::optional<Ymd> date;
-    std::optional<CalendarName> calendar;
+    std::optional<Calendar> calendar;
     // calc, sequence, equinox
     std::optional<DateInput> input;
     std::optional<ArithInput> arithmetic;
@@ -68,6 +69,6 @@ ParseResult ParseArguments(const std::vector<std::string> &args);
 std::string UsageText();
 
 // Optional sign and decimal digits only, within 32 bits.
-std::optional<int32_t> ParseInt32(const std::string &text);
+std::optional<int32_t> ParseInt32(std::string_view text);
 
 }  // namespace vardex::cli

@@ -1,7 +1,11 @@
 #include "CalcCommand.h"
 
-#include "FormSession.h"
+#include "ConsoleDialogs.h"
+#include "InputArguments.h"
 #include "Json.h"
+#include "input/Calculation.h"
+#include "input/DateTexts.h"
+#include "seams/Clock.h"
 
 namespace vardex::cli {
 
@@ -9,33 +13,32 @@ namespace {
 
 std::string Std(const QString &text) { return text.toStdString(); }
 
-std::string ResultText(const MainForm &f, const QString &deeName)
+std::string ResultText(const DayTexts &texts, const QString &deeName)
 {
     auto line = [](const QString &label, const QString &mdy, const QString &ymd) {
         return Std(label.leftJustified(11) + mdy.leftJustified(28) + ymd).append("\n");
     };
-    return line(QStringLiteral("Gregorian:"), f.txbOutputGC.text, f.txbOutputGCwithAYN.text) +
-           line(QStringLiteral("Julian:"), f.txbOutputJC.text, f.txbOutputJCwithAYN.text) +
-           line(deeName + u':', f.txbOutputDEE.text, f.txbOutputDEEwithAYN.text) +
-           Std(QStringLiteral("JDN:").leftJustified(11) + f.txbJDN.text) + "\n" +
-           Std(QStringLiteral("Weekday:").leftJustified(11) + f.txbDayOfWeek.text) + "\n";
+    return line(QStringLiteral("Gregorian:"), texts.gregorian, texts.gregorianYmd) +
+           line(QStringLiteral("Julian:"), texts.julian, texts.julianYmd) + line(deeName + u':', texts.dee, texts.deeYmd) +
+           Std(QStringLiteral("JDN:").leftJustified(11) + texts.jdn) + "\n" +
+           Std(QStringLiteral("Weekday:").leftJustified(11) + texts.weekday) + "\n";
 }
 
-std::string ResultJson(const MainForm &f)
+std::string ResultJson(const DayTexts &texts, int32_t jdn, std::optional<Calendar> settled)
 {
     JsonObject json;
-    json.Add("gregorian", Std(f.txbOutputGC.text))
-        .Add("gregorian_ymd", Std(f.txbOutputGCwithAYN.text))
-        .Add("julian", Std(f.txbOutputJC.text))
-        .Add("julian_ymd", Std(f.txbOutputJCwithAYN.text))
-        .Add("dee", Std(f.txbOutputDEE.text))
-        .Add("dee_ymd", Std(f.txbOutputDEEwithAYN.text))
-        .Add("jdn", f.lngJDN)
-        .Add("jdn_text", Std(f.txbJDN.text))
-        .Add("weekday", Std(f.txbDayOfWeek.text));
-    if (f.lblGregorian.bold)
+    json.Add("gregorian", Std(texts.gregorian))
+        .Add("gregorian_ymd", Std(texts.gregorianYmd))
+        .Add("julian", Std(texts.julian))
+        .Add("julian_ymd", Std(texts.julianYmd))
+        .Add("dee", Std(texts.dee))
+        .Add("dee_ymd", Std(texts.deeYmd))
+        .Add("jdn", jdn)
+        .Add("jdn_text", Std(texts.jdn))
+        .Add("weekday", Std(texts.weekday));
+    if (settled == Calendar::Gregorian)
         json.Add("settled", "gregorian");
-    else if (f.lblJulian.bold)
+    else if (settled == Calendar::Julian)
         json.Add("settled", "julian");
     else
         json.AddNull("settled");
@@ -44,21 +47,26 @@ std::string ResultJson(const MainForm &f)
 
 }  // namespace
 
-Outcome RunCalc(const Arguments &arguments)
+Outcome RunCalc(const Arguments &arguments, const Clock &clock)
 {
-    FormSession session(arguments.deeVariant);
-    if (const auto incomplete = session.Enter(*arguments.input, arguments.arithmetic))
-        return {"", "vardex-cli: " + *incomplete + "\n", kExitUsage};
-    MainForm &f = session.Form();
-    session.Controller().cmdCalculate_Click();
+    const DeeVariant variant = arguments.variant;
+    const EnteredInput input = EnterInput(*arguments.input, arguments.arithmetic, variant, clock.ShortDateText());
+    if (input.incomplete)
+        return {"", "vardex-cli: " + *input.incomplete + "\n", kExitUsage};
+    const NumberFormat format = NumberFormat::Commas();
+    const Calculation calculation = Calculate(input.entry, {variant, QStringLiteral("Calculate"), format});
 
+    ConsoleDialogs dialogs;
+    dialogs.ShowAll(calculation.messages);
     Outcome outcome;
-    outcome.err = session.Dialogs().Text();
-    if (!f.txbOutputGC.visible) {
+    outcome.err = dialogs.Text();
+    if (!calculation.showResult) {
         outcome.status = kExitRefused;
         return outcome;
     }
-    outcome.out = arguments.json ? ResultJson(f) : ResultText(f, f.strDeeCalendarName);
+    const DayTexts texts = TextsOfDay(*calculation.jdn, variant, EraStyleOf(calculation.entry.era), format);
+    outcome.out = arguments.json ? ResultJson(texts, *calculation.jdn, calculation.settled)
+                                 : ResultText(texts, QString::fromLatin1(DeeCalendarName(variant)));
     return outcome;
 }
 

@@ -4,8 +4,12 @@
 #include "Arguments.h"
 #include "Outcome.h"
 
+namespace vardex {
+class Clock;
+}
+
 namespace vardex::cli {
 
-Outcome RunCalc(const Arguments &arguments);
+Outcome RunCalc(const Arguments &arguments, const Clock &clock);
 
 }  // namespace vardex::cli

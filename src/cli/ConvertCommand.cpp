@@ -1,26 +1,13 @@
 #include "ConvertCommand.h"
 
 #include "Json.h"
-#include "engine/Calendar.h"
-#include "engine/CalendarState.h"
 #include "engine/TextForms.h"
-#include "input/DateTexts.h"
 
 namespace vardex::cli {
 
 namespace {
 
-int32_t CalendarCode(CalendarName name)
-{
-    switch (name) {
-    case CalendarName::Gregorian: return kCalendarGregorian;
-    case CalendarName::Julian: return kCalendarJulian;
-    case CalendarName::Dee: break;
-    }
-    return kCalendarDee;
-}
-
-std::string YmdJson(const EuroDate &date)
+std::string YmdJson(const CalendarDate &date)
 {
     return JsonObject().Add("year", date.year).Add("month", date.month).Add("day", date.day).Text();
 }
@@ -29,28 +16,23 @@ std::string YmdJson(const EuroDate &date)
 
 Outcome RunConvert(const Arguments &arguments)
 {
-    DeeEpochJDN = arguments.deeVariant ? kDeeEpochJDN : kDeeCecilEpochJDN;
-    const std::string variant = arguments.deeVariant ? "Dee" : "Dee-Cecil";
-    const std::string deeDesignator = arguments.deeVariant ? "D" : "DC";
+    const DeeVariant variant = arguments.variant;
+    const std::string variantName = DeeCalendarName(variant);
 
     int32_t jdn = 0;
     if (arguments.jdn) {
         jdn = *arguments.jdn;
     } else {
-        EuroDate input{};
-        input.year = arguments.date->year;
-        input.month = arguments.date->month;
-        input.day = arguments.date->day;
-        input.calendar = CalendarCode(*arguments.calendar);
-        DateToJDN(input);
-        if (input.valid != 1)
+        const Ymd &ymd = *arguments.date;
+        const std::optional<int32_t> converted = DateToJDN(*arguments.calendar, {ymd.year, ymd.month, ymd.day}, variant);
+        if (!converted)
             return {"", "The input date is invalid.\n", kExitRefused};
-        jdn = input.jdn;
+        jdn = *converted;
     }
 
-    const EuroDate gregorian = DateOfJdn(jdn, kCalendarGregorian);
-    const EuroDate julian = DateOfJdn(jdn, kCalendarJulian);
-    const EuroDate dee = DateOfJdn(jdn, kCalendarDee);
+    const CalendarDate gregorian = JDNToDate(Calendar::Gregorian, jdn, variant);
+    const CalendarDate julian = JDNToDate(Calendar::Julian, jdn, variant);
+    const CalendarDate dee = JDNToDate(Calendar::Dee, jdn, variant);
     const std::string weekday = WeekdayText(DayOfWeek(jdn));
 
     Outcome outcome;
@@ -58,7 +40,7 @@ Outcome RunConvert(const Arguments &arguments)
         outcome.out = JsonObject()
                           .Add("jdn", jdn)
                           .Add("weekday", weekday)
-                          .Add("variant", variant)
+                          .Add("variant", variantName)
                           .AddRaw("gregorian", YmdJson(gregorian))
                           .AddRaw("julian", YmdJson(julian))
                           .AddRaw("dee", YmdJson(dee))
@@ -72,7 +54,7 @@ Outcome RunConvert(const Arguments &arguments)
     };
     outcome.out = line("Gregorian:", FormatDate(gregorian, "-", ",") + " CE") +
                   line("Julian:", FormatDate(julian, "-", ",") + " JC") +
-                  line(variant + ":", FormatDate(dee, "-", ",") + " " + deeDesignator) +
+                  line(variantName + ":", FormatDate(dee, "-", ",") + " " + DeeCalendarDesignation(variant)) +
                   line("JDN:", SeparateThousands(std::to_string(jdn), ",")) + line("Weekday:", weekday);
     return outcome;
 }

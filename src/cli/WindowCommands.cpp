@@ -2,10 +2,14 @@
 
 #include <cstdio>
 
-#include "FormSession.h"
+#include "ConsoleDialogs.h"
+#include "InputArguments.h"
 #include "Json.h"
 #include "engine/TextForms.h"
+#include "equinox/EquinoxInput.h"
 #include "equinox/EquinoxTable.h"
+#include "input/InputReading.h"
+#include "seams/Clock.h"
 #include "sequence/DateSequence.h"
 
 namespace vardex::cli {
@@ -23,18 +27,33 @@ std::string BoxText(const QString &output)
     return Std(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
-DeeVariant VariantOf(const Arguments &arguments)
-{
-    return arguments.deeVariant ? DeeVariant::Dee : DeeVariant::DeeCecil;
-}
-
 // Ends a command that wrote no rows: the messages shown, or a reason when there was none.
-Outcome Refused(const FormSession &session, const std::string &silentReason)
+Outcome Refused(const ConsoleDialogs &dialogs, const std::string &silentReason)
 {
-    std::string err = const_cast<FormSession &>(session).Dialogs().Text();
+    std::string err = dialogs.Text();
     if (err.empty())
         err = "vardex-cli: " + silentReason + "\n";
     return {"", err, kExitRefused};
+}
+
+// The input entered as a user enters it, then the checks of the button that opens the window.
+struct OpenedWindow {
+    std::optional<Outcome> refused;  // the input was incomplete or the checks failed
+    InputEntry entry;                // tidied by the checks
+    int32_t jdn = 0;                 // the input date's JDN
+};
+
+OpenedWindow OpenWindow(const Arguments &arguments, const Clock &clock, const InputContext &context,
+                        DayReading (*check)(InputEntry, const InputContext &), ConsoleDialogs &dialogs)
+{
+    EnteredInput input = EnterInput(*arguments.input, arguments.arithmetic, context.variant, clock.ShortDateText());
+    if (input.incomplete)
+        return {Outcome{"", "vardex-cli: " + *input.incomplete + "\n", kExitUsage}, {}, 0};
+    DayReading reading = check(std::move(input.entry), context);
+    dialogs.ShowAll(reading.messages);
+    if (!reading.jdn)
+        return {Refused(dialogs, "the input date cannot be converted"), {}, 0};
+    return {std::nullopt, std::move(reading.entry), *reading.jdn};
 }
 
 std::string JsonArray(const std::vector<std::string> &items)
@@ -67,7 +86,7 @@ std::string SequenceJson(const Arguments &arguments, int days, const SequenceRes
                            .Text());
     }
     JsonObject json;
-    json.Add("days", days).Add("variant", Std(DeeCalendarName(VariantOf(arguments)))).Add("same", result.sameDateCount);
+    json.Add("days", days).Add("variant", DeeCalendarName(arguments.variant)).Add("same", result.sameDateCount);
     if (result.summary.isEmpty())
         json.AddNull("summary");
     else
@@ -79,7 +98,7 @@ std::string EquinoxJson(const EquinoxRunInputs &inputs, const EquinoxRunResult &
 {
     std::vector<std::string> rows;
     for (const EquinoxRow &row : result.rows) {
-        const auto instant = [](const EuroDate &date, const QString &time) {
+        const auto instant = [](const CalendarDate &date, const QString &time) {
             return JsonObject().Add("date", FormatDate(date, "-", ",")).Add("time", Std(time)).Text();
         };
         rows.push_back(JsonObject()
@@ -95,7 +114,7 @@ std::string EquinoxJson(const EquinoxRunInputs &inputs, const EquinoxRunResult &
                .Add("years", inputs.numberOfYears)
                .Add("longitude", Std(LongitudeText(inputs.degrees, inputs.minutes)))
                .Add("time", inputs.solarTime == SolarTime::Mean ? "mean" : "apparent")
-               .Add("variant", Std(DeeCalendarName(inputs.variant)))
+               .Add("variant", DeeCalendarName(inputs.variant))
                .Add("off_target", result.offTargetCount)
                .AddRaw("rows", JsonArray(rows))
                .Text() +
@@ -104,29 +123,31 @@ std::string EquinoxJson(const EquinoxRunInputs &inputs, const EquinoxRunResult &
 
 }  // namespace
 
-Outcome RunSequence(const Arguments &arguments)
+Outcome RunSequence(const Arguments &arguments, const Clock &clock)
 {
-    FormSession session(arguments.deeVariant);
-    if (const auto incomplete = session.Enter(*arguments.input, arguments.arithmetic))
-        return {"", "vardex-cli: " + *incomplete + "\n", kExitUsage};
-    MainController &main = session.Controller();
-    if (!main.cmdDateSequence_Click())
-        return Refused(session, "the input date cannot be converted");
+    const InputContext context{arguments.variant, QStringLiteral("Calculate"), NumberFormat::Commas()};
+    ConsoleDialogs dialogs;
+    OpenedWindow window = OpenWindow(arguments, clock, context, ReadCheckedInput, dialogs);
+    if (window.refused)
+        return *window.refused;
 
     QString count = QString::fromStdString(*arguments.count);
-    const std::optional<int> days = CheckNumberOfDays(count, session.Dialogs());
+    const std::optional<int> days = CheckNumberOfDays(count, dialogs);
     if (!days)
-        return Refused(session, "no days asked for");
-    QString output;
-    const auto startJdn = [&main] {
-        main.GetJDN(main.InputCalendarText(), false);
-        return main.Form().lngJDN;
+        return Refused(dialogs, "no days asked for");
+    // The run converts the input again, as the window's does: without a message, and from the
+    // last JDN when that fails.
+    const auto startJdn = [&] {
+        const DayReading reading = ReadInputDay(window.entry, InputCalendar(window.entry), false, context);
+        dialogs.ShowAll(reading.messages);
+        return reading.jdn.value_or(window.jdn);
     };
+    QString output;
     const SequenceResult result =
-        RunDateSequence(startJdn, *days, VariantOf(arguments), output, kCapacityKB, session.Dialogs());
+        RunDateSequence(startJdn, *days, context.variant, context.format, output, kCapacityKB, dialogs);
 
     Outcome outcome;
-    outcome.err = session.Dialogs().Text();
+    outcome.err = dialogs.Text();
     if (result.rows.empty()) {
         outcome.status = kExitRefused;
         return outcome;
@@ -135,33 +156,33 @@ Outcome RunSequence(const Arguments &arguments)
     return outcome;
 }
 
-Outcome RunEquinox(const Arguments &arguments)
+Outcome RunEquinox(const Arguments &arguments, const Clock &clock)
 {
-    FormSession session(arguments.deeVariant);
-    if (const auto incomplete = session.Enter(*arguments.input, arguments.arithmetic))
-        return {"", "vardex-cli: " + *incomplete + "\n", kExitUsage};
-    MainController &main = session.Controller();
-    if (!main.cmdVernalEquinoxes_Click())
-        return Refused(session, "the input date cannot be converted");
+    const InputContext context{arguments.variant, QStringLiteral("Calculate"), NumberFormat::Commas()};
+    ConsoleDialogs dialogs;
+    OpenedWindow window = OpenWindow(arguments, clock, context, ReadInputForEquinoxes, dialogs);
+    if (window.refused)
+        return *window.refused;
 
     QString count = QString::fromStdString(*arguments.count);
-    const std::optional<int> years = ReadNumberOfYears(count, session.Dialogs());
+    const std::optional<int> years = ReadNumberOfYears(count, dialogs);
     if (!years)
-        return Refused(session, "no years asked for");
+        return Refused(dialogs, "no years asked for");
     EquinoxRunInputs inputs;
-    inputs.firstYear = main.GetYear();
+    inputs.firstYear = InputYear(window.entry);
     inputs.numberOfYears = *years;
     inputs.degrees = arguments.longitudeDegrees;
     inputs.minutes = arguments.longitudeMinutes;
     inputs.solarTime = arguments.meanTime ? SolarTime::Mean : SolarTime::Apparent;
-    inputs.variant = VariantOf(arguments);
+    inputs.variant = context.variant;
     inputs.capacityKB = kCapacityKB;
+    inputs.format = context.format;
     QString output;
     WriteTableHeader(output, DeeCalendarName(inputs.variant));
-    const EquinoxRunResult result = RunVernalEquinoxes(inputs, output, session.Dialogs());
+    const EquinoxRunResult result = RunVernalEquinoxes(inputs, output, dialogs);
 
     Outcome outcome;
-    outcome.err = session.Dialogs().Text();
+    outcome.err = dialogs.Text();
     if (result.rows.empty()) {
         outcome.status = kExitRefused;
         return outcome;

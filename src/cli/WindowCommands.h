@@ -5,9 +5,13 @@
 #include "Arguments.h"
 #include "Outcome.h"
 
+namespace vardex {
+class Clock;
+}
+
 namespace vardex::cli {
 
-Outcome RunSequence(const Arguments &arguments);
-Outcome RunEquinox(const Arguments &arguments);
+Outcome RunSequence(const Arguments &arguments, const Clock &clock);
+Outcome RunEquinox(const Arguments &arguments, const Clock &clock);
 
 }  // namespace vardex::cli

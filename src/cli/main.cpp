@@ -7,6 +7,7 @@
 #include "CalcCommand.h"
 #include "ConvertCommand.h"
 #include "WindowCommands.h"
+#include "support/SystemClock.h"
 
 namespace {
 
@@ -26,12 +27,13 @@ int main(int argc, char **argv)
     const ParseResult parsed = ParseArguments(args);
     if (!parsed.Ok())
         return Emit({"", "vardex-cli: " + parsed.error + "\n" + UsageText(), kExitUsage});
+    const vardex::SystemClock clock;
     switch (parsed.arguments.command) {
     case Command::Help: return Emit({UsageText(), "", kExitOk});
     case Command::Convert: return Emit(RunConvert(parsed.arguments));
-    case Command::Calc: return Emit(RunCalc(parsed.arguments));
-    case Command::Sequence: return Emit(RunSequence(parsed.arguments));
-    case Command::Equinox: return Emit(RunEquinox(parsed.arguments));
+    case Command::Calc: return Emit(RunCalc(parsed.arguments, clock));
+    case Command::Sequence: return Emit(RunSequence(parsed.arguments, clock));
+    case Command::Equinox: return Emit(RunEquinox(parsed.arguments, clock));
     }
     return kExitUsage;
 }

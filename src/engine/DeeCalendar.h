@@ -1,10 +1,12 @@
-// The Dee calendar: Gregorian month lengths, a 33-year cycle of 12053 days whose years 4, 8, ..,
-// 32 are leap years, and an epoch (1-1-1) chosen by the variant through DeeEpochJDN.
+// The Dee calendar: Gregorian month lengths and a 33-year cycle of 12,053 days whose years 4, 8,
+// .., 32 are leap years, in either variant (DeeVariant: the epoch 1-1-1 is JDN 1,721,425 or
+// 1,721,426). Constant time, exact for every int32_t JDN.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
-#include "EuroDate.h"
+#include "Calendars.h"
 
 namespace vardex {
 
@@ -14,11 +16,10 @@ bool IsDeeLeapYear(int32_t year);
 // Days of the month, 0 for a month outside 1..12.
 int16_t DeeMonthLength(int16_t month, int32_t year);
 
-// Reads year, month and day; sets valid and, for a valid date, jdn (left alone otherwise).
-// A date whose JDN would not fit in 32 bits is not valid.
-bool DeeDateToJDN(EuroDate &date);
+// The JDN of a Dee date, or nothing for an impossible date or one whose JDN would not fit in 32 bits.
+std::optional<int32_t> DeeDateToJDN(const CalendarDate &date, DeeVariant variant);
 
-// Reads jdn; sets year, month, day and valid = 1. Exact for every int32_t JDN.
-void DeeJDNToDate(EuroDate &date);
+// The Dee date of a JDN.
+CalendarDate DeeJDNToDate(int32_t jdn, DeeVariant variant);
 
 }  // namespace vardex

@@ -4,11 +4,10 @@
 #include <cmath>
 #include <cstdio>
 
+#include "NumberReading.h"
 #include "daybridge.h"
 
 namespace vardex {
-
-namespace {
 
 std::string TwoDigits(int32_t value)
 {
@@ -16,8 +15,6 @@ std::string TwoDigits(int32_t value)
     std::snprintf(buffer, sizeof buffer, "%02d", static_cast<int>(value));
     return buffer;
 }
-
-}  // namespace
 
 int16_t DayOfWeek(int32_t jdn) { return static_cast<int16_t>(euro_day_of_week(jdn)); }
 
@@ -30,7 +27,7 @@ std::string WeekdayText(int16_t weekday)
     return kNames[static_cast<size_t>(weekday)];
 }
 
-std::string FormatDate(const EuroDate &date, std::string_view separator, std::string_view thousandsSeparator)
+std::string FormatDate(const CalendarDate &date, std::string_view separator, std::string_view thousandsSeparator)
 {
     std::string year = std::to_string(date.year);
     if (date.year > 9999 || date.year < -9999)
@@ -96,17 +93,6 @@ void RoundToMinute(double &dayNumber)
         ++day;
     }
     dayNumber = day + minutes / 1440.0;
-}
-
-double RoundHalfEven(double value)
-{
-    const double down = std::floor(value);
-    const double rest = value - down;
-    if (rest < 0.5)
-        return down;
-    if (rest > 0.5)
-        return down + 1.0;
-    return std::fmod(down, 2.0) == 0.0 ? down : down + 1.0;
 }
 
 }  // namespace vardex

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "EuroDate.h"
+#include "Calendars.h"
 
 namespace vardex {
 
@@ -16,9 +16,12 @@ int16_t DayOfWeek(int32_t jdn);
 // "Sunday" .. "Saturday" for 0..6, the empty text otherwise.
 std::string WeekdayText(int16_t weekday);
 
+// A number of at least two digits: 5 -> "05", 12 -> "12", -3 -> "-3".
+std::string TwoDigits(int32_t value);
+
 // Year, separator, two-digit month, separator, two-digit day; a year beyond +-9999 is grouped
 // with thousandsSeparator: FormatDate({12345, 1, 2}, "-", ",") = "12,345-01-02".
-std::string FormatDate(const EuroDate &date, std::string_view separator, std::string_view thousandsSeparator);
+std::string FormatDate(const CalendarDate &date, std::string_view separator, std::string_view thousandsSeparator);
 
 // The digits of a number text grouped by thousands with the first character of separator; an
 // empty separator returns the text unchanged. The result holds at most 19 characters.
@@ -36,8 +39,5 @@ std::string TimeOfDayText(double dayNumber);
 // Rounds a day number to the nearest minute in place; exactly 30 seconds round down, and a
 // time that rounds to 24:00 becomes 00:00 of the next day.
 void RoundToMinute(double &dayNumber);
-
-// Nearest whole number, halves to the even neighbour, whatever the floating-point environment.
-double RoundHalfEven(double value);
 
 }  // namespace vardex

@@ -1,9 +1,7 @@
 #include "Today.h"
 
-#include <cmath>
-#include <string_view>
-
-#include "TextForms.h"
+#include "NumberReading.h"
+#include "daybridge.h"
 
 namespace vardex {
 
@@ -18,32 +16,14 @@ std::string_view Characters(std::string_view text, size_t first, size_t last = 0
     return text.substr(first - 1, count);
 }
 
-// Leading blanks skipped, then an optional sign and the longest run of digits; 0 when there is
-// none. Saturates instead of overflowing.
-int32_t ReadNumber(std::string_view text)
-{
-    size_t i = 0;
-    while (i < text.size() && text[i] == ' ')
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
-        negative = text[i++] == '-';
-    double value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-        value = value * 10 + (text[i] - '0');
-    value = RoundHalfEven(negative ? -value : value);
-    if (value > INT32_MAX)
-        return INT32_MAX;
-    if (value < INT32_MIN)
-        return INT32_MIN;
-    return static_cast<int32_t>(value);
-}
+int32_t ReadNumber(std::string_view text) { return WholeNumber(LeadingNumber(text)); }
 
 }  // namespace
 
-void GetTodayDate(EuroDate &date, const Clock &clock)
+TodayDate GetTodayDate(std::string_view text)
 {
-    const std::string text = clock.ShortDateText();
+    TodayDate today;
+    CalendarDate &date = today.date;
     const std::string_view third = Characters(text, 3, 3);
     if (third == "-" || third == "/" || third == ".") {
         date.month = ReadNumber(Characters(text, 1, 2));
@@ -54,15 +34,13 @@ void GetTodayDate(EuroDate &date, const Clock &clock)
         date.month = ReadNumber(Characters(text, 6, 7));
         date.day = ReadNumber(Characters(text, 9, 10));
     }
-    date.calendar = kCalendarGregorian;
-    euro_date_to_jdn(&date);
+    // Straight to the library, which leaves the zeroed JDN alone when the numbers are no date.
+    EuroDate record{date.year, date.month, date.day, DAYBRIDGE_GREGORIAN, 0, 0};
+    euro_date_to_jdn(&record);
+    today.jdn = record.jdn;
+    return today;
 }
 
-int32_t TodayJDN(const Clock &clock)
-{
-    EuroDate date{};
-    GetTodayDate(date, clock);
-    return date.jdn;
-}
+int32_t TodayJDN(std::string_view shortDateText) { return GetTodayDate(shortDateText).jdn; }
 
 }  // namespace vardex

@@ -1,19 +1,24 @@
-// Today's date, read from the clock's short date text as a Gregorian date.
+// Today's date, read from the system's short date text as a Gregorian date.
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
-#include "Clock.h"
-#include "EuroDate.h"
+#include "Calendars.h"
 
 namespace vardex {
 
-// Fills year, month, day, calendar ('G') and jdn of today's Gregorian date. The text is read at
-// fixed places (month first when its third character is "-", "/" or ".", year first otherwise)
-// and not checked further: a text in neither layout gives whatever numbers those places hold.
-void GetTodayDate(EuroDate &date, const Clock &clock);
+struct TodayDate {
+    CalendarDate date;  // Gregorian
+    int32_t jdn = 0;    // 0 when the text gives no real date
+};
 
-// The JDN of today.
-int32_t TodayJDN(const Clock &clock);
+// The text is read at fixed places, month first when its third character is "-", "/" or "."
+// ("12/31/2021"), year first otherwise ("2021-12-31"), and not checked further: a text in neither
+// layout gives whatever numbers those places hold.
+TodayDate GetTodayDate(std::string_view shortDateText);
+
+// The JDN of GetTodayDate.
+int32_t TodayJDN(std::string_view shortDateText);
 
 }  // namespace vardex

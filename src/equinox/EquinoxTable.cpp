@@ -1,17 +1,14 @@
 #include "EquinoxTable.h"
 
-#include "daybridge.h"
 #include "engine/DeeCalendar.h"
 #include "engine/TextForms.h"
 #include "input/CountInput.h"
-#include "input/RegionalFormat.h"
 #include "input/TextUtils.h"
 
 namespace vardex {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 const QString kDoIt = QStringLiteral("Do it");    // the caption of the button that starts a run
 const QString kResultMark = QStringLiteral("CE"); // every row has it; the header has not
 
@@ -64,18 +61,22 @@ void WriteSummary(const EquinoxRunInputs &inputs, int offTargetCount, QString &o
               LongitudeText(inputs.degrees, inputs.minutes) + QLatin1Char(':') +
               SignedNumber(offTargetCount) + QStringLiteral(" of") + SignedNumber(inputs.numberOfYears);
     if (offTargetCount != 0)
-        output += QStringLiteral(" (") + GroupedDecimal(offTargetCount * 100.0 / inputs.numberOfYears, 2) +
+        output += QStringLiteral(" (") + inputs.format.Decimal(offTargetCount * 100.0 / inputs.numberOfYears, 2) +
                   QStringLiteral("%)");
     output += kCrLf;
 }
 
 } // namespace
 
+Message EquinoxRangeMessage()
+{
+    return {QStringLiteral("Vernal equinoxes are calculated only for years in the range 1 through 4000."),
+            QStringLiteral("Out of range"), MessageIcon::Information};
+}
+
 void VEOutOfRangeMsg(Dialogs &dialogs)
 {
-    dialogs.ShowMessage(
-        QStringLiteral("Vernal equinoxes are calculated only for years in the range 1 through 4000."),
-        QStringLiteral("Out of range"), MessageIcon::Information);
+    dialogs.Show(EquinoxRangeMessage());
 }
 
 std::optional<int> ReadNumberOfYears(QString &text, Dialogs &dialogs)
@@ -113,15 +114,11 @@ EquinoxRow ComputeEquinoxRow(int32_t year, int index, const EquinoxRunInputs &in
     row.jd = VernalEquinoxUT(year);
 
     const CivilInstant greenwich = GreenwichCivilInstant(row.jd, inputs.solarTime);
-    row.greenwichDate.jdn = greenwich.jdn;
-    row.greenwichDate.calendar = kCalendarGregorian;
-    jdn_to_euro_date(&row.greenwichDate);
+    row.greenwichDate = JDNToDate(Calendar::Gregorian, greenwich.jdn, inputs.variant);
     row.greenwichTime = FromAscii(greenwich.time);
 
     const CivilInstant meridian = LocalCivilInstant(row.jd, degreesWest, inputs.solarTime);
-    row.meridianDate.jdn = meridian.jdn;
-    row.meridianDate.calendar = kCalendarDee;
-    DeeJDNToDate(row.meridianDate);
+    row.meridianDate = DeeJDNToDate(meridian.jdn, inputs.variant);
     row.meridianTime = FromAscii(meridian.time);
 
     row.cycle = CycleText(year);
@@ -129,7 +126,7 @@ EquinoxRow ComputeEquinoxRow(int32_t year, int index, const EquinoxRunInputs &in
     QString &text = row.text;
     text.reserve(96);
     text += YearField(year);
-    text += QStringLiteral("     ") + GroupedDecimal(row.jd, 4);
+    text += QStringLiteral("     ") + inputs.format.Decimal(row.jd, 4);
     text +=
         SignedNumber(row.greenwichDate.year).size() == 2 ? QStringLiteral("      ") : QStringLiteral("     ");
     text += FromAscii(FormatDate(row.greenwichDate, "-", ",")) + QStringLiteral(" CE ") + row.greenwichTime;

@@ -15,10 +15,10 @@
 #include <optional>
 #include <vector>
 
-#include "engine/EuroDate.h"
-#include "equinox/EquinoxComputation.h"
-#include "input/DeeVariant.h"
-#include "support/Dialogs.h"
+#include "EquinoxComputation.h"
+#include "engine/Calendars.h"
+#include "input/NumberFormat.h"
+#include "seams/Dialogs.h"
 
 namespace vardex {
 
@@ -28,8 +28,9 @@ inline constexpr int kMaxEquinoxYears = 800;
 inline constexpr int kMinWestDegrees = 70; // the offered meridians: 70d0m W .. 79d59m W
 inline constexpr int kMaxWestDegrees = 79;
 
-// Information box "Vernal equinoxes are calculated only for years in the range 1 through 4000."
-// titled "Out of range".
+// "Vernal equinoxes are calculated only for years in the range 1 through 4000.", an information
+// box titled "Out of range"; VEOutOfRangeMsg shows it.
+Message EquinoxRangeMessage();
 void VEOutOfRangeMsg(Dialogs &dialogs);
 
 // Reads the number of years typed by the user. The text is trimmed of blanks and written back.
@@ -51,19 +52,18 @@ struct EquinoxRunInputs {
     int degrees = 77;         // kMinWestDegrees..kMaxWestDegrees
     int minutes = 0;          // 0..59
     SolarTime solarTime = SolarTime::Apparent;
-    // Selects the name, designation and target day. The Dee dates themselves follow
-    // DeeEpochJDN, which the caller keeps in step with this variant.
-    DeeVariant variant = DeeVariant::DeeCecil;
+    DeeVariant variant = DeeVariant::DeeCecil; // of the Dee dates, their name, designation and target day
     int32_t capacityKB = 63; // checked before each row, so the text may end a row past it
+    NumberFormat format = NumberFormat::Regional(); // of the Julian Dates and the percentage
 };
 
 // One year of the table.
 struct EquinoxRow {
     int32_t year = 0;
     double jd = 0;            // VernalEquinoxUT(year), unrounded
-    EuroDate greenwichDate{}; // Gregorian, at Greenwich
+    CalendarDate greenwichDate; // Gregorian, at Greenwich
     QString greenwichTime;    // "HH:MM"
-    EuroDate meridianDate{};  // Dee, at the chosen meridian
+    CalendarDate meridianDate;  // Dee, at the chosen meridian
     QString meridianTime;     // "HH:MM"
     QString cycle;            // the year's place in the 33-year Dee cycle: "11", "12*" (leap), "33"
     bool offTarget = false;   // the Dee date is not the variant's day of March

@@ -1,25 +1,27 @@
 #include "DateTexts.h"
 
-#include "RegionalFormat.h"
-#include "engine/Calendar.h"
-#include "engine/CalendarState.h"
+#include "engine/TextForms.h"
 
 namespace vardex {
 
 namespace {
 
-QString TwoDigits(int32_t value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
+QString TwoDigitText(int32_t value) { return QString::fromStdString(TwoDigits(value)); }
 
 }  // namespace
 
-QString MonthDayYearText(const EuroDate &date, EraStyle style)
+EraStyle EraStyleOf(const QString &era)
+{
+    return era == QStringLiteral("AD") || era == QStringLiteral("BC") ? EraStyle::ADBC : EraStyle::CEBCE;
+}
+
+QString MonthDayYearText(const CalendarDate &date, EraStyle style, const NumberFormat &format)
 {
     const bool commonEra = date.year >= 1;
     const int64_t shownYear = commonEra ? int64_t{date.year} : 1 - int64_t{date.year};
-    const bool monthKnown = date.month >= 1 && date.month <= 12;
-    QString text = monthKnown ? QString::fromStdString(MonthNames[static_cast<size_t>(date.month)]) : QString();
+    QString text = QString::fromLatin1(MonthName(date.month));
     text += u' ' + QString::number(date.day) + u',';
-    text += u' ' + (shownYear > 9999 ? GroupedNumber(shownYear) : QString::number(shownYear));
+    text += u' ' + (shownYear > 9999 ? format.Grouped(shownYear) : QString::number(shownYear));
     if (style == EraStyle::ADBC)
         text += commonEra ? QStringLiteral(" AD") : QStringLiteral(" BC");
     else
@@ -27,21 +29,34 @@ QString MonthDayYearText(const EuroDate &date, EraStyle style)
     return text;
 }
 
-QString AstronomicalDateText(const EuroDate &date, const QString &designator)
+QString AstronomicalDateText(const CalendarDate &date, const QString &designator, const NumberFormat &format)
 {
     const bool grouped = date.year > 9999 || date.year < -9999;
-    QString text = grouped ? GroupedNumber(date.year) : QString::number(date.year);
-    text += u'-' + TwoDigits(date.month) + u'-' + TwoDigits(date.day) + u' ' + designator;
+    QString text = grouped ? format.Grouped(date.year) : QString::number(date.year);
+    text += u'-' + TwoDigitText(date.month) + u'-' + TwoDigitText(date.day) + u' ' + designator;
     return text;
 }
 
-EuroDate DateOfJdn(int32_t jdn, int32_t calendar)
+QString AstronomicalDateText(Calendar calendar, int32_t jdn, DeeVariant variant, const NumberFormat &format)
 {
-    EuroDate date{};
-    date.jdn = jdn;
-    date.calendar = calendar;
-    JDNToDate(date);
-    return date;
+    return AstronomicalDateText(JDNToDate(calendar, jdn, variant),
+                                QString::fromLatin1(CalendarDesignator(calendar, variant)), format);
+}
+
+DayTexts TextsOfDay(int32_t jdn, DeeVariant variant, EraStyle style, const NumberFormat &format)
+{
+    const auto monthDayYear = [&](Calendar calendar) {
+        return MonthDayYearText(JDNToDate(calendar, jdn, variant), style, format);
+    };
+    const auto astronomical = [&](Calendar calendar) { return AstronomicalDateText(calendar, jdn, variant, format); };
+    return {monthDayYear(Calendar::Gregorian),
+            monthDayYear(Calendar::Julian),
+            monthDayYear(Calendar::Dee),
+            astronomical(Calendar::Gregorian),
+            astronomical(Calendar::Julian),
+            astronomical(Calendar::Dee),
+            format.Grouped(jdn),
+            QString::fromStdString(WeekdayText(DayOfWeek(jdn)))};
 }
 
 }  // namespace vardex

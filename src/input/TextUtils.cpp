@@ -10,13 +10,6 @@ bool InSet(QChar c, const QString &set) { return set.contains(c); }
 
 }  // namespace
 
-QString SafeLeft(const QString &s, qsizetype n)
-{
-    if (n < 1)
-        return {};
-    return s.left(n);
-}
-
 QString LCaseAccented(const QString &s)
 {
     // Simple case mapping character by character keeps positions, which ReplaceNoCase needs.
@@ -24,36 +17,6 @@ QString LCaseAccented(const QString &s)
     for (qsizetype i = 0; i < s.size(); ++i)
         out[i] = s[i].toLower();
     return out;
-}
-
-qsizetype FindFirstOf(const QString &s, qsizetype start, const QString &set, qsizetype *index)
-{
-    if (index)
-        *index = 0;
-    if (s.isEmpty() || set.isEmpty())
-        return 0;
-    for (qsizetype i = qMax<qsizetype>(start, 1) - 1; i < s.size(); ++i) {
-        const qsizetype at = set.indexOf(s[i]);
-        if (at >= 0) {
-            if (index)
-                *index = at + 1;
-            return i + 1;
-        }
-    }
-    return 0;
-}
-
-qsizetype FindFirstNotOf(const QString &s, qsizetype start, const QString &set)
-{
-    if (s.isEmpty())
-        return 0;
-    if (set.isEmpty())
-        return 1;
-    for (qsizetype i = qMax<qsizetype>(start, 1) - 1; i < s.size(); ++i) {
-        if (!InSet(s[i], set))
-            return i + 1;
-    }
-    return 0;
 }
 
 void StripChars(QString &s, const QString &set, qsizetype start)
@@ -148,16 +111,6 @@ void StripLeading(QString &s, const QString &prefix)
     while (QStringView(s).mid(from).startsWith(prefix))
         from += prefix.size();
     s.remove(0, from);
-}
-
-void StripTrailing(QString &s, const QString &suffix)
-{
-    if (suffix.isEmpty())
-        return;
-    qsizetype end = s.size();
-    while (QStringView(s).left(end).endsWith(suffix))
-        end -= suffix.size();
-    s.truncate(end);
 }
 
 QString TrimTrailingChars(const QString &s, const QString &set)

@@ -6,22 +6,18 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+#include <string_view>
+
+#include "engine/NumberReading.h"
 
 namespace vardex {
 
-// The first n characters; empty when n < 1, the whole text when n >= its length.
-QString SafeLeft(const QString &s, qsizetype n);
+// The line end of every text the program shows in a message box, a table or the clipboard.
+inline const QString kCrLf = QStringLiteral("\r\n");
 
 // Lower-case copy, one character for one, accented capitals (É, Š, Ÿ, ...) included.
 QString LCaseAccented(const QString &s);
-
-// Position of the first character at or after start (below 1 counts as 1) that is in set, and
-// its 1-based place in set through index; 0 when there is none or s or set is empty.
-qsizetype FindFirstOf(const QString &s, qsizetype start, const QString &set, qsizetype *index = nullptr);
-
-// Position of the first character at or after start that is not in set; 0 when there is none or
-// s is empty; 1 when the set is empty.
-qsizetype FindFirstNotOf(const QString &s, qsizetype start, const QString &set);
 
 // Removes every character of set at or after position start.
 void StripChars(QString &s, const QString &set, qsizetype start = 1);
@@ -47,9 +43,6 @@ int CountOccurrences(const QString &s, const QString &find, bool caseSensitive);
 // Removes prefix from the front of s again and again while s starts with it.
 void StripLeading(QString &s, const QString &prefix);
 
-// Removes suffix from the end of s again and again while s ends with it.
-void StripTrailing(QString &s, const QString &suffix);
-
 // s without its trailing characters that are in set.
 QString TrimTrailingChars(const QString &s, const QString &set);
 
@@ -66,5 +59,8 @@ QString ReplaceNoCase(const QString &s, const QString &find, const QString &repl
 
 // s without leading and trailing blanks (spaces only: tabs and line breaks stay).
 QString TrimBlanks(const QString &s);
+
+// The engine's number reader on a QString: the number at the start of s (NumberReading.h).
+inline double LeadingNumber(QStringView s) { return LeadingNumber(std::u16string_view(s.utf16(), size_t(s.size()))); }
 
 }  // namespace vardex

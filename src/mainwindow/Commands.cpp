@@ -1,10 +1,12 @@
 // The main window's commands: copying the result, and the checks before the date-sequence and
 // vernal-equinox windows open.
+#include "MainController.h"
+#include "equinox/EquinoxInput.h"
 #include "equinox/EquinoxTable.h"
-#include "mainwindow/MainController.h"
-#include "support/Clipboard.h"
-#include "support/Dialogs.h"
-#include "support/PopUps.h"
+#include "input/InputReading.h"
+#include "input/TextUtils.h"
+#include "seams/Clipboard.h"
+#include "seams/PopUps.h"
 
 namespace vardex {
 
@@ -12,8 +14,6 @@ namespace {
 
 // text padded with blanks, or cut, to exactly n characters.
 QString PadTo(const QString &text, int n) { return text.leftJustified(n, u' ', true); }
-
-const QString kCrLf = QStringLiteral("\r\n");
 
 }  // namespace
 
@@ -52,23 +52,20 @@ QString MainController::InputCalendarText() const
 
 bool MainController::cmdDateSequence_Click()
 {
-    if (!InputDateOK())
-        return false;
-    return GetJDN(InputCalendarText(), true);
+    const DayReading reading = ReadCheckedInput(Entry(), Context());
+    ApplyReading(reading.entry, reading.jdn);
+    Show(reading.messages);
+    return reading.jdn.has_value();
 }
 
 bool MainController::cmdVernalEquinoxes_Click()
 {
-    if (!InputDateOK())
-        return false;
-    const int32_t year = GetYear();
-    if (year < kFirstEquinoxYear || year > kLastEquinoxYear) {
-        VEOutOfRangeMsg();
-        return false;
-    }
-    return GetJDN(InputCalendarText(), true);
+    const DayReading reading = ReadInputForEquinoxes(Entry(), Context());
+    ApplyReading(reading.entry, reading.jdn);
+    Show(reading.messages);
+    return reading.jdn.has_value();
 }
 
-void MainController::VEOutOfRangeMsg() { vardex::VEOutOfRangeMsg(seams_.dialogs); }
+void MainController::VEOutOfRangeMsg() { seams_.dialogs.Show(EquinoxRangeMessage()); }
 
 }  // namespace vardex

@@ -1,29 +1,27 @@
 // Every event handler and procedure of the main window, as functions over its model.
 //
 // How input flows: the view copies what the user typed or picked into the MainForm and calls the
-// handler here. Calculate runs InputDateOK (checks and tidies the typed text), GetJDN (reads the
-// date in the chosen calendar, applies the arithmetic, leaves lngJDN) and ShowOutputs (the day in
-// the three calendars). Every 500 ms Timer1_Timer re-derives which commands are enabled and
-// shown. Messages go through the Dialogs seam, so the same code serves the window, vardex-cli
-// and the tests. Selecting a list entry or an option from code goes through SelectListEntry and
-// SelectOption, which run that control's click handler as a user's selection does.
-//
-// The handlers live in the files of their subsystem: src/input (validation, JDN and arithmetic,
-// input controls) and src/mainwindow (calculation, refresher, start-up, commands, Dee variant,
-// Clear and Today).
+// handler here. The handlers are thin: they copy the form's input into an InputEntry, call the
+// domain functions of src/input (CheckInputDate, ReadInputDay, Calculate, SyncDesignator, ...),
+// copy the tidied texts back, show the messages through the Dialogs seam and fill the outputs.
+// Every 500 ms Timer1_Timer re-derives which commands are enabled and shown. Selecting a list
+// entry or an option from code goes through SelectListEntry and SelectOption, which run that
+// control's click handler as a user's selection does.
 #pragma once
 
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "MainForm.h"
+#include "input/InputEntry.h"
+#include "seams/Dialogs.h"
 
 namespace vardex {
 
 class Clipboard;
 class Clock;
-class Dialogs;
 class PopUps;
 class Screen;
 
@@ -71,13 +69,17 @@ public:
     void ListClicked(ComboBox &list);
     void OptionClicked(OptionButton &option);
 
-    // ---- Input date validation ----
-    bool InputDateOK();
+    // ---- The input as the domain functions see it ----
+    InputEntry Entry() const;               // the form's input
+    void Apply(const InputEntry &entry);    // the tidied texts and what was read, back into the form
+    InputContext Context() const;           // the Dee variant, "Calculate" and the regional format
+    void Show(const std::vector<Message> &messages);
 
-    // ---- JDN of the input date and date arithmetic ----
+    // ---- Input date validation, JDN and arithmetic ----
+    bool InputDateOK();
     bool GetJDN(const QString &strCalendar, bool blnDisplayMessageIfDateInvalid = false);
     int32_t GetYear() const;
-    void PutDateYMD(const EuroDate &record);
+    void PutDateYMD(const CalendarDate &date);
     void txbArith_LostFocus(int index);
 
     // ---- Input controls and calendar designation sync ----
@@ -87,16 +89,14 @@ public:
     void txbYearCEJC_LostFocus();
     void txbYearCEJC_KeyUp(int keyCode);
     void txbYearADBCetc_KeyUp(int keyCode);
-    void SetTodayCalendar();
-    void PutDateMDY(const EuroDate &record);
+    Calendar SetTodayCalendar();  // the calendar today's date is entered in
+    void PutDateMDY(const CalendarDate &date);
     int16_t EraListIndex(const QString &era) const;
 
     // ---- Calculation and output ----
     void cmdCalculate_Click();
     void ClearOutputs();
-    void ShowOutputs();
-    QString MDYDate(const QString &strCalendar, int32_t jdn);
-    QString AYNDate(const QString &strCalendar, int32_t jdn) const;
+    void ShowOutputs();  // lngJDN in the three calendars, in the style of the era list
 
     // ---- State refresher ----
     void Timer1_Timer();
@@ -126,20 +126,10 @@ public:
     // ---- Focus ----
     bool SetFocusIfPossible(Button &button);
 
-    // The message shown when date arithmetic leaves the range of dates the program can reach.
-    static QString ArithmeticRangeMessage();
-
 private:
-    enum class ArithCheck { Ok, Negative, TooLarge };
-
-    bool InputDateValid(bool blnDisplay);
-    bool ArithInputOK();
-    ArithCheck CheckArithmetic();
-    bool AddMonthsYears();
-    bool ApplyArithmetic();
-    void ReportArithmeticRange();
-    void SetDeeVariant(bool dee);
-    void SetWeekdaySearchResult(bool gregorianBold, bool julianBold);
+    void SetDeeVariant(DeeVariant variant);
+    void ApplyReading(const InputEntry &entry, const std::optional<int32_t> &jdn);
+    void ClearAmounts();
 
     MainForm &f_;
     MainSeams seams_;

@@ -8,8 +8,9 @@
 #include <QStringList>
 #include <array>
 #include <cstdint>
+#include <optional>
 
-#include "engine/EuroDate.h"
+#include "engine/Calendars.h"
 
 namespace vardex {
 
@@ -126,12 +127,15 @@ struct MainForm {
     QString strDeeCalendarDesignation;
 
     // Private window variables
+    DeeVariant deeVariant = DeeVariant::DeeCecil;  // chosen with optDee and optDeeCecil
     std::array<QString, 3> strDesignatorLegend;
     QString strDeeLegendTemplate;
     bool blnInputComplete = false;
-    EuroDate udtTodayDate{};
-    EuroDate udtInputDate{};
-    EuroDate udtOutputDate{};
+    struct InputRecord {  // the date GetJDN read last, as its arithmetic left it
+        CalendarDate date;
+        std::optional<Calendar> calendar;
+        int32_t jdn = 0;
+    } udtInputDate;
     std::array<int32_t, 4> lngArith{};
     QStringList strYMDParts;
 

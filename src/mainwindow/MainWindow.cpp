@@ -14,7 +14,7 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "support/PopUps.h"
+#include "seams/PopUps.h"
 #include "support/WebLink.h"
 #include "support/widgets/ControlUtils.h"
 #include "support/widgets/Geometry.h"
@@ -420,10 +420,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 
 void MainWindow::ShowHelp()
 {
-    if (!viewer_) {
-        viewer_ = new TextViewer(services_.seams.dialogs, services_.seams.clipboard);
-        viewer_->setAttribute(Qt::WA_DeleteOnClose, false);
-    }
+    if (!viewer_)
+        viewer_ = std::make_unique<TextViewer>(services_.seams.dialogs, services_.seams.clipboard);
     if (viewer_->isMinimized())
         viewer_->showNormal();
     if (!viewer_->isMaximized()) {
@@ -450,6 +448,33 @@ void MainWindow::ShowHelp()
     viewer_->raise();
     viewer_->activateWindow();
 }
+
+int32_t MainWindow::InputJdn()
+{
+    // Without a message: an input that cannot be converted leaves lngJDN as it was.
+    controller_.GetJDN(controller_.InputCalendarText(), false);
+    WriteBack();  // the reading rewrites the input boxes
+    return form_.lngJDN;
+}
+
+int32_t MainWindow::InputYear() const { return controller_.GetYear(); }
+
+DeeVariant MainWindow::Variant() const { return form_.deeVariant; }
+
+int32_t MainWindow::TextBoxCapacityKB() const { return form_.lngTextBoxCapacityInKB; }
+
+QPoint MainWindow::TableWindowPosition() const
+{
+    // Just inside the main window's left edge, a little below the top of its output frame; pos()
+    // is the outer corner of the window's frame.
+    constexpr int kLeftOfMain = 160;
+    constexpr int kBelowOutputFrame = 300;
+    return pos() + QPoint(TwipsToPixels(kLeftOfMain), fraOutput_->y() + TwipsToPixels(kBelowOutputFrame));
+}
+
+QPalette MainWindow::TableWindowPalette() const { return palette(); }
+
+QIcon MainWindow::TableWindowIcon() const { return windowIcon(); }
 
 void MainWindow::Quit()
 {

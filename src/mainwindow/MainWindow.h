@@ -15,7 +15,8 @@
 #include <vector>
 
 #include "mainwindow/MainController.h"
-#include "support/PopUps.h"
+#include "seams/PopUps.h"
+#include "support/widgets/TableWindowHost.h"
 
 class QComboBox;
 class QGroupBox;
@@ -30,7 +31,7 @@ namespace vardex {
 class Shell;
 class TextViewer;
 
-class MainWindow : public QWidget {
+class MainWindow : public QWidget, public TableWindowHost {
     Q_OBJECT
 
 public:
@@ -61,6 +62,15 @@ public:
     std::function<void()> openDateSequence;
     std::function<void()> openVernalEquinoxes;
 
+    // What the table windows see of this window.
+    int32_t InputJdn() override;
+    int32_t InputYear() const override;
+    DeeVariant Variant() const override;
+    int32_t TextBoxCapacityKB() const override;
+    QPoint TableWindowPosition() const override;
+    QPalette TableWindowPalette() const override;
+    QIcon TableWindowIcon() const override;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -89,7 +99,7 @@ private:
     MainForm form_;
     MainController controller_;
     QTimer *timer1_ = nullptr;
-    TextViewer *viewer_ = nullptr;
+    std::unique_ptr<TextViewer> viewer_;  // the help, created on first use
     bool writingBack_ = false;
 
     struct Bound {

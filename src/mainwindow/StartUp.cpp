@@ -1,9 +1,9 @@
 // The main window's start-up on its model: first contents, lists, the Dee-Cecil variant,
 // placement, today's date and the focus.
-#include "engine/CalendarState.h"
+#include "MainController.h"
 #include "engine/TextForms.h"
-#include "mainwindow/MainController.h"
-#include "support/Screen.h"
+#include "input/InputSync.h"
+#include "seams/Screen.h"
 
 namespace vardex {
 
@@ -35,12 +35,11 @@ bool MainController::StartUp(const StartUpSteps &steps)
 
 void MainController::InitMainWindow()
 {
-    f_.strDesignatorLegend[0] = QStringLiteral("'CE' = 'Common Era Calendar' = the proleptic Gregorian Calendar with ") +
-                                QStringLiteral("astronomical year numbering");
-    f_.strDesignatorLegend[1] = QStringLiteral("'JC' = the proleptic Julian Calendar with astronomical year numbering");
-    f_.strDeeLegendTemplate = QStringLiteral("'DC' = the proleptic Dee-Cecil Calendar with astronomical year numbering");
+    const std::array<QString, 3> legends = DesignatorLegends(DeeVariant::DeeCecil);
+    f_.strDesignatorLegend[0] = legends[0];
+    f_.strDesignatorLegend[1] = legends[1];
+    f_.strDeeLegendTemplate = DeeLegendTemplate();
     FillInputLists();
-    InitCalendarTables();
     f_.optInputDateWithAYN.value = false;
     f_.optInputDateWithoutAYN.value = false;
     SelectListEntry(f_.cboCalendar[0], 0);
@@ -67,7 +66,7 @@ void MainController::FillInputLists()
     };
     QStringList months;
     for (int m = 1; m <= 12; ++m)
-        months << QString::fromStdString(MonthNames[static_cast<size_t>(m)]);
+        months << QString::fromLatin1(MonthName(m));
     QStringList days;
     for (int d = 1; d <= 31; ++d)
         days << QString::number(d);

@@ -1,22 +1,21 @@
 // The Dee variant, clearing the input, and entering today's date.
-#include "engine/Calendar.h"
-#include "engine/CalendarState.h"
+#include "MainController.h"
 #include "engine/Today.h"
-#include "input/DeeVariant.h"
-#include "mainwindow/MainController.h"
+#include "input/InputSync.h"
+#include "seams/Clock.h"
 
 namespace vardex {
 
-void MainController::optDee_Click() { SetDeeVariant(true); }
+void MainController::optDee_Click() { SetDeeVariant(DeeVariant::Dee); }
 
-void MainController::optDeeCecil_Click() { SetDeeVariant(false); }
+void MainController::optDeeCecil_Click() { SetDeeVariant(DeeVariant::DeeCecil); }
 
-void MainController::SetDeeVariant(bool dee)
+void MainController::SetDeeVariant(DeeVariant variant)
 {
-    const DeeVariant variant = dee ? DeeVariant::Dee : DeeVariant::DeeCecil;
-    DeeEpochJDN = DeeEpochOf(variant);
-    f_.strDeeCalendarDesignation = DeeCalendarDesignation(variant);
-    f_.strDeeCalendarName = DeeCalendarName(variant);
+    const bool dee = variant == DeeVariant::Dee;
+    f_.deeVariant = variant;
+    f_.strDeeCalendarDesignation = QString::fromLatin1(DeeCalendarDesignation(variant));
+    f_.strDeeCalendarName = QString::fromLatin1(DeeCalendarName(variant));
     QString &date = f_.txbYearCEJC.text;
     QString &legend = f_.lblCE.caption;
     if (dee) {
@@ -40,14 +39,21 @@ void MainController::DeeVariantChanged()
         f_.cboCalendar[0].items[3] = name + QStringLiteral(" Calendar");
     if (f_.cboCalendar[1].items.size() > 3)
         f_.cboCalendar[1].items[3] = QStringLiteral("Proleptic ") + name;
-    QString legend = f_.strDeeLegendTemplate;
-    legend.replace(QStringLiteral("DC"), f_.strDeeCalendarDesignation);
-    legend.replace(QStringLiteral("Dee-Cecil"), name);
-    f_.strDesignatorLegend[2] = legend;
+    f_.strDesignatorLegend[2] = DeeLegend(f_.strDeeLegendTemplate, f_.deeVariant);
     if (!f_.txbOutputGC.text.isEmpty() && f_.blnStartupCompleted && f_.cmdCalculate.enabled)
         cmdCalculate_Click();  // a result on the screen follows the new epoch
     else
         ClearOutputs();
+}
+
+void MainController::ClearAmounts()
+{
+    for (TextBox &box : f_.txbArith) {
+        box.text.clear();
+        box.caret = 0;
+    }
+    f_.optPlus.value = false;
+    f_.optMinus.value = false;
 }
 
 void MainController::ClearInput()
@@ -61,12 +67,7 @@ void MainController::ClearInput()
     f_.txbYearCEJC.caret = 0;
     f_.lblCE.caption.clear();
     ClearOutputs();
-    f_.optPlus.value = false;
-    f_.optMinus.value = false;
-    for (TextBox &box : f_.txbArith) {
-        box.text.clear();
-        box.caret = 0;
-    }
+    ClearAmounts();
 }
 
 void MainController::cmdClear_Click(int index)
@@ -77,12 +78,7 @@ void MainController::cmdClear_Click(int index)
         SelectListEntry(f_.cboCalendar[1], 0);
         ClearOutputs();
     } else {
-        for (TextBox &box : f_.txbArith) {
-            box.text.clear();
-            box.caret = 0;
-        }
-        f_.optPlus.value = false;
-        f_.optMinus.value = false;
+        ClearAmounts();
     }
     if (f_.windowVisible)
         f_.focusRequest = &f_.cmdToday;
@@ -92,16 +88,15 @@ void MainController::cmdToday_Click()
 {
     if (!f_.optInputDateWithoutAYN.value && !f_.optInputDateWithAYN.value)
         SelectOption(f_.optInputDateWithoutAYN);
-    SetTodayCalendar();
+    const Calendar calendar = SetTodayCalendar();
     const QString era = f_.cboYearDesADBCetc.Text();
     if (era.isEmpty() || era == QStringLiteral("BCE"))
         SelectListEntry(f_.cboYearDesADBCetc, EraListIndex(QStringLiteral("CE")));
     else if (era == QStringLiteral("BC"))
         SelectListEntry(f_.cboYearDesADBCetc, EraListIndex(QStringLiteral("AD")));
-    f_.udtTodayDate.jdn = TodayJDN(seams_.clock);
-    JDNToDate(f_.udtTodayDate);
-    PutDateMDY(f_.udtTodayDate);
-    PutDateYMD(f_.udtTodayDate);
+    const CalendarDate today = JDNToDate(calendar, TodayJDN(seams_.clock.ShortDateText()), f_.deeVariant);
+    PutDateMDY(today);
+    PutDateYMD(today);
     ClearOutputs();
     SetFocusIfPossible(f_.cmdCalculate);
 }

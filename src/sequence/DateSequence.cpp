@@ -4,17 +4,13 @@
 #include <limits>
 
 #include "NumberWords.h"
-#include "engine/EuroDate.h"
 #include "engine/TextForms.h"
 #include "input/DateTexts.h"
-#include "input/RegionalFormat.h"
 #include "input/TextUtils.h"
 
 namespace vardex {
 
 namespace {
-
-const QString kCrLf = QStringLiteral("\r\n");
 
 // Column layout of a row, in characters. The date columns are 21 wide for the texts of the first
 // row; the JDN is right-aligned to end 19 characters after the Dee date on the first row, which
@@ -59,7 +55,7 @@ QString SequenceHeader(DeeVariant variant)
     return header;
 }
 
-QString SequenceSummary(int sameDateCount, int days)
+QString SequenceSummary(int sameDateCount, int days, const NumberFormat &format)
 {
     if (days < 3 || sameDateCount < 0 || sameDateCount > days)
         return {};
@@ -71,12 +67,12 @@ QString SequenceSummary(int sameDateCount, int days)
         return QStringLiteral("Only one day has the same date in the two calendars");
     // round(100 c / n) with a half rounding up, as floor((200 c + n) / 2n).
     const qlonglong percent = (qlonglong{sameDateCount} * 200 + days) / (qlonglong{days} * 2);
-    return NumberWords(sameDateCount) + QStringLiteral(" days (") + RegionalLocale().toString(percent) +
+    return NumberWords(sameDateCount, format) + QStringLiteral(" days (") + format.Grouped(percent) +
            QStringLiteral("%) have the same date in the two calendars.");
 }
 
 SequenceResult RunDateSequence(const std::function<int32_t()> &startJdn, int days, DeeVariant variant,
-                               QString &output, int capacityKB, Dialogs &dialogs)
+                               const NumberFormat &format, QString &output, int capacityKB, Dialogs &dialogs)
 {
     SequenceResult result;
     if (days < 1 || !startJdn)
@@ -102,7 +98,6 @@ SequenceResult RunDateSequence(const std::function<int32_t()> &startJdn, int day
         output += SequenceHeader(variant);
 
     const int32_t first = startJdn();
-    const QString designation = DeeCalendarDesignation(variant);
     // "D" is one character shorter than "DC"; one blank more keeps the JDN column in place.
     const qsizetype deePadding = variant == DeeVariant::Dee ? 1 : 0;
 
@@ -122,7 +117,7 @@ SequenceResult RunDateSequence(const std::function<int32_t()> &startJdn, int day
         const qint64 wideJdn = qint64{first} + i;
         if (wideJdn > std::numeric_limits<int32_t>::max()) {
             dialogs.ShowMessage(QStringLiteral("The date sequence cannot go beyond Julian day number ") +
-                                    GroupedNumber(std::numeric_limits<int32_t>::max()) + u'.',
+                                    format.Grouped(std::numeric_limits<int32_t>::max()) + u'.',
                                 Title(), MessageIcon::Exclamation);
             result.lastDayReached = true;
             return result;
@@ -130,11 +125,11 @@ SequenceResult RunDateSequence(const std::function<int32_t()> &startJdn, int day
 
         SequenceRow row;
         row.jdn = static_cast<int32_t>(wideJdn);
-        row.gregorian = AstronomicalDateText(DateOfJdn(row.jdn, kCalendarGregorian), QStringLiteral("CE"));
-        row.dee = AstronomicalDateText(DateOfJdn(row.jdn, kCalendarDee), designation);
+        row.gregorian = AstronomicalDateText(Calendar::Gregorian, row.jdn, variant, format);
+        row.dee = AstronomicalDateText(Calendar::Dee, row.jdn, variant, format);
         row.sameDate = SameDate(row.gregorian, row.dee);
         row.weekday = QString::fromStdString(WeekdayText(DayOfWeek(row.jdn)));
-        const QString jdnText = GroupedNumber(row.jdn);
+        const QString jdnText = format.Grouped(row.jdn);
         if (i == 0) {
             gapAfterGregorian = kDateColumn - row.gregorian.size();
             gapAfterJdn = kJdnToWeekday - jdnText.size();
@@ -165,7 +160,7 @@ SequenceResult RunDateSequence(const std::function<int32_t()> &startJdn, int day
         result.rows.push_back(std::move(row));
     }
 
-    result.summary = SequenceSummary(result.sameDateCount, days);
+    result.summary = SequenceSummary(result.sameDateCount, days, format);
     if (!result.summary.isEmpty())
         output += kCrLf + result.summary + kCrLf;
     return result;

@@ -10,8 +10,9 @@
 #include <vector>
 
 #include "NumberOfDays.h"
-#include "input/DeeVariant.h"
-#include "support/Dialogs.h"
+#include "engine/Calendars.h"
+#include "input/NumberFormat.h"
+#include "seams/Dialogs.h"
 
 namespace vardex {
 
@@ -21,7 +22,7 @@ QString SequenceHeader(DeeVariant variant);
 // The closing sentence for sameDateCount same-date days out of days; empty for fewer than three
 // days or a count outside 0..days. The percentage is worked out in whole numbers and a half rounds
 // up (3 of 8 days give 38%), so no floating-point rounding mode can change it.
-QString SequenceSummary(int sameDateCount, int days);
+QString SequenceSummary(int sameDateCount, int days, const NumberFormat &format);
 
 struct SequenceRow {
     int32_t jdn = 0;
@@ -50,10 +51,10 @@ struct SequenceResult {
 // - one row per day, unless the output has grown past the capacity before a row ("Textbox is
 //   full.", no summary) or the JDN would pass 2,147,483,647 (a message, no summary);
 // - a blank line and SequenceSummary for three days or more.
-// The Dee column reads the global DeeEpochJDN, which the caller keeps in step with variant.
+// The Dee column is in `variant`; the JDNs and the summary's numbers are written in `format`.
 // Days outside 1..kMaxSequenceDays, or an empty startJdn, write nothing ("Too many days" above the
 // limit).
 SequenceResult RunDateSequence(const std::function<int32_t()> &startJdn, int days, DeeVariant variant,
-                               QString &output, int capacityKB, Dialogs &dialogs);
+                               const NumberFormat &format, QString &output, int capacityKB, Dialogs &dialogs);
 
 }  // namespace vardex

@@ -4,7 +4,7 @@
 #include <QString>
 #include <optional>
 
-#include "support/Dialogs.h"
+#include "seams/Dialogs.h"
 
 namespace vardex {
 

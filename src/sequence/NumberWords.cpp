@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "input/RegionalFormat.h"
 
 namespace vardex {
 
@@ -19,10 +18,10 @@ constexpr std::array<const char *, 10> kTens = {"",      "",      "Twenty",  "Th
 
 }  // namespace
 
-QString NumberWords(int n)
+QString NumberWords(int n, const NumberFormat &format)
 {
     if (n < 0 || n >= 100)
-        return GroupedNumber(n);
+        return format.Grouped(n);
     if (n <= 20)
         return QString::fromLatin1(kUpToTwenty[static_cast<size_t>(n)]);
     QString words = QString::fromLatin1(kTens[static_cast<size_t>(n / 10)]);

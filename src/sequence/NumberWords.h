@@ -3,10 +3,12 @@
 
 #include <QString>
 
+#include "input/NumberFormat.h"
+
 namespace vardex {
 
 // English words for 0..99 ("No", "One" .. "Twenty", "Twenty one" .. "Ninety nine"); from 100 on,
-// and for a negative n, the digits grouped with the regional separator ("150", "1,000").
-QString NumberWords(int n);
+// and for a negative n, the digits grouped in the format ("150", "1,000").
+QString NumberWords(int n, const NumberFormat &format);
 
 }  // namespace vardex

@@ -6,7 +6,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "support/Dialogs.h"
+#include "seams/Dialogs.h"
 
 namespace vardex {
 

@@ -1,7 +1,7 @@
 // Today's date from the system clock, for the engine's Clock seam.
 #pragma once
 
-#include "engine/Clock.h"
+#include "seams/Clock.h"
 
 namespace vardex {
 

@@ -3,8 +3,8 @@
 
 #include <QString>
 
-#include "support/Dialogs.h"
-#include "support/Shell.h"
+#include "seams/Dialogs.h"
+#include "seams/Shell.h"
 
 namespace vardex {
 

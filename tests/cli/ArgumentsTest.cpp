@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "cli/Arguments.h"
+#include "Arguments.h"
 
 namespace vardex::cli {
 namespace {
@@ -23,12 +23,12 @@ TEST(Arguments, ConvertWithDate)
     const ParseResult r = ParseArguments({"--variant", "dee", "convert", "--date", "-43-3-15", "--calendar", "julian"});
     ASSERT_TRUE(r.Ok()) << r.error;
     EXPECT_EQ(r.arguments.command, Command::Convert);
-    EXPECT_TRUE(r.arguments.deeVariant);
+    EXPECT_EQ(r.arguments.variant, DeeVariant::Dee);
     ASSERT_TRUE(r.arguments.date.has_value());
     EXPECT_EQ(r.arguments.date->year, -43);
     EXPECT_EQ(r.arguments.date->month, 3);
     EXPECT_EQ(r.arguments.date->day, 15);
-    EXPECT_EQ(r.arguments.calendar, CalendarName::Julian);
+    EXPECT_EQ(r.arguments.calendar, Calendar::Julian);
 }
 
 }  // namespace

@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "engine/Clock.h"
-#include "support/Clipboard.h"
-#include "support/Dialogs.h"
-#include "support/PopUps.h"
-#include "support/Screen.h"
-#include "support/Shell.h"
+#include "seams/Clock.h"
+#include "seams/Clipboard.h"
+#include "seams/Dialogs.h"
+#include "seams/PopUps.h"
+#include "seams/Screen.h"
+#include "seams/Shell.h"
 
 // Readable QStrings in test failure messages.
 inline void PrintTo(const QString &text, std::ostream *os) { *os << '"' << text.toStdString() << '"'; }

@@ -1,74 +1,49 @@
 #include <gtest/gtest.h>
 
-#include "engine/Calendar.h"
-#include "engine/CalendarState.h"
+#include "engine/Calendars.h"
 
 namespace vardex {
 namespace {
 
-EuroDate Record(int32_t calendar, int32_t y, int32_t m, int32_t d)
+TEST(Calendars, OnlyTheDeeCalendarFollowsTheVariant)
 {
-    EuroDate date{};
-    date.year = y;
-    date.month = m;
-    date.day = d;
-    date.calendar = calendar;
-    return date;
+    const CalendarDate date{2024, 3, 5};
+    EXPECT_EQ(DateToJDN(Calendar::Gregorian, date, DeeVariant::DeeCecil), 2460375);
+    EXPECT_EQ(DateToJDN(Calendar::Gregorian, date, DeeVariant::Dee), 2460375);
+    EXPECT_EQ(DateToJDN(Calendar::Julian, date, DeeVariant::Dee), 2460388);
+    // Dee-Cecil runs a day ahead of Gregorian after its 2024 leap day; Dee one more.
+    EXPECT_EQ(DateToJDN(Calendar::Dee, date, DeeVariant::DeeCecil), 2460374);
+    EXPECT_EQ(DateToJDN(Calendar::Dee, date, DeeVariant::Dee), 2460373);
 }
 
-TEST(Calendar, DispatchesByCalendarCode)
+TEST(Calendars, ADateThatDoesNotExistHasNoJdn)
 {
-    DeeEpochJDN = kDeeCecilEpochJDN;
-    EuroDate dee = Record(kCalendarDee, 2024, 3, 5);
-    EXPECT_EQ(DateToJDN(dee), -1);
-    EuroDate gregorian = Record(kCalendarGregorian, 2024, 3, 5);
-    EXPECT_EQ(DateToJDN(gregorian), 1);
-    EXPECT_EQ(gregorian.jdn, 2460375);
-    EXPECT_EQ(dee.jdn, 2460374);  // Dee-Cecil runs a day ahead of Gregorian after its 2024 leap day
-
-    // Only the Dee side follows the epoch, so a Dee record never reached the library.
-    DeeEpochJDN = kDeeEpochJDN;
-    EuroDate deeAgain = Record(kCalendarDee, 2024, 3, 5);
-    DateToJDN(deeAgain);
-    EXPECT_EQ(deeAgain.jdn, dee.jdn - 1);
-    EuroDate gregorianAgain = Record(kCalendarGregorian, 2024, 3, 5);
-    DateToJDN(gregorianAgain);
-    EXPECT_EQ(gregorianAgain.jdn, gregorian.jdn);
-    DeeEpochJDN = kDeeCecilEpochJDN;
+    EXPECT_FALSE(DateToJDN(Calendar::Dee, {2024, 2, 29}, DeeVariant::DeeCecil));  // no Dee leap year
+    EXPECT_FALSE(DateToJDN(Calendar::Gregorian, {1900, 2, 29}, DeeVariant::DeeCecil));
+    EXPECT_TRUE(DateToJDN(Calendar::Julian, {1900, 2, 29}, DeeVariant::DeeCecil));
 }
 
-TEST(Calendar, InvalidDeeDateReturnsZero)
+TEST(Calendars, JdnToDateInEachCalendar)
 {
-    EuroDate date = Record(kCalendarDee, 2024, 2, 29);  // 2024 is not a Dee leap year
-    EXPECT_EQ(DateToJDN(date), 0);
-    EXPECT_EQ(date.valid, 0);
+    EXPECT_EQ(JDNToDate(Calendar::Gregorian, 2460375, DeeVariant::DeeCecil), (CalendarDate{2024, 3, 5}));
+    EXPECT_EQ(JDNToDate(Calendar::Julian, 2460375, DeeVariant::DeeCecil), (CalendarDate{2024, 2, 21}));
+    EXPECT_EQ(JDNToDate(Calendar::Dee, 2460375, DeeVariant::DeeCecil), (CalendarDate{2024, 3, 6}));
+    EXPECT_EQ(JDNToDate(Calendar::Dee, 2460375, DeeVariant::Dee), (CalendarDate{2024, 3, 7}));
 }
 
-TEST(Calendar, JdnToDateInEachCalendar)
+TEST(Calendars, NamesAndLetters)
 {
-    DeeEpochJDN = kDeeCecilEpochJDN;
-    const struct {
-        int32_t calendar, year, month, day;
-    } expected[] = {{kCalendarGregorian, 2024, 3, 5}, {kCalendarJulian, 2024, 2, 21}, {kCalendarDee, 2024, 3, 6}};
-    for (const auto &e : expected) {
-        EuroDate date{};
-        date.jdn = 2460375;
-        date.calendar = e.calendar;
-        JDNToDate(date);
-        EXPECT_EQ(date.year, e.year);
-        EXPECT_EQ(date.month, e.month);
-        EXPECT_EQ(date.day, e.day);
-    }
-}
-
-TEST(Calendar, MonthNames)
-{
-    InitCalendarTables();
-    InitCalendarTables();
-    EXPECT_EQ(MonthNames[0], "");
-    EXPECT_EQ(MonthNames[1], "January");
-    EXPECT_EQ(MonthNames[3], "March");
-    EXPECT_EQ(MonthNames[12], "December");
+    EXPECT_EQ(CalendarOfLetter(U'G'), Calendar::Gregorian);
+    EXPECT_EQ(CalendarOfLetter(U'J'), Calendar::Julian);
+    EXPECT_EQ(CalendarOfLetter(U'D'), Calendar::Dee);
+    EXPECT_FALSE(CalendarOfLetter(U'S'));  // "Sunday": a weekday names no calendar
+    EXPECT_STREQ(CalendarDesignator(Calendar::Dee, DeeVariant::Dee), "D");
+    EXPECT_STREQ(CalendarDesignator(Calendar::Dee, DeeVariant::DeeCecil), "DC");
+    EXPECT_STREQ(CalendarDesignator(Calendar::Julian, DeeVariant::Dee), "JC");
+    EXPECT_STREQ(MonthName(0), "");
+    EXPECT_STREQ(MonthName(1), "January");
+    EXPECT_STREQ(MonthName(12), "December");
+    EXPECT_STREQ(MonthName(13), "");
 }
 
 }  // namespace

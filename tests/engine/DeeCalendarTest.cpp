@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "engine/CalendarState.h"
 #include "engine/DeeCalendar.h"
 
 namespace vardex {
@@ -80,32 +79,14 @@ void JdnToDate(int64_t jdn, int32_t epoch, int32_t &year, int &month, int &day)
 
 }  // namespace reference
 
-class DeeTest : public testing::Test {
-protected:
-    void SetUp() override { DeeEpochJDN = kDeeCecilEpochJDN; }
-    void TearDown() override { DeeEpochJDN = kDeeCecilEpochJDN; }
+std::optional<int32_t> Dee(int32_t y, int32_t m, int32_t d, DeeVariant variant = DeeVariant::DeeCecil)
+{
+    return DeeDateToJDN({y, m, d}, variant);
+}
 
-    static EuroDate Dee(int32_t y, int32_t m, int32_t d)
-    {
-        EuroDate date{};
-        date.year = y;
-        date.month = m;
-        date.day = d;
-        date.calendar = kCalendarDee;
-        date.jdn = -777;
-        DeeDateToJDN(date);
-        return date;
-    }
-    static EuroDate FromJdn(int32_t jdn)
-    {
-        EuroDate date{};
-        date.jdn = jdn;
-        DeeJDNToDate(date);
-        return date;
-    }
-};
+CalendarDate FromJdn(int32_t jdn, DeeVariant variant = DeeVariant::DeeCecil) { return DeeJDNToDate(jdn, variant); }
 
-TEST_F(DeeTest, LeapYearsFollowTheThirtyThreeYearCycle)
+TEST(Dee, LeapYearsFollowTheThirtyThreeYearCycle)
 {
     struct Case {
         int32_t year;
@@ -126,7 +107,7 @@ TEST_F(DeeTest, LeapYearsFollowTheThirtyThreeYearCycle)
     EXPECT_EQ(leapYears, 8);
 }
 
-TEST_F(DeeTest, MonthLengths)
+TEST(Dee, MonthLengths)
 {
     EXPECT_EQ(DeeMonthLength(1, 2024), 31);
     EXPECT_EQ(DeeMonthLength(4, 2024), 30);
@@ -137,56 +118,48 @@ TEST_F(DeeTest, MonthLengths)
     EXPECT_EQ(DeeMonthLength(-1, 2025), 0);
 }
 
-TEST_F(DeeTest, EpochAndWholeCycles)
+TEST(Dee, EpochAndWholeCycles)
 {
-    EXPECT_EQ(Dee(1, 1, 1).jdn, 1721426);
-    EXPECT_EQ(Dee(0, 12, 31).jdn, 1721425);
-    EXPECT_EQ(Dee(34, 1, 1).jdn, 1721426 + 12053);
-    EXPECT_EQ(Dee(-32, 1, 1).jdn, 1721426 - 12053);
+    EXPECT_EQ(Dee(1, 1, 1), 1721426);
+    EXPECT_EQ(Dee(0, 12, 31), 1721425);
+    EXPECT_EQ(Dee(34, 1, 1), 1721426 + 12053);
+    EXPECT_EQ(Dee(-32, 1, 1), 1721426 - 12053);
 }
 
-TEST_F(DeeTest, DeeCecilAgreesWithGregorianIn2021)
+TEST(Dee, DeeCecilAgreesWithGregorianIn2021)
 {
-    EXPECT_EQ(Dee(2021, 3, 15).jdn, 2459289);  // 15 March 2021, Gregorian
-    const EuroDate back = FromJdn(2459289);
-    EXPECT_EQ(back.year, 2021);
-    EXPECT_EQ(back.month, 3);
-    EXPECT_EQ(back.day, 15);
-    EXPECT_EQ(back.valid, 1);
+    EXPECT_EQ(Dee(2021, 3, 15), 2459289);  // 15 March 2021, Gregorian
+    EXPECT_EQ(FromJdn(2459289), (CalendarDate{2021, 3, 15}));
 }
 
-TEST_F(DeeTest, DeeVariantIsOneDayEarlier)
+TEST(Dee, DeeVariantIsOneDayEarlier)
 {
-    const int32_t cecil = Dee(2021, 3, 15).jdn;
-    DeeEpochJDN = kDeeEpochJDN;
-    EXPECT_EQ(Dee(2021, 3, 15).jdn, cecil - 1);
-    const EuroDate day = FromJdn(2459289);
-    EXPECT_EQ(day.month, 3);
-    EXPECT_EQ(day.day, 16);
+    EXPECT_EQ(Dee(2021, 3, 15, DeeVariant::Dee), *Dee(2021, 3, 15) - 1);
+    EXPECT_EQ(FromJdn(2459289, DeeVariant::Dee), (CalendarDate{2021, 3, 16}));
 }
 
-TEST_F(DeeTest, TwentyNinthOfFebruary)
+TEST(Dee, TwentyNinthOfFebruary)
 {
-    EXPECT_EQ(Dee(4, 2, 29).valid, 1);
-    EXPECT_EQ(Dee(-1, 2, 29).valid, 1);
-    EXPECT_EQ(Dee(3, 2, 29).valid, 0);
-    EXPECT_EQ(Dee(0, 2, 29).valid, 0);
+    EXPECT_TRUE(Dee(4, 2, 29));
+    EXPECT_TRUE(Dee(-1, 2, 29));
+    EXPECT_FALSE(Dee(3, 2, 29));
+    EXPECT_FALSE(Dee(0, 2, 29));
 }
 
-TEST_F(DeeTest, InvalidDatesLeaveJdnAlone)
+TEST(Dee, ImpossibleDatesHaveNoJdn)
 {
-    for (const EuroDate &date : {Dee(2024, 13, 1), Dee(2024, 1, 0), Dee(2024, 0, 5), Dee(2024, 4, 31),
-                                 Dee(INT32_MAX, 1, 1), Dee(INT32_MIN, 1, 1), Dee(2024, INT32_MIN, 1),
-                                 Dee(2024, 1, INT32_MAX), Dee(6'000'000, 1, 1), Dee(-6'000'000, 1, 1)}) {
-        EXPECT_EQ(date.valid, 0) << date.year << "-" << date.month << "-" << date.day;
-        EXPECT_EQ(date.jdn, -777);
-    }
+    const CalendarDate impossible[] = {{2024, 13, 1}, {2024, 1, 0},         {2024, 0, 5},
+                                       {2024, 4, 31}, {INT32_MAX, 1, 1},    {INT32_MIN, 1, 1},
+                                       {2024, INT32_MIN, 1}, {2024, 1, INT32_MAX}, {6'000'000, 1, 1},
+                                       {-6'000'000, 1, 1}};
+    for (const CalendarDate &date : impossible)
+        EXPECT_FALSE(DeeDateToJDN(date, DeeVariant::DeeCecil)) << date.year << "-" << date.month << "-" << date.day;
 }
 
-TEST_F(DeeTest, AgreesWithTheYearByYearMethodOnEveryDayOfSixThousandYears)
+TEST(Dee, AgreesWithTheYearByYearMethodOnEveryDayOfSixThousandYears)
 {
-    for (const int32_t epoch : {kDeeEpochJDN, kDeeCecilEpochJDN}) {
-        DeeEpochJDN = epoch;
+    for (const DeeVariant variant : {DeeVariant::Dee, DeeVariant::DeeCecil}) {
+        const int32_t epoch = DeeEpochJdn(variant);
         int64_t expectedJdn = 0;
         ASSERT_TRUE(reference::DateToJdn(-2000, 1, 1, epoch, expectedJdn));
         for (int32_t year = -2000; year <= 4000; ++year) {
@@ -194,57 +167,49 @@ TEST_F(DeeTest, AgreesWithTheYearByYearMethodOnEveryDayOfSixThousandYears)
                 for (int day = 1; day <= 31; ++day) {
                     int64_t jdn = 0;
                     const bool valid = reference::DateToJdn(year, month, day, epoch, jdn);
-                    const EuroDate date = Dee(year, month, day);
-                    ASSERT_EQ(date.valid, valid ? 1 : 0) << year << "-" << month << "-" << day;
+                    const std::optional<int32_t> date = Dee(year, month, day, variant);
+                    ASSERT_EQ(date.has_value(), valid) << year << "-" << month << "-" << day;
                     if (!valid)
                         continue;
-                    ASSERT_EQ(date.jdn, jdn) << year << "-" << month << "-" << day;
+                    ASSERT_EQ(*date, jdn) << year << "-" << month << "-" << day;
                     ASSERT_EQ(jdn, expectedJdn++) << "days follow each other";
-                    const EuroDate back = FromJdn(date.jdn);
-                    ASSERT_EQ(back.year, year);
-                    ASSERT_EQ(back.month, month);
-                    ASSERT_EQ(back.day, day);
+                    ASSERT_EQ(FromJdn(*date, variant), (CalendarDate{year, month, day}));
                 }
             }
         }
     }
 }
 
-TEST_F(DeeTest, RoundTripsAcrossTheWholeInt32Range)
+TEST(Dee, RoundTripsAcrossTheWholeInt32Range)
 {
-    for (const int32_t epoch : {kDeeEpochJDN, kDeeCecilEpochJDN}) {
-        DeeEpochJDN = epoch;
+    for (const DeeVariant variant : {DeeVariant::Dee, DeeVariant::DeeCecil}) {
         for (int64_t jdn = INT32_MIN;; jdn += 1'234'577) {
             if (jdn > INT32_MAX)
                 jdn = INT32_MAX;
-            const EuroDate date = FromJdn(static_cast<int32_t>(jdn));
+            const CalendarDate date = FromJdn(static_cast<int32_t>(jdn), variant);
             int32_t year;
             int month, day;
-            reference::JdnToDate(jdn, epoch, year, month, day);
-            ASSERT_EQ(date.year, year) << jdn;
-            ASSERT_EQ(date.month, month) << jdn;
-            ASSERT_EQ(date.day, day) << jdn;
-            const EuroDate again = Dee(date.year, date.month, date.day);
-            ASSERT_EQ(again.valid, 1) << jdn;
-            ASSERT_EQ(again.jdn, jdn);
+            reference::JdnToDate(jdn, DeeEpochJdn(variant), year, month, day);
+            ASSERT_EQ(date, (CalendarDate{year, month, day})) << jdn;
+            ASSERT_EQ(Dee(date.year, date.month, date.day, variant), jdn);
             if (jdn == INT32_MAX)
                 break;
         }
     }
 }
 
-TEST_F(DeeTest, DatesJustBeyondTheInt32RangeAreInvalid)
+TEST(Dee, DatesJustBeyondTheInt32RangeAreInvalid)
 {
-    const EuroDate last = FromJdn(INT32_MAX);
-    const EuroDate first = FromJdn(INT32_MIN);
-    EuroDate after = Dee(last.year, last.month, last.day + 1);
+    const CalendarDate last = FromJdn(INT32_MAX);
+    const CalendarDate first = FromJdn(INT32_MIN);
+    std::optional<int32_t> after = Dee(last.year, last.month, last.day + 1);
     if (last.day == DeeMonthLength(static_cast<int16_t>(last.month), last.year))
         after = last.month == 12 ? Dee(last.year + 1, 1, 1) : Dee(last.year, last.month + 1, 1);
-    EXPECT_EQ(after.valid, 0);
-    const EuroDate before =
+    EXPECT_FALSE(after);
+    const std::optional<int32_t> before =
         first.day > 1 ? Dee(first.year, first.month, first.day - 1)
                       : Dee(first.year, first.month - 1, DeeMonthLength(static_cast<int16_t>(first.month - 1), first.year));
-    EXPECT_EQ(before.valid, 0);
+    EXPECT_FALSE(before);
 }
 
 }  // namespace

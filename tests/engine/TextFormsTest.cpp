@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "engine/NumberReading.h"
 #include "engine/TextForms.h"
 
 namespace vardex {
@@ -25,14 +26,7 @@ TEST(TextForms, DayOfWeek)
     EXPECT_GE(DayOfWeek(INT32_MIN), 0);
 }
 
-EuroDate Ymd(int32_t y, int32_t m, int32_t d)
-{
-    EuroDate date{};
-    date.year = y;
-    date.month = m;
-    date.day = d;
-    return date;
-}
+CalendarDate Ymd(int32_t y, int32_t m, int32_t d) { return {y, m, d}; }
 
 TEST(TextForms, FormatDate)
 {

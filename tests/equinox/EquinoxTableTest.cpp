@@ -6,7 +6,7 @@
 #include <QRegularExpression>
 
 #include "RecordingSeams.h"
-#include "engine/CalendarState.h"
+#include "engine/Calendars.h"
 #include "equinox/EquinoxTable.h"
 
 namespace vardex {
@@ -20,16 +20,9 @@ const bool kEnglishNumbers = [] {
     return true;
 }();
 
-// The caller keeps the Dee epoch in step with the variant; so do the tests.
-void SelectVariant(DeeVariant variant)
-{
-    DeeEpochJDN = variant == DeeVariant::Dee ? kDeeEpochJDN : kDeeCecilEpochJDN;
-}
-
 EquinoxRunInputs Inputs(int32_t firstYear, int years, DeeVariant variant = DeeVariant::Dee,
                         SolarTime solarTime = SolarTime::Apparent)
 {
-    SelectVariant(variant);
     EquinoxRunInputs inputs;
     inputs.firstYear = firstYear;
     inputs.numberOfYears = years;

@@ -22,12 +22,11 @@
 #include <vector>
 
 #include "daybridge.h"
-#include "engine/Calendar.h"
-#include "engine/CalendarState.h"
+#include "engine/Calendars.h"
 
 namespace {
 
-using vardex::EuroDate;
+using vardex::CalendarDate;
 
 constexpr int64_t kFirst = INT32_MIN;
 constexpr int64_t kLast = INT32_MAX;
@@ -37,21 +36,21 @@ static_assert(kBlocks * kBlockDays == kLast - kFirst + 1);
 
 // ---- The calendars' rules, written out independently of the converters -------------------
 
-bool IsLeap(int32_t calendar, int32_t year)
+bool IsLeap(vardex::Calendar calendar, int32_t year)
 {
     switch (calendar) {
-    case vardex::kCalendarGregorian:
+    case vardex::Calendar::Gregorian:
         return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-    case vardex::kCalendarJulian:
+    case vardex::Calendar::Julian:
         return year % 4 == 0;
-    default: {
-        const int32_t r = (year % 33 + 33) % 33; // Dee: years 4, 8, .., 32 of each 33
-        return r != 0 && r % 4 == 0;
+    case vardex::Calendar::Dee:
+        break;
     }
-    }
+    const int32_t r = (year % 33 + 33) % 33; // Dee: years 4, 8, .., 32 of each 33
+    return r != 0 && r % 4 == 0;
 }
 
-int32_t MonthLength(int32_t calendar, int32_t year, int32_t month)
+int32_t MonthLength(vardex::Calendar calendar, int32_t year, int32_t month)
 {
     static const int32_t kLengths[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return kLengths[month] + (month == 2 && IsLeap(calendar, year));
@@ -70,7 +69,7 @@ void Fault(const char *calendar, int64_t jdn, const std::string &what)
     }
 }
 
-std::string Text(const EuroDate &d)
+std::string Text(const CalendarDate &d)
 {
     return std::to_string(d.year) + "-" + std::to_string(d.month) + "-" + std::to_string(d.day);
 }
@@ -79,43 +78,40 @@ std::string Text(const EuroDate &d)
 
 struct Calendar {
     const char *name;
-    int32_t code;
+    vardex::Calendar calendar;
+    vardex::DeeVariant variant;
 };
 
-EuroDate DateOf(int32_t code, int64_t jdn)
+CalendarDate DateOf(const Calendar &calendar, int64_t jdn)
 {
-    EuroDate date{0, 0, 0, code, static_cast<int32_t>(jdn), 0};
-    vardex::JDNToDate(date);
-    return date;
+    return vardex::JDNToDate(calendar.calendar, static_cast<int32_t>(jdn), calendar.variant);
 }
 
-bool IsPossible(int32_t code, const EuroDate &d)
+bool IsPossible(const Calendar &calendar, const CalendarDate &d)
 {
-    return d.valid == 1 && d.month >= 1 && d.month <= 12 && d.day >= 1 &&
-           d.day <= MonthLength(code, d.year, d.month);
+    return d.month >= 1 && d.month <= 12 && d.day >= 1 && d.day <= MonthLength(calendar.calendar, d.year, d.month);
 }
 
 // Checks the JDNs [first, last] of one calendar: the first gives a possible date, each later one
 // the day after the one before (so a possible date too), and each converts back.
 void CheckDays(const Calendar &calendar, int64_t first, int64_t last)
 {
-    EuroDate expected = DateOf(calendar.code, first);
-    if (!IsPossible(calendar.code, expected)) {
+    CalendarDate expected = DateOf(calendar, first);
+    if (!IsPossible(calendar, expected)) {
         Fault(calendar.name, first, "gives the impossible date " + Text(expected));
         return;
     }
     for (int64_t jdn = first; jdn <= last; ++jdn) {
-        const EuroDate date = jdn == first ? expected : DateOf(calendar.code, jdn);
-        if (date.year != expected.year || date.month != expected.month || date.day != expected.day) {
+        const CalendarDate date = jdn == first ? expected : DateOf(calendar, jdn);
+        if (date != expected) {
             Fault(calendar.name, jdn, "gives " + Text(date) + " where " + Text(expected) + " is due");
             return;
         }
-        EuroDate back{date.year, date.month, date.day, calendar.code, 0, 0};
-        vardex::DateToJDN(back);
-        if (back.valid != 1 || back.jdn != jdn)
-            Fault(calendar.name, jdn, Text(date) + " converts back to " + std::to_string(back.jdn));
+        const std::optional<int32_t> back = vardex::DateToJDN(calendar.calendar, date, calendar.variant);
+        if (back != jdn)
+            Fault(calendar.name, jdn, Text(date) + " converts back to " + (back ? std::to_string(*back) : "nothing"));
         // The day after, by the month lengths of the calendar's leap rule.
-        if (++expected.day > MonthLength(calendar.code, expected.year, expected.month)) {
+        if (++expected.day > MonthLength(calendar.calendar, expected.year, expected.month)) {
             expected.day = 1;
             if (++expected.month > 12) {
                 expected.month = 1;
@@ -138,7 +134,6 @@ void CheckWeekdays(int64_t first, int64_t last)
 // ---- The run ------------------------------------------------------------------------------
 
 struct Phase {
-    int32_t deeEpoch;
     std::vector<Calendar> calendars;
     bool weekdays;
 };
@@ -159,7 +154,6 @@ std::vector<int64_t> SampledBlocks()
 
 void RunPhase(const Phase &phase, const std::vector<int64_t> &blocks, unsigned threads)
 {
-    vardex::DeeEpochJDN = phase.deeEpoch; // set before the threads start; they only read it
     std::atomic<size_t> next{0};
     auto worker = [&] {
         for (size_t i = next++; i < blocks.size(); i = next++) {
@@ -182,24 +176,27 @@ void RunPhase(const Phase &phase, const std::vector<int64_t> &blocks, unsigned t
 // Famous days that fix where the count stands, not only that it is consistent.
 void CheckAnchors()
 {
+    using vardex::Calendar::Dee, vardex::Calendar::Gregorian, vardex::Calendar::Julian;
+    using vardex::DeeVariant;
     struct Anchor {
         const char *name;
-        int32_t code, epoch, year, month, day, jdn;
+        vardex::Calendar calendar;
+        DeeVariant variant;
+        CalendarDate date;
+        int32_t jdn;
     } const anchors[] = {
-        {"Gregorian", vardex::kCalendarGregorian, vardex::kDeeCecilEpochJDN, 2000, 1, 1, 2451545},
-        {"Gregorian", vardex::kCalendarGregorian, vardex::kDeeCecilEpochJDN, 1582, 10, 15, 2299161},
-        {"Julian", vardex::kCalendarJulian, vardex::kDeeCecilEpochJDN, -4712, 1, 1, 0},
-        {"Julian", vardex::kCalendarJulian, vardex::kDeeCecilEpochJDN, 1582, 10, 4, 2299160},
-        {"Dee-Cecil", vardex::kCalendarDee, vardex::kDeeCecilEpochJDN, 1, 1, 1, 1721426},
-        {"Dee-Cecil", vardex::kCalendarDee, vardex::kDeeCecilEpochJDN, 2021, 3, 15, 2459289},
-        {"Dee", vardex::kCalendarDee, vardex::kDeeEpochJDN, 1, 1, 1, 1721425},
+        {"Gregorian", Gregorian, DeeVariant::DeeCecil, {2000, 1, 1}, 2451545},
+        {"Gregorian", Gregorian, DeeVariant::DeeCecil, {1582, 10, 15}, 2299161},
+        {"Julian", Julian, DeeVariant::DeeCecil, {-4712, 1, 1}, 0},
+        {"Julian", Julian, DeeVariant::DeeCecil, {1582, 10, 4}, 2299160},
+        {"Dee-Cecil", Dee, DeeVariant::DeeCecil, {1, 1, 1}, 1721426},
+        {"Dee-Cecil", Dee, DeeVariant::DeeCecil, {2021, 3, 15}, 2459289},
+        {"Dee", Dee, DeeVariant::Dee, {1, 1, 1}, 1721425},
     };
     for (const Anchor &a : anchors) {
-        vardex::DeeEpochJDN = a.epoch;
-        EuroDate date{a.year, a.month, a.day, a.code, 0, 0};
-        vardex::DateToJDN(date);
-        if (date.valid != 1 || date.jdn != a.jdn)
-            Fault(a.name, a.jdn, Text(date) + " gives JDN " + std::to_string(date.jdn));
+        const std::optional<int32_t> jdn = vardex::DateToJDN(a.calendar, a.date, a.variant);
+        if (jdn != a.jdn)
+            Fault(a.name, a.jdn, Text(a.date) + " gives JDN " + (jdn ? std::to_string(*jdn) : "none"));
     }
 }
 
@@ -230,12 +227,13 @@ int main(int argc, char **argv)
 
     const auto start = std::chrono::steady_clock::now();
     CheckAnchors();
-    const Calendar gregorian{"Gregorian", vardex::kCalendarGregorian};
-    const Calendar julian{"Julian", vardex::kCalendarJulian};
-    RunPhase({vardex::kDeeEpochJDN, {gregorian, julian, {"Dee", vardex::kCalendarDee}}, true}, blocks,
-             threads);
-    RunPhase({vardex::kDeeCecilEpochJDN, {{"Dee-Cecil", vardex::kCalendarDee}}, false}, blocks, threads);
-    vardex::DeeEpochJDN = vardex::kDeeCecilEpochJDN;
+    using vardex::DeeVariant;
+    RunPhase({{{"Gregorian", vardex::Calendar::Gregorian, DeeVariant::DeeCecil},
+               {"Julian", vardex::Calendar::Julian, DeeVariant::DeeCecil},
+               {"Dee", vardex::Calendar::Dee, DeeVariant::Dee},
+               {"Dee-Cecil", vardex::Calendar::Dee, DeeVariant::DeeCecil}},
+              true},
+             blocks, threads);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
     const long long days = static_cast<long long>(blocks.size()) * kBlockDays;

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "StartedMainWindow.h"
-#include "engine/CalendarState.h"
+#include "engine/Calendars.h"
 
 namespace vardex::test {
 namespace {
@@ -88,7 +88,6 @@ class InputTexts : public testing::TestWithParam<Box> {};
 
 TEST_P(InputTexts, EndInAResultOrAMessage)
 {
-    DeeEpochJDN = kDeeCecilEpochJDN;
     Window w;
     ASSERT_TRUE(w.started);
     int results = 0, refused = 0, incomplete = 0;

@@ -1,22 +1,27 @@
 #include <gtest/gtest.h>
 
-#include "input/Numbers.h"
+#include <cmath>
+
+#include "input/TextUtils.h"
 
 namespace vardex {
 namespace {
 
+using namespace std::string_view_literals;
+
 TEST(Numbers, LeadingNumber)
 {
-    EXPECT_EQ(LeadingNumber("-1000-01-01 JC"), -1000);
-    EXPECT_EQ(LeadingNumber("1 500-03-21 CE"), 1500);
-    EXPECT_EQ(LeadingNumber("12,345-03-05 CE"), 12);
-    EXPECT_EQ(LeadingNumber("  +7"), 7);
-    EXPECT_EQ(LeadingNumber("1.5"), 1.5);
-    EXPECT_EQ(LeadingNumber("1.5.5"), 1.5);
-    EXPECT_EQ(LeadingNumber(""), 0);
-    EXPECT_EQ(LeadingNumber("abc"), 0);
-    EXPECT_EQ(LeadingNumber("--5"), 0);
-    EXPECT_TRUE(std::isfinite(LeadingNumber(QString(5000, u'9'))));
+    EXPECT_EQ(LeadingNumber("-1000-01-01 JC"sv), -1000);
+    EXPECT_EQ(LeadingNumber("1 500-03-21 CE"sv), 1500);
+    EXPECT_EQ(LeadingNumber(QStringLiteral("12 345")), 12345);
+    EXPECT_EQ(LeadingNumber("12,345-03-05 CE"sv), 12);
+    EXPECT_EQ(LeadingNumber("  +7"sv), 7);
+    EXPECT_EQ(LeadingNumber("1.5"sv), 1.5);
+    EXPECT_EQ(LeadingNumber("1.5.5"sv), 1.5);
+    EXPECT_EQ(LeadingNumber(""sv), 0);
+    EXPECT_EQ(LeadingNumber("abc"sv), 0);
+    EXPECT_EQ(LeadingNumber("--5"sv), 0);
+    EXPECT_TRUE(std::isfinite(LeadingNumber(std::string(5000, '9'))));
 }
 
 TEST(Numbers, ToInt32)

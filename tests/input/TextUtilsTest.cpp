@@ -5,14 +5,6 @@
 namespace vardex {
 namespace {
 
-TEST(TextUtils, SafeLeft)
-{
-    EXPECT_EQ(SafeLeft("abc", 0), "");
-    EXPECT_EQ(SafeLeft("abc", -3), "");
-    EXPECT_EQ(SafeLeft("abc", 2), "ab");
-    EXPECT_EQ(SafeLeft("abc", 99), "abc");
-}
-
 TEST(TextUtils, LCaseAccented)
 {
     EXPECT_EQ(LCaseAccented(QStringLiteral("ÉCOLE")), QStringLiteral("école"));
@@ -21,23 +13,6 @@ TEST(TextUtils, LCaseAccented)
     EXPECT_EQ(LCaseAccented(QStringLiteral("HTTP://X")), QStringLiteral("http://x"));
     // One character for one, so positions found in the folded text hold in the original.
     EXPECT_EQ(LCaseAccented(QStringLiteral("İSTANBUL")).size(), 8);
-}
-
-TEST(TextUtils, FindFirstOfAndNotOf)
-{
-    qsizetype index = -1;
-    EXPECT_EQ(FindFirstOf("2024-3-5 CE", 1, "EC", &index), 10);
-    EXPECT_EQ(index, 2);
-    EXPECT_EQ(FindFirstOf("2024-3-5", 6, "-", &index), 7);
-    EXPECT_EQ(FindFirstOf("2024-3-5", -4, "-"), 5);
-    EXPECT_EQ(FindFirstOf("", 1, "-", &index), 0);
-    EXPECT_EQ(index, 0);
-    EXPECT_EQ(FindFirstOf("abc", 1, ""), 0);
-    EXPECT_EQ(FindFirstOf("abc", 9, "c"), 0);
-    EXPECT_EQ(FindFirstNotOf("abc", 1, ""), 1);
-    EXPECT_EQ(FindFirstNotOf("", 1, "a"), 0);
-    EXPECT_EQ(FindFirstNotOf("aab", 1, "a"), 3);
-    EXPECT_EQ(FindFirstNotOf("aaa", 1, "a"), 0);
 }
 
 TEST(TextUtils, StripAndKeepChars)
@@ -100,7 +75,7 @@ TEST(TextUtils, CountOccurrences)
     EXPECT_EQ(CountOccurrences("a", "", true), 0);
 }
 
-TEST(TextUtils, StripLeadingAndTrailing)
+TEST(TextUtils, StripLeading)
 {
     QString zeros = "000";
     StripLeading(zeros, "0");
@@ -111,12 +86,6 @@ TEST(TextUtils, StripLeadingAndTrailing)
     QString unchanged = "0070";
     StripLeading(unchanged, "");
     EXPECT_EQ(unchanged, "0070");
-    QString trailing = "dayss";
-    StripTrailing(trailing, "s");
-    EXPECT_EQ(trailing, "day");
-    QString pairs = "xababab";
-    StripTrailing(pairs, "ab");
-    EXPECT_EQ(pairs, "x");
 }
 
 TEST(TextUtils, TrimTrailingChars)

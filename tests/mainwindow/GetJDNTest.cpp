@@ -1,20 +1,16 @@
 #include "MainWindowFixture.h"
+#include "input/InputReading.h"
 
-#include "engine/Calendar.h"
+#include "engine/Calendars.h"
 
 namespace vardex::test {
 namespace {
 
-int32_t Jdn(int32_t calendar, int32_t y, int32_t m, int32_t d)
+int32_t Jdn(Calendar calendar, int32_t y, int32_t m, int32_t d)
 {
-    EuroDate date{};
-    date.year = y;
-    date.month = m;
-    date.day = d;
-    date.calendar = calendar;
-    DateToJDN(date);
-    EXPECT_EQ(date.valid, 1);
-    return date.jdn;
+    const std::optional<int32_t> jdn = DateToJDN(calendar, {y, m, d}, DeeVariant::DeeCecil);
+    EXPECT_TRUE(jdn);
+    return jdn.value_or(0);
 }
 
 TEST_F(MainWindowTest, BeforeCommonEraYearsBecomeAstronomical)
@@ -22,11 +18,11 @@ TEST_F(MainWindowTest, BeforeCommonEraYearsBecomeAstronomical)
     EnterMDY(3, 12, "5", "BC", kJulian);
     ASSERT_TRUE(controller.InputDateOK());
     ASSERT_TRUE(controller.GetJDN("Julian Calendar", true));
-    EXPECT_EQ(form.udtInputDate.year, -4);
-    EXPECT_EQ(form.lngJDN, Jdn(kCalendarJulian, -4, 3, 12));
+    EXPECT_EQ(form.udtInputDate.date.year, -4);
+    EXPECT_EQ(form.lngJDN, Jdn(Calendar::Julian, -4, 3, 12));
     EnterMDY(1, 1, "1", "BCE", kGregorian);
     ASSERT_TRUE(controller.GetJDN("Gregorian Calendar", true));
-    EXPECT_EQ(form.udtInputDate.year, 0);
+    EXPECT_EQ(form.udtInputDate.date.year, 0);
 }
 
 TEST_F(MainWindowTest, TwentyNinthOfFebruaryInACommonYear)
@@ -101,7 +97,7 @@ TEST_P(DateArithmetic, MovesTheDate)
     Arithmetic(c.plus, c.years, c.months, c.weeks, c.days);
     ASSERT_TRUE(controller.InputDateOK());
     ASSERT_TRUE(controller.GetJDN("Gregorian Calendar", true)) << dialogs.Texts().join('|').toStdString();
-    EXPECT_EQ(form.lngJDN, Jdn(kCalendarGregorian, c.expectedYear, c.expectedMonth, c.expectedDay));
+    EXPECT_EQ(form.lngJDN, Jdn(Calendar::Gregorian, c.expectedYear, c.expectedMonth, c.expectedDay));
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
@@ -126,7 +122,7 @@ TEST_F(MainWindowTest, ArithmeticIgnoredWhileItsFrameIsHidden)
     Arithmetic(true, "1", "", "", "");
     form.fraPlusMinus.visible = false;
     ASSERT_TRUE(controller.GetJDN("Gregorian Calendar", true));
-    EXPECT_EQ(form.lngJDN, Jdn(kCalendarGregorian, 2024, 6, 15));
+    EXPECT_EQ(form.lngJDN, Jdn(Calendar::Gregorian, 2024, 6, 15));
 }
 
 TEST_F(MainWindowTest, NegativeAmountStopsTheConversion)
@@ -155,7 +151,7 @@ TEST_P(ArithmeticOutOfRange, IsReportedNotWrapped)
     Arithmetic(c.plus, c.years, c.months, c.weeks, c.days);
     EXPECT_FALSE(controller.GetJDN("Gregorian Calendar", true));
     ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(OnlyMessage(), MainController::ArithmeticRangeMessage());
+    EXPECT_EQ(OnlyMessage(), ArithmeticRangeMessage());
     EXPECT_EQ(dialogs.shown[0].title, "Calculate");
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Information);
 }

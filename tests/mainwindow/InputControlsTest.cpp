@@ -74,10 +74,7 @@ TEST_F(MainWindowTest, EnterInAYearBoxCalculates)
 TEST_F(MainWindowTest, PutDateMDYKeepsTheEraStyle)
 {
     controller.SelectListEntry(form.cboYearDesADBCetc, controller.EraListIndex("AD"));
-    EuroDate date{};
-    date.year = -43;
-    date.month = 3;
-    date.day = 15;
+    CalendarDate date{-43, 3, 15};
     controller.PutDateMDY(date);
     EXPECT_EQ(form.txbYearADBCetc.text, "44");
     EXPECT_EQ(form.cboYearDesADBCetc.Text(), "BC");
@@ -102,16 +99,14 @@ TEST_F(MainWindowTest, PutDateMDYKeepsTheEraStyle)
 TEST_F(MainWindowTest, SetTodayCalendarReplacesAWeekday)
 {
     EnterMDY(3, 5, "2024", "AD", kSaturday);
-    controller.SetTodayCalendar();
+    EXPECT_EQ(controller.SetTodayCalendar(), Calendar::Gregorian);
     EXPECT_EQ(form.cboCalendar[0].Text(), "Gregorian Calendar");
     EXPECT_EQ(form.cboCalendar[1].Text(), "Proleptic Gregorian");
-    EXPECT_EQ(form.udtTodayDate.calendar, kCalendarGregorian);
 
     controller.SelectOption(form.optInputDateWithAYN);
     controller.SelectListEntry(form.cboCalendar[1], kDee);
-    controller.SetTodayCalendar();
+    EXPECT_EQ(controller.SetTodayCalendar(), Calendar::Dee);
     EXPECT_EQ(form.cboCalendar[0].listIndex, kDee);
-    EXPECT_EQ(form.udtTodayDate.calendar, kCalendarDee);
 }
 
 TEST_F(MainWindowTest, EraListIndex)

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "StartedMainWindow.h"
-#include "engine/CalendarState.h"
+#include "engine/Calendars.h"
 #include "mainwindow/MainController.h"
 
 namespace vardex::test {

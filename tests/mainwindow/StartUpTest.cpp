@@ -17,7 +17,7 @@ TEST_F(MainWindowTest, StartUpFillsTheListsAndEntersToday)
 
     EXPECT_TRUE(form.optDeeCecil.value);
     EXPECT_FALSE(form.optDee.value);
-    EXPECT_EQ(DeeEpochJDN, kDeeCecilEpochJDN);
+    EXPECT_EQ(form.deeVariant, DeeVariant::DeeCecil);
     EXPECT_EQ(form.strDeeCalendarName, "Dee-Cecil");
     EXPECT_EQ(form.strDeeCalendarDesignation, "DC");
     EXPECT_EQ(form.lblDee.caption, "Dee-Cecil:");

@@ -12,7 +12,7 @@ TEST_F(MainWindowTest, SwitchingTheDeeVariantRewritesDesignatorsAndNames)
     ASSERT_EQ(form.lblCE.caption, "'DC' = the proleptic Dee-Cecil Calendar with astronomical year numbering");
 
     controller.SelectOption(form.optDee);
-    EXPECT_EQ(DeeEpochJDN, kDeeEpochJDN);
+    EXPECT_EQ(form.deeVariant, DeeVariant::Dee);
     EXPECT_EQ(form.txbYearCEJC.text, "2000-1-1 D");
     EXPECT_EQ(form.lblCE.caption, "'D' = the proleptic Dee Calendar with astronomical year numbering");
     EXPECT_EQ(form.strDesignatorLegend[2], "'D' = the proleptic Dee Calendar with astronomical year numbering");
@@ -22,7 +22,7 @@ TEST_F(MainWindowTest, SwitchingTheDeeVariantRewritesDesignatorsAndNames)
     EXPECT_EQ(form.cboCalendar[1].listIndex, kDee) << "the entry is replaced in place";
 
     controller.SelectOption(form.optDeeCecil);
-    EXPECT_EQ(DeeEpochJDN, kDeeCecilEpochJDN);
+    EXPECT_EQ(form.deeVariant, DeeVariant::DeeCecil);
     EXPECT_EQ(form.txbYearCEJC.text, "2000-1-1 DC");
     EXPECT_EQ(form.lblCE.caption, "'DC' = the proleptic Dee-Cecil Calendar with astronomical year numbering");
     controller.SelectOption(form.optDeeCecil);

@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "RecordingSeams.h"
-#include "engine/CalendarState.h"
+#include "engine/Calendars.h"
 #include "sequence/DateSequence.h"
 
 namespace vardex {
@@ -29,22 +29,18 @@ const QString kFiveDays =
                    "\r\n"
                    "Two days (40%) have the same date in the two calendars.\r\n");
 
-// Each test chooses the Dee variant through the global epoch, as the main window does.
 class DateSequenceTest : public testing::Test {
 protected:
-    void TearDown() override { DeeEpochJDN = savedEpoch; }
-
     SequenceResult Run(int32_t start, int days, DeeVariant variant = DeeVariant::DeeCecil,
                        int capacityKB = kProgramCapacityKB)
     {
-        DeeEpochJDN = variant == DeeVariant::Dee ? kDeeEpochJDN : kDeeCecilEpochJDN;
         return RunDateSequence(
             [&] {
                 ++startCalls;
                 outputWhenStarted = output;
                 return start;
             },
-            days, variant, output, capacityKB, dialogs);
+            days, variant, NumberFormat::Commas(), output, capacityKB, dialogs);
     }
 
     // The row lines of the output, without the header lines and the summary.
@@ -57,7 +53,6 @@ protected:
         return rows;
     }
 
-    int32_t savedEpoch = DeeEpochJDN;
     test::RecordingDialogs dialogs;
     QString output;
     int startCalls = 0;
@@ -181,7 +176,7 @@ class SequenceSummaryTest : public testing::TestWithParam<SummaryCase> {};
 
 TEST_P(SequenceSummaryTest, Sentence)
 {
-    EXPECT_EQ(SequenceSummary(GetParam().count, GetParam().days), QString::fromUtf8(GetParam().text));
+    EXPECT_EQ(SequenceSummary(GetParam().count, GetParam().days, NumberFormat::Commas()), QString::fromUtf8(GetParam().text));
 }
 
 INSTANTIATE_TEST_SUITE_P(

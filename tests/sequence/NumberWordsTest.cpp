@@ -16,7 +16,7 @@ class NumberWordsTest : public testing::TestWithParam<WordsCase> {};
 
 TEST_P(NumberWordsTest, Text)
 {
-    EXPECT_EQ(NumberWords(GetParam().n), QString::fromUtf8(GetParam().words));
+    EXPECT_EQ(NumberWords(GetParam().n, NumberFormat::Commas()), QString::fromUtf8(GetParam().words));
 }
 
 INSTANTIATE_TEST_SUITE_P(

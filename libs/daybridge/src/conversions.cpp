@@ -9,7 +9,7 @@ extern "C" int32_t euro_date_to_jdn(EuroDate *d)
     if (d == nullptr) [[unlikely]]
         return -1;
     bool valid = false;  // an unknown calendar is not valid; jdn is written only for a valid date
-    if (d->calendar == DAYBRIDGE_GREGORIAN) [[likely]]
+    if (d->calendar == DAYBRIDGE_GREGORIAN)
         valid = algo::GregorianDateToJdn(d->year, d->month, d->day, d->jdn);
     else if (d->calendar == DAYBRIDGE_JULIAN)
         valid = algo::JulianDateToJdn(d->year, d->month, d->day, d->jdn);
@@ -22,7 +22,7 @@ extern "C" int32_t jdn_to_euro_date(EuroDate *d)
     if (d == nullptr) [[unlikely]]
         return -1;
     algo::Ymd date{};
-    if (d->calendar == DAYBRIDGE_GREGORIAN) [[likely]]
+    if (d->calendar == DAYBRIDGE_GREGORIAN)
         date = algo::GregorianFromDays(d->jdn);
     else if (d->calendar == DAYBRIDGE_JULIAN)
         date = algo::JulianFromDays(d->jdn);

@@ -8,8 +8,8 @@
 #include <algorithm>
 
 #include "Geometry.h"
-#include "engine/TextForms.h"
-#include "support/Screen.h"
+#include "engine/NumberReading.h"
+#include "seams/Screen.h"
 
 namespace vardex {
 

@@ -8,7 +8,7 @@
 
 #include <QWidget>
 
-#include "support/PopUps.h"
+#include "seams/PopUps.h"
 
 class QLabel;
 class QTimer;

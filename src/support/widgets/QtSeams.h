@@ -4,10 +4,10 @@
 
 #include <QSize>
 
-#include "support/Clipboard.h"
-#include "support/Dialogs.h"
-#include "support/Screen.h"
-#include "support/Shell.h"
+#include "seams/Clipboard.h"
+#include "seams/Dialogs.h"
+#include "seams/Screen.h"
+#include "seams/Shell.h"
 
 namespace vardex {
 

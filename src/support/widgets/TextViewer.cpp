@@ -16,8 +16,8 @@
 #include <system_error>
 
 #include "Geometry.h"
-#include "support/Clipboard.h"
-#include "support/Dialogs.h"
+#include "seams/Clipboard.h"
+#include "seams/Dialogs.h"
 
 namespace vardex {
 

@@ -18,9 +18,8 @@ namespace {
 TEST(SystemClock, ReadsAsTodaysGregorianDate)
 {
     const QDate before = QDate::currentDate();
-    EuroDate today{};
-    GetTodayDate(today, SystemClock());
-    const QDate read(today.year, today.month, today.day);
+    const TodayDate today = GetTodayDate(SystemClock().ShortDateText());
+    const QDate read(today.date.year, today.date.month, today.date.day);
     EXPECT_TRUE(read == before || read == QDate::currentDate()) << SystemClock().ShortDateText();
     EXPECT_EQ(today.jdn, read.toJulianDay());
 }

@@ -1,8 +1,7 @@
-#include "Numbers.h"
+#include "NumberReading.h"
 
+#include <algorithm>
 #include <cmath>
-
-#include "engine/TextForms.h"
 
 namespace vardex {
 
@@ -10,37 +9,28 @@ namespace {
 
 constexpr double kCap = 1e300;  // beyond every value a caller compares with, and still finite
 
-void SkipBlanks(const QString &s, qsizetype &i)
+template <typename Char> double ReadLeadingNumber(std::basic_string_view<Char> s)
 {
-    while (i < s.size() && s[i] == u' ')
+    size_t i = 0;
+    while (i < s.size() && s[i] == Char(' '))
         ++i;
-}
-
-}  // namespace
-
-double LeadingNumber(const QString &s)
-{
-    qsizetype i = 0;
-    SkipBlanks(s, i);
     bool negative = false;
-    if (i < s.size() && (s[i] == u'-' || s[i] == u'+')) {
-        negative = s[i] == u'-';
-        ++i;
-    }
+    if (i < s.size() && (s[i] == Char('-') || s[i] == Char('+')))
+        negative = s[i++] == Char('-');
     double value = 0;
     bool inFraction = false;
     double scale = 0.1;  // place value of the next digit of the fraction
     for (; i < s.size(); ++i) {
-        const QChar c = s[i];
-        if (c == u' ')
+        const Char c = s[i];
+        if (c == Char(' '))
             continue;
-        if (c == u'.' && !inFraction) {
+        if (c == Char('.') && !inFraction) {
             inFraction = true;
             continue;
         }
-        if (c < u'0' || c > u'9')
+        if (c < Char('0') || c > Char('9'))
             break;
-        const int digit = c.unicode() - u'0';
+        const int digit = static_cast<int>(c - Char('0'));
         if (!inFraction) {
             value = std::min(value * 10 + digit, kCap);
         } else {
@@ -49,6 +39,23 @@ double LeadingNumber(const QString &s)
         }
     }
     return negative ? -value : value;
+}
+
+}  // namespace
+
+double LeadingNumber(std::u16string_view text) { return ReadLeadingNumber(text); }
+
+double LeadingNumber(std::string_view text) { return ReadLeadingNumber(text); }
+
+double RoundHalfEven(double value)
+{
+    const double down = std::floor(value);
+    const double rest = value - down;
+    if (rest < 0.5)
+        return down;
+    if (rest > 0.5)
+        return down + 1.0;
+    return std::fmod(down, 2.0) == 0.0 ? down : down + 1.0;
 }
 
 std::optional<int32_t> ToInt32(double value)

@@ -1,5 +1,5 @@
-// The seam through which the engine learns today's date; the program passes the system clock,
-// tests pass a scripted one.
+// Seam: today's date as the system gives it; the program passes the system clock, tests pass a
+// scripted one.
 #pragma once
 
 #include <string>

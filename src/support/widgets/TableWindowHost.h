@@ -1,0 +1,37 @@
+// What a table window (date sequence, vernal equinoxes) sees of the window that opens it: the
+// input date as it stands, the Dee variant, the capacity of an output box, and where and how the
+// table window looks. The main window implements it; tests may pass their own.
+#pragma once
+
+#include <QIcon>
+#include <QPalette>
+#include <QPoint>
+#include <cstdint>
+
+#include "engine/Calendars.h"
+
+namespace vardex {
+
+class TableWindowHost {
+public:
+    virtual ~TableWindowHost() = default;
+
+    // The input date's JDN, converted afresh as the input stands now, without a message; the JDN
+    // last converted when it cannot be.
+    virtual int32_t InputJdn() = 0;
+
+    // The input year in astronomical numbering, read without a check.
+    virtual int32_t InputYear() const = 0;
+
+    virtual DeeVariant Variant() const = 0;
+
+    // How many kilobytes (1024 characters) an output box may hold before a run stops.
+    virtual int32_t TextBoxCapacityKB() const = 0;
+
+    // Where a table window's outer corner goes, and the colours and icon it takes over.
+    virtual QPoint TableWindowPosition() const = 0;
+    virtual QPalette TableWindowPalette() const = 0;
+    virtual QIcon TableWindowIcon() const = 0;
+};
+
+}  // namespace vardex
