@@ -2,7 +2,6 @@
 // equinox instant. Target: the 800-year text in under 10 ms.
 #include <benchmark/benchmark.h>
 
-#include "engine/CalendarState.h"
 #include "equinox/EquinoxTable.h"
 
 namespace {
@@ -19,7 +18,6 @@ public:
 
 EquinoxRunInputs EightHundredYears()
 {
-    DeeEpochJDN = kDeeEpochJDN;
     EquinoxRunInputs inputs;
     inputs.firstYear = 2000;
     inputs.numberOfYears = kMaxEquinoxYears;

@@ -1,7 +1,6 @@
 // One run of the longest date sequence, text and rows, as the "Do it" button builds it.
 #include <benchmark/benchmark.h>
 
-#include "engine/CalendarState.h"
 #include "sequence/DateSequence.h"
 
 namespace {
@@ -18,13 +17,13 @@ public:
 
 void BM_DateSequence800Days(benchmark::State &state)
 {
-    vardex::DeeEpochJDN = vardex::kDeeCecilEpochJDN;
     SilentDialogs dialogs;
     for (auto _ : state) {
         QString output;
         const vardex::SequenceResult result =
             vardex::RunDateSequence([] { return int32_t{2460368}; }, vardex::kMaxSequenceDays,
-                                    vardex::DeeVariant::DeeCecil, output, 63, dialogs);
+                                    vardex::DeeVariant::DeeCecil, vardex::NumberFormat::Regional(), output, 63,
+                                    dialogs);
         benchmark::DoNotOptimize(output.constData());
         benchmark::DoNotOptimize(result.sameDateCount);
     }

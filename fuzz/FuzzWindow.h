@@ -3,7 +3,6 @@
 #pragma once
 
 #include "StartedMainWindow.h"
-#include "engine/CalendarState.h"
 
 namespace vardex::fuzz {
 

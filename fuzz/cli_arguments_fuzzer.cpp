@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/Arguments.h"
+#include "Arguments.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -1,44 +1,45 @@
-// The calendars as values: which calendar, which Dee variant, a date of it, and the two
-// conversions every other part of the program goes through. The calendars meet only at the
-// Julian day number (JDN): Gregorian and Julian dates are converted by libdaybridge, Dee dates by
-// DeeCalendar.h.
+// The calendars as values (CalendarDate.h) and the two conversions every other part of the
+// program goes through. The calendars meet only at the Julian day number (JDN): Gregorian and
+// Julian dates are converted by libdaybridge, Dee dates by DeeCalendar.h. The conversions are
+// inline, so that a caller pays one call: into the library or into the Dee arithmetic.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 
+#include "CalendarDate.h"
+#include "DeeCalendar.h"
+#include "daybridge.h"
+
 namespace vardex {
 
-enum class Calendar { Gregorian, Julian, Dee };
-
-// The Dee calendar's two variants differ only in their epoch, the JDN of 1-1-1.
-enum class DeeVariant {
-    Dee,       // 1-1-1 D = JDN 1,721,425
-    DeeCecil,  // 1-1-1 DC = JDN 1,721,426
-};
-
-inline constexpr int32_t kDeeEpochJdn = 1721425;
-inline constexpr int32_t kDeeCecilEpochJdn = 1721426;
-
-constexpr int32_t DeeEpochJdn(DeeVariant variant)
+constexpr int32_t DaybridgeCode(Calendar calendar)
 {
-    return variant == DeeVariant::Dee ? kDeeEpochJdn : kDeeCecilEpochJdn;
+    return calendar == Calendar::Julian ? DAYBRIDGE_JULIAN : DAYBRIDGE_GREGORIAN;
 }
-
-// A date in astronomical year numbering: year 0 is 1 BC, -1 is 2 BC.
-struct CalendarDate {
-    int32_t year = 0;
-    int32_t month = 0;  // 1..12
-    int32_t day = 0;    // 1..31
-    friend bool operator==(const CalendarDate &, const CalendarDate &) = default;
-};
 
 // The JDN of a date, or nothing when the date does not exist in the calendar or its JDN does not
 // fit in 32 bits. The variant is read for Calendar::Dee only.
-std::optional<int32_t> DateToJDN(Calendar calendar, const CalendarDate &date, DeeVariant variant);
+inline std::optional<int32_t> DateToJDN(Calendar calendar, const CalendarDate &date, DeeVariant variant)
+{
+    if (calendar == Calendar::Dee)
+        return DeeDateToJDN(date, variant);
+    EuroDate record{date.year, date.month, date.day, DaybridgeCode(calendar), 0, 0};
+    euro_date_to_jdn(&record);
+    if (record.valid != 1)
+        return std::nullopt;
+    return record.jdn;
+}
 
 // The date of a JDN; every int32_t JDN has one in every calendar.
-CalendarDate JDNToDate(Calendar calendar, int32_t jdn, DeeVariant variant);
+inline CalendarDate JDNToDate(Calendar calendar, int32_t jdn, DeeVariant variant)
+{
+    if (calendar == Calendar::Dee)
+        return DeeJDNToDate(jdn, variant);
+    EuroDate record{0, 0, 0, DaybridgeCode(calendar), jdn, 0};
+    jdn_to_euro_date(&record);
+    return {record.year, record.month, record.day};
+}
 
 // The calendar a calendar name stands for by its first letter, as the calendar lists name them
 // ("Gregorian Calendar", "Julian", "Dee-Cecil Calendar"): G, J or D; nothing for any other.

@@ -50,9 +50,11 @@ inline constexpr int64_t kGregorianShiftDays = int64_t{146097} * 15'000;
 constexpr int64_t GregorianToDays(int32_t y, uint32_t m, uint32_t d)
 {
     const uint32_t jf = m <= 2;
-    const uint64_t year = static_cast<uint64_t>(y + kGregorianShiftYears - jf);  // [99'999, 11'900'000]
-    const uint64_t century = year / 100;                                         // [999, 119'000]
-    const uint64_t n = 1461 * year / 4 - century + century / 4 + DaysBeforeMonth(m + 12 * jf) + d - 1;
+    const auto year = static_cast<uint32_t>(y + kGregorianShiftYears - jf);  // [99'999, 11'900'000]
+    const uint32_t century = year / 100;                                     // [999, 119'000]
+    // 1461 year / 4 as 365 year + year / 4, so that only the product needs 64 bits.
+    const uint64_t n =
+        365 * uint64_t{year} + year / 4 - century + century / 4 + DaysBeforeMonth(m + 12 * jf) + d - 1;
     return static_cast<int64_t>(n) - kGregorianShiftDays + kGregorianMarch1Year0;
 }
 
@@ -78,8 +80,8 @@ inline constexpr int64_t kJulianShiftDays = int64_t{1461} * 1'500'000;
 constexpr int64_t JulianToDays(int32_t y, uint32_t m, uint32_t d)
 {
     const uint32_t jf = m <= 2;
-    const uint64_t year = static_cast<uint64_t>(y + kJulianShiftYears - jf);  // [99'999, 11'900'000]
-    const uint64_t n = 1461 * year / 4 + DaysBeforeMonth(m + 12 * jf) + d - 1;
+    const auto year = static_cast<uint32_t>(y + kJulianShiftYears - jf);  // [99'999, 11'900'000]
+    const uint64_t n = 365 * uint64_t{year} + year / 4 + DaysBeforeMonth(m + 12 * jf) + d - 1;
     return static_cast<int64_t>(n) - kJulianShiftDays + kJulianMarch1Year0;
 }
 
