@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "input/TextUtils.h"
 #include "seams/Dialogs.h"
 
 namespace vardex::cli {
@@ -15,7 +16,7 @@ public:
     MessageReply ShowMessage(const QString &text, const QString &, MessageIcon, MessageButtons buttons) override
     {
         QString shown = text;
-        messages << shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        messages << shown.replace(kCrLf, QStringLiteral("\n"));
         return buttons == MessageButtons::YesNo ? MessageReply::No : MessageReply::Ok;
     }
     void ShowAll(const std::vector<Message> &shown)

@@ -1,6 +1,7 @@
 #include "WindowCommands.h"
 
 #include <cstdio>
+#include <functional>
 
 #include "ConsoleDialogs.h"
 #include "InputArguments.h"
@@ -24,7 +25,7 @@ std::string Std(const QString &text) { return text.toStdString(); }
 std::string BoxText(const QString &output)
 {
     QString text = output;
-    return Std(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    return Std(text.replace(kCrLf, QStringLiteral("\n")));
 }
 
 // Ends a command that wrote no rows: the messages shown, or a reason when there was none.
@@ -36,24 +37,53 @@ Outcome Refused(const ConsoleDialogs &dialogs, const std::string &silentReason)
     return {"", err, kExitRefused};
 }
 
-// The input entered as a user enters it, then the checks of the button that opens the window.
-struct OpenedWindow {
-    std::optional<Outcome> refused;  // the input was incomplete or the checks failed
+// A table window as vardex-cli opens it: the input entered as a user enters it, the checks of the
+// button that opens the window, and the number of rows read as the window's box reads it.
+struct OpenedTable {
+    std::optional<Outcome> refused;  // the input was incomplete, the checks failed or no rows were asked for
     InputEntry entry;                // tidied by the checks
     int32_t jdn = 0;                 // the input date's JDN
+    int rows = 0;
 };
 
-OpenedWindow OpenWindow(const Arguments &arguments, const Clock &clock, const InputContext &context,
-                        DayReading (*check)(InputEntry, const InputContext &), ConsoleDialogs &dialogs)
+using InputChecks = DayReading (*)(InputEntry, const InputContext &);
+using CountReader = std::optional<int> (*)(QString &, Dialogs &);
+
+OpenedTable OpenTable(const Arguments &arguments, const Clock &clock, const InputContext &context, InputChecks check,
+                      CountReader readCount, const std::string &noRows, ConsoleDialogs &dialogs)
 {
+    OpenedTable table;
     EnteredInput input = EnterInput(*arguments.input, arguments.arithmetic, context.variant, clock.ShortDateText());
-    if (input.incomplete)
-        return {Outcome{"", "vardex-cli: " + *input.incomplete + "\n", kExitUsage}, {}, 0};
+    if (input.incomplete) {
+        table.refused = Outcome{"", "vardex-cli: " + *input.incomplete + "\n", kExitUsage};
+        return table;
+    }
     DayReading reading = check(std::move(input.entry), context);
     dialogs.ShowAll(reading.messages);
-    if (!reading.jdn)
-        return {Refused(dialogs, "the input date cannot be converted"), {}, 0};
-    return {std::nullopt, std::move(reading.entry), *reading.jdn};
+    if (!reading.jdn) {
+        table.refused = Refused(dialogs, "the input date cannot be converted");
+        return table;
+    }
+    table.entry = std::move(reading.entry);
+    table.jdn = *reading.jdn;
+    QString count = QString::fromStdString(*arguments.count);
+    const std::optional<int> rows = readCount(count, dialogs);
+    if (!rows)
+        table.refused = Refused(dialogs, noRows);
+    table.rows = rows.value_or(0);
+    return table;
+}
+
+// What a run printed: its messages, and its text or JSON when it wrote a row.
+Outcome TableOutcome(const ConsoleDialogs &dialogs, bool wroteRows, const std::function<std::string()> &printed)
+{
+    Outcome outcome;
+    outcome.err = dialogs.Text();
+    if (wroteRows)
+        outcome.out = printed();
+    else
+        outcome.status = kExitRefused;
+    return outcome;
 }
 
 std::string JsonArray(const std::vector<std::string> &items)
@@ -121,56 +151,47 @@ std::string EquinoxJson(const EquinoxRunInputs &inputs, const EquinoxRunResult &
            "\n";
 }
 
+
+InputContext CliContext(const Arguments &arguments)
+{
+    return {arguments.variant, QStringLiteral("Calculate"), NumberFormat::Commas()};
+}
+
 }  // namespace
 
 Outcome RunSequence(const Arguments &arguments, const Clock &clock)
 {
-    const InputContext context{arguments.variant, QStringLiteral("Calculate"), NumberFormat::Commas()};
+    const InputContext context = CliContext(arguments);
     ConsoleDialogs dialogs;
-    OpenedWindow window = OpenWindow(arguments, clock, context, ReadCheckedInput, dialogs);
-    if (window.refused)
-        return *window.refused;
-
-    QString count = QString::fromStdString(*arguments.count);
-    const std::optional<int> days = CheckNumberOfDays(count, dialogs);
-    if (!days)
-        return Refused(dialogs, "no days asked for");
+    const OpenedTable table = OpenTable(arguments, clock, context, ReadCheckedInput, CheckNumberOfDays, "no days asked for", dialogs);
+    if (table.refused)
+        return *table.refused;
     // The run converts the input again, as the window's does: without a message, and from the
     // last JDN when that fails.
     const auto startJdn = [&] {
-        const DayReading reading = ReadInputDay(window.entry, InputCalendar(window.entry), false, context);
+        const DayReading reading = ReadInputDay(table.entry, InputCalendar(table.entry), false, context);
         dialogs.ShowAll(reading.messages);
-        return reading.jdn.value_or(window.jdn);
+        return reading.jdn.value_or(table.jdn);
     };
     QString output;
     const SequenceResult result =
-        RunDateSequence(startJdn, *days, context.variant, context.format, output, kCapacityKB, dialogs);
-
-    Outcome outcome;
-    outcome.err = dialogs.Text();
-    if (result.rows.empty()) {
-        outcome.status = kExitRefused;
-        return outcome;
-    }
-    outcome.out = arguments.json ? SequenceJson(arguments, *days, result) : BoxText(output);
-    return outcome;
+        RunDateSequence(startJdn, table.rows, context.variant, context.format, output, kCapacityKB, dialogs);
+    return TableOutcome(dialogs, !result.rows.empty(), [&] {
+        return arguments.json ? SequenceJson(arguments, table.rows, result) : BoxText(output);
+    });
 }
 
 Outcome RunEquinox(const Arguments &arguments, const Clock &clock)
 {
-    const InputContext context{arguments.variant, QStringLiteral("Calculate"), NumberFormat::Commas()};
+    const InputContext context = CliContext(arguments);
     ConsoleDialogs dialogs;
-    OpenedWindow window = OpenWindow(arguments, clock, context, ReadInputForEquinoxes, dialogs);
-    if (window.refused)
-        return *window.refused;
-
-    QString count = QString::fromStdString(*arguments.count);
-    const std::optional<int> years = ReadNumberOfYears(count, dialogs);
-    if (!years)
-        return Refused(dialogs, "no years asked for");
+    const OpenedTable table =
+        OpenTable(arguments, clock, context, ReadInputForEquinoxes, ReadNumberOfYears, "no years asked for", dialogs);
+    if (table.refused)
+        return *table.refused;
     EquinoxRunInputs inputs;
-    inputs.firstYear = InputYear(window.entry);
-    inputs.numberOfYears = *years;
+    inputs.firstYear = InputYear(table.entry);
+    inputs.numberOfYears = table.rows;
     inputs.degrees = arguments.longitudeDegrees;
     inputs.minutes = arguments.longitudeMinutes;
     inputs.solarTime = arguments.meanTime ? SolarTime::Mean : SolarTime::Apparent;
@@ -180,15 +201,8 @@ Outcome RunEquinox(const Arguments &arguments, const Clock &clock)
     QString output;
     WriteTableHeader(output, DeeCalendarName(inputs.variant));
     const EquinoxRunResult result = RunVernalEquinoxes(inputs, output, dialogs);
-
-    Outcome outcome;
-    outcome.err = dialogs.Text();
-    if (result.rows.empty()) {
-        outcome.status = kExitRefused;
-        return outcome;
-    }
-    outcome.out = arguments.json ? EquinoxJson(inputs, result) : BoxText(output);
-    return outcome;
+    return TableOutcome(dialogs, !result.rows.empty(),
+                        [&] { return arguments.json ? EquinoxJson(inputs, result) : BoxText(output); });
 }
 
 }  // namespace vardex::cli

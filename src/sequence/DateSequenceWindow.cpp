@@ -117,10 +117,10 @@ void DateSequenceWindow::DoIt()
     const std::optional<int> days = ReadCount(CheckNumberOfDays);
     if (!days)
         return;
-    TableWindowHost &host = Host();
     SequenceResult result;
     AppendRun([&](QString &output, Dialogs &dialogs) {
         // The run converts the host's input as it is now, once it has prepared the output.
+        TableWindowHost &host = Host();
         result = RunDateSequence([&host] { return host.InputJdn(); }, *days, host.Variant(),
                                  NumberFormat::Regional(), output, host.TextBoxCapacityKB(), dialogs);
     });

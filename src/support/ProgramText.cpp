@@ -5,6 +5,7 @@
 #include <array>
 #include <mutex>
 
+#include "input/TextUtils.h"
 #include "textbank.h"
 
 namespace vardex {
@@ -38,7 +39,7 @@ QString ProgramTextLoadMessage(int32_t code, const QString &path)
     case 0:
         return QStringLiteral("No program text was read.");
     case -1:
-        return QStringLiteral("Cannot open file containing program text.") + QStringLiteral("\r\n") + path;
+        return QStringLiteral("Cannot open file containing program text.") + kCrLf + path;
     case -2:
         return QStringLiteral("Particular memory allocation error.");
     case -3:

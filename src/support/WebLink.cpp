@@ -16,7 +16,7 @@ void OpenWebLink(const QString &address, Shell &shell, Dialogs &dialogs)
 
     QString text = QStringLiteral("Error launching web browser, error code =") + QLatin1Char(' ') +
                    QString::number(result) + QLatin1Char('.');
-    const QString paragraph = QStringLiteral("\r\n\r\n");
+    const QString paragraph = kCrLf + kCrLf;
     switch (result) {
     case 31:
         text += paragraph + QStringLiteral("File extension '") + extension +

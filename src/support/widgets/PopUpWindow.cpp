@@ -23,7 +23,7 @@ constexpr int kInitialHeight = 300;
 
 PopUpWindow::PopUpWindow(const Screen &screen, QWidget *parent)
     : QWidget(parent, Qt::Dialog | Qt::FramelessWindowHint),
-      lblMessage(new QLabel(QStringLiteral("Label1"), this)), Timer1(new QTimer(this)), m_screen(screen)
+      lblMessage(new QLabel(QStringLiteral("Label1"), this)), Timer1(new QTimer(this)), screen_(screen)
 {
     setWindowModality(Qt::ApplicationModal);
     resize(SizeToPixels(kInitialWidth, kInitialHeight));
@@ -54,8 +54,8 @@ void PopUpWindow::PopUpCenterScreen(const QString &message, int width, int heigh
     // Twips widened to double so the halving is exact before rounding.
     const double currentWidth = PixelsToTwips(this->width());
     const double currentHeight = PixelsToTwips(this->height());
-    const double left = RoundHalfEven((m_screen.WidthTwips() - currentWidth) / 2);
-    const double top = RoundHalfEven((m_screen.HeightTwips() - currentHeight) / 2);
+    const double left = RoundHalfEven((screen_.WidthTwips() - currentWidth) / 2);
+    const double top = RoundHalfEven((screen_.HeightTwips() - currentHeight) / 2);
     PopUp(message, width, height, intervalMs, static_cast<int>(top), static_cast<int>(left));
 }
 

@@ -51,7 +51,7 @@ private:
     void Timer1_Timer();
     void StartAndWait(int intervalMs);
 
-    const Screen &m_screen;
+    const Screen &screen_;
 };
 
 } // namespace vardex

@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include "Geometry.h"
+#include "input/TextUtils.h"
 
 namespace vardex {
 
@@ -36,7 +37,7 @@ MessageReply QtDialogs::ShowMessage(const QString &text, const QString &title, M
                                     MessageButtons buttons)
 {
     QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(kCrLf, QStringLiteral("\n"));
     const bool yesNo = buttons == MessageButtons::YesNo;
     QMessageBox box(ToQt(icon), title, shown, yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                     QApplication::activeWindow());
@@ -75,7 +76,7 @@ QSize QtScreen::SizePixels() const
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return {0, 0};
-    return (m_area == Area::Full ? screen->geometry() : screen->availableGeometry()).size();
+    return (area_ == Area::Full ? screen->geometry() : screen->availableGeometry()).size();
 }
 
 int QtScreen::WidthTwips() const

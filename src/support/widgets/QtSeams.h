@@ -37,13 +37,13 @@ public:
 class QtScreen : public Screen {
 public:
     enum class Area { Full, Available };
-    explicit QtScreen(Area area = Area::Full) : m_area(area) {}
+    explicit QtScreen(Area area = Area::Full) : area_(area) {}
     int WidthTwips() const override;
     int HeightTwips() const override;
 
 private:
     QSize SizePixels() const;
-    Area m_area;
+    Area area_;
 };
 
 } // namespace vardex

@@ -16,6 +16,7 @@
 #include <system_error>
 
 #include "Geometry.h"
+#include "input/TextUtils.h"
 #include "seams/Clipboard.h"
 #include "seams/Dialogs.h"
 
@@ -23,7 +24,6 @@ namespace vardex {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 
 const QString kHeadNote =
     QStringLiteral("NOTE: This file is too large to display entirely in this textbox.") + kCrLf +
@@ -59,7 +59,7 @@ constexpr qsizetype kReadLimit = 3 * static_cast<qsizetype>(kViewerCapacity) + 3
 class MouseUpTextEdit : public QPlainTextEdit {
 public:
     MouseUpTextEdit(QWidget *parent, std::function<void()> mouseUp)
-        : QPlainTextEdit(parent), m_mouseUp(std::move(mouseUp))
+        : QPlainTextEdit(parent), mouseUp_(std::move(mouseUp))
     {
     }
 
@@ -67,11 +67,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override
     {
         QPlainTextEdit::mouseReleaseEvent(event);
-        m_mouseUp();
+        mouseUp_();
     }
 
 private:
-    std::function<void()> m_mouseUp;
+    std::function<void()> mouseUp_;
 };
 
 struct FileText {
@@ -126,7 +126,7 @@ QString TextForViewer(const QString &text)
 TextViewer::TextViewer(Dialogs &dialogs, Clipboard &clipboard, QWidget *parent)
     : QWidget(parent, Qt::Window), txbText1(new MouseUpTextEdit(this, [this] { txbText1_MouseUp(); })),
       cmdCopyToClipboard(new QPushButton(kCopyCaption, this)),
-      cmdClose(new QPushButton(QStringLiteral("Close"), this)), m_dialogs(dialogs), m_clipboard(clipboard)
+      cmdClose(new QPushButton(QStringLiteral("Close"), this)), dialogs_(dialogs), clipboard_(clipboard)
 {
     setWindowTitle(QStringLiteral("Viewing"));
     QFont font = this->font();
@@ -154,9 +154,9 @@ TextViewer::TextViewer(Dialogs &dialogs, Clipboard &clipboard, QWidget *parent)
 
 void TextViewer::Form_Activate()
 {
-    if (blnFileDisplayed || m_activating || !isVisible())
+    if (blnFileDisplayed || activating_ || !isVisible())
         return;
-    m_activating = true;
+    activating_ = true;
 
     cmdClose->setText(QStringLiteral("Close"));
     txbText1->clear();
@@ -169,11 +169,11 @@ void TextViewer::Form_Activate()
 
     FileText file = ReadFileText(strFilename);
     if (file.errorNumber == 0 && file.text.isEmpty()) {
-        m_dialogs.ShowMessage(QStringLiteral("File is empty!"), QStringLiteral("Error"),
+        dialogs_.ShowMessage(QStringLiteral("File is empty!"), QStringLiteral("Error"),
                               MessageIcon::Exclamation);
         hide();
     } else if (file.errorNumber != 0) {
-        m_dialogs.ShowMessage(QStringLiteral("Error ") + QString::number(file.errorNumber) +
+        dialogs_.ShowMessage(QStringLiteral("Error ") + QString::number(file.errorNumber) +
                                   QStringLiteral(".  ") + file.errorDescription,
                               QStringLiteral("Error reading file"), MessageIcon::Exclamation);
         hide();
@@ -184,7 +184,7 @@ void TextViewer::Form_Activate()
         txbText1->viewport()->update();
         blnFileDisplayed = true;
     }
-    m_activating = false;
+    activating_ = false;
 }
 
 void TextViewer::Form_Resize()
@@ -218,8 +218,8 @@ void TextViewer::cmdCopyToClipboard_Click()
         QString text = cursor.hasSelection() ? cursor.selectedText() : txbText1->document()->toRawText();
         // The document separates lines with Unicode separators; the clipboard wants line feeds.
         text.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
-        m_clipboard.Clear();
-        m_clipboard.SetText(text);
+        clipboard_.Clear();
+        clipboard_.SetText(text);
         SetCopyButton(kCopyCaption, kCopyWidth);
     }
     cmdClose->setFocus(Qt::OtherFocusReason);

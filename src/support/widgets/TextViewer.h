@@ -57,9 +57,9 @@ private:
     void cmdClose_Click();
     void SetCopyButton(const QString &caption, int widthTwips);
 
-    Dialogs &m_dialogs;
-    Clipboard &m_clipboard;
-    bool m_activating = false; // a message box shown while loading must not start a second load
+    Dialogs &dialogs_;
+    Clipboard &clipboard_;
+    bool activating_ = false; // a message box shown while loading must not start a second load
 };
 
 } // namespace vardex
