@@ -37,6 +37,25 @@ TEST(CliCalc, ArithmeticWithTheEndOfMonthRule)
     EXPECT_TRUE(r.out.contains("\"dee_ymd\": \"2024-03-02 D\"")) << r.out.toStdString();
 }
 
+// Scripts read the same numbers whatever the locale: the window's regional grouping would write
+// "12.345" and "6.229.979" under a German one.
+TEST(CliCalc, NumbersAreGroupedWithCommasUnderAGermanLocale)
+{
+    const CliResult calc = RunCli({"calc", "--ymd", "12345-1-1 CE"}, QStringLiteral("de_DE.UTF-8"));
+    EXPECT_EQ(calc.status, 0) << calc.err.toStdString();
+    EXPECT_EQ(calc.out.toStdString(), "Gregorian: January 1, 12,345 CE        12,345-01-01 CE\n"
+                                      "Julian:    October 2, 12,344 CE        12,344-10-02 JC\n"
+                                      "Dee-Cecil: January 2, 12,345 CE        12,345-01-02 DC\n"
+                                      "JDN:       6,229,979\n"
+                                      "Weekday:   Monday\n");
+    const CliResult sequence =
+        RunCli({"sequence", "--ymd", "12345-1-1 CE", "--days", "1"}, QStringLiteral("de_DE.UTF-8"));
+    EXPECT_TRUE(sequence.out.contains("   12,345-01-01 CE      12,345-01-02 DC          6,229,979")) << sequence.out.toStdString();
+    const CliResult equinox =
+        RunCli({"equinox", "--ymd", "2024-1-1 CE", "--years", "3"}, QStringLiteral("de_DE.UTF-8"));
+    EXPECT_TRUE(equinox.out.contains("  2024     2,460,389.6295     2024-03-20 CE")) << equinox.out.toStdString();
+}
+
 TEST(CliCalc, WeekdaySearchSettlesOnACalendar)
 {
     const CliResult both = RunCli({"calc", "--mdy", "6", "1", "2150", "AD", "monday", "--json"});

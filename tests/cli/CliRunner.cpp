@@ -4,9 +4,14 @@
 
 namespace vardex::test {
 
-CliResult RunCli(const QStringList &arguments)
+CliResult RunCli(const QStringList &arguments, const QString &locale)
 {
     QProcess process;
+    if (!locale.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LC_ALL"), locale);
+        process.setProcessEnvironment(environment);
+    }
     process.start(QStringLiteral(VARDEX_CLI_PATH), arguments);
     process.waitForFinished(30000);
     CliResult result;

@@ -11,7 +11,7 @@ struct CliResult {
     int status = -1;
 };
 
-// Runs vardex-cli with the arguments and waits for it.
-CliResult RunCli(const QStringList &arguments);
+// Runs vardex-cli with the arguments and waits for it; locale, when given, is its LC_ALL.
+CliResult RunCli(const QStringList &arguments, const QString &locale = {});
 
 }  // namespace vardex::test
