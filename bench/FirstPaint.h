@@ -33,4 +33,4 @@ inline void GiveUpAfter(int milliseconds)
     QTimer::singleShot(milliseconds, QCoreApplication::instance(), [] { QCoreApplication::exit(3); });
 }
 
-} // namespace vardex::bench
+}  // namespace vardex::bench

@@ -79,7 +79,10 @@ const DaySet &Set(Calendar calendar)
     return calendar == Calendar::Gregorian ? gregorian : calendar == Calendar::Julian ? julian : dee;
 }
 
-int32_t LibraryCode(Calendar calendar) { return calendar == Calendar::Julian ? DAYBRIDGE_JULIAN : DAYBRIDGE_GREGORIAN; }
+int32_t LibraryCode(Calendar calendar)
+{
+    return calendar == Calendar::Julian ? DAYBRIDGE_JULIAN : DAYBRIDGE_GREGORIAN;
+}
 
 void PerDate(benchmark::State &state)
 {
@@ -198,22 +201,10 @@ void LibraryJdnToDate(benchmark::State &state, Calendar calendar)
     PerDate(state);
 }
 
-void Library_Gregorian_DateToJDN(benchmark::State &s)
-{
-    LibraryDateToJdn(s, Calendar::Gregorian);
-}
-void Library_Gregorian_JDNToDate(benchmark::State &s)
-{
-    LibraryJdnToDate(s, Calendar::Gregorian);
-}
-void Library_Julian_DateToJDN(benchmark::State &s)
-{
-    LibraryDateToJdn(s, Calendar::Julian);
-}
-void Library_Julian_JDNToDate(benchmark::State &s)
-{
-    LibraryJdnToDate(s, Calendar::Julian);
-}
+void Library_Gregorian_DateToJDN(benchmark::State &s) { LibraryDateToJdn(s, Calendar::Gregorian); }
+void Library_Gregorian_JDNToDate(benchmark::State &s) { LibraryJdnToDate(s, Calendar::Gregorian); }
+void Library_Julian_DateToJDN(benchmark::State &s) { LibraryDateToJdn(s, Calendar::Julian); }
+void Library_Julian_JDNToDate(benchmark::State &s) { LibraryJdnToDate(s, Calendar::Julian); }
 
 BENCHMARK(Library_Gregorian_DateToJDN);
 BENCHMARK(Library_Gregorian_JDNToDate);
@@ -265,7 +256,7 @@ BENCHMARK(Algorithms_Gregorian_JDNToDate);
     return 1;
 }
 
-int32_t (*volatile gCopyFields)(EuroDate *) = CopyFields; // volatile: a call the compiler cannot see through
+int32_t (*volatile gCopyFields)(EuroDate *) = CopyFields;  // volatile: a call the compiler cannot see through
 
 void Floor_EmptyCall(benchmark::State &state)
 {
@@ -287,7 +278,7 @@ BENCHMARK(Floor_EmptyCall);
 
 namespace chr = std::chrono;
 
-constexpr int32_t kUnixEpochJdn = 2440588; // 1970-01-01, day 0 of sys_days
+constexpr int32_t kUnixEpochJdn = 2440588;  // 1970-01-01, day 0 of sys_days
 
 struct ChronoSet {
     std::vector<int32_t> jdns;
@@ -349,4 +340,4 @@ void Chrono_Gregorian_JDNToDate(benchmark::State &state)
 }
 BENCHMARK(Chrono_Gregorian_JDNToDate);
 
-} // namespace
+}  // namespace

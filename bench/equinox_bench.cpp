@@ -22,7 +22,7 @@ EquinoxRunInputs EightHundredYears()
     inputs.firstYear = 2000;
     inputs.numberOfYears = kMaxEquinoxYears;
     inputs.variant = DeeVariant::Dee;
-    inputs.capacityKB = 1024; // every row fits (the window's 63 KB can cut a run of late years a row short)
+    inputs.capacityKB = 1024;  // every row fits (the window's 63 KB can cut a run of late years a row short)
     return inputs;
 }
 
@@ -62,4 +62,4 @@ void OneEquinox(benchmark::State &state)
 }
 BENCHMARK(OneEquinox)->Unit(benchmark::kNanosecond);
 
-} // namespace
+}  // namespace

@@ -20,10 +20,9 @@ void BM_DateSequence800Days(benchmark::State &state)
     SilentDialogs dialogs;
     for (auto _ : state) {
         QString output;
-        const vardex::SequenceResult result =
-            vardex::RunDateSequence([] { return int32_t{2460368}; }, vardex::kMaxSequenceDays,
-                                    vardex::DeeVariant::DeeCecil, vardex::NumberFormat::Regional(), output, 63,
-                                    dialogs);
+        const vardex::SequenceResult result = vardex::RunDateSequence(
+            [] { return int32_t{2460368}; }, vardex::kMaxSequenceDays, vardex::DeeVariant::DeeCecil,
+            vardex::NumberFormat::Regional(), output, 63, dialogs);
         benchmark::DoNotOptimize(output.constData());
         benchmark::DoNotOptimize(result.sameDateCount);
     }

@@ -57,7 +57,7 @@ BENCHMARK(Calculate_Arithmetic)->Unit(benchmark::kMicrosecond);
 void Calculate_WeekdaySearch(benchmark::State &state)
 {
     StartedWindow w;
-    w.EnterMDY(3, 4, QStringLiteral("2024"), kAD, kSunday + 1); // a Monday in the Gregorian calendar only
+    w.EnterMDY(3, 4, QStringLiteral("2024"), kAD, kSunday + 1);  // a Monday in the Gregorian calendar only
     Calculate(state, w);
 }
 BENCHMARK(Calculate_WeekdaySearch)->Unit(benchmark::kMicrosecond);
@@ -76,4 +76,4 @@ void Timer1Tick(benchmark::State &state)
 }
 BENCHMARK(Timer1Tick)->Unit(benchmark::kMicrosecond);
 
-} // namespace
+}  // namespace

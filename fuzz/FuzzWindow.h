@@ -34,4 +34,4 @@ inline FuzzWindow &Window()
     return window;
 }
 
-} // namespace vardex::fuzz
+}  // namespace vardex::fuzz

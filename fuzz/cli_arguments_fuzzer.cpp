@@ -9,7 +9,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    std::vector<std::string> args(size == 0 ? 0 : 1); // no bytes, no arguments
+    std::vector<std::string> args(size == 0 ? 0 : 1);  // no bytes, no arguments
     for (size_t i = 0; i < size; ++i) {
         if (data[i] == '\0')
             args.emplace_back();

@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     f.txbYearADBCetc.text =
         QString::fromUtf8(reinterpret_cast<const char *>(data + 4), static_cast<qsizetype>(size - 4));
     f.txbYearADBCetc.caret = f.txbYearADBCetc.text.size();
-    if (f.cboCalendar[0].listIndex >= 4) { // a weekday: Calculate's search reads both calendars
+    if (f.cboCalendar[0].listIndex >= 4) {  // a weekday: Calculate's search reads both calendars
         c.Timer1_Timer();
         c.cmdCalculate_Click();
         return 0;

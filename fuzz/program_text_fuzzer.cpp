@@ -47,7 +47,7 @@ void Fetch(int32_t number)
     Require(length <= TEXTBANK_MAX_TEXT_BYTES);
     for (const int32_t capacity : {0, 1, 2, 3, 8, 17}) {
         for (const int32_t flag : {TEXTBANK_TERMINATED, TEXTBANK_COUNTED}) {
-            const auto buffer = std::make_unique<char[]>(static_cast<size_t>(capacity)); // exactly capacity
+            const auto buffer = std::make_unique<char[]>(static_cast<size_t>(capacity));  // exactly capacity
             const int32_t result = gt(number, TEXTBANK_SELECT_TEXT, buffer.get(), capacity, flag);
             if (result > 0) {
                 Require(result == length);
@@ -62,7 +62,7 @@ void Fetch(int32_t number)
     }
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

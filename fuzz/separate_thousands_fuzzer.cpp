@@ -20,12 +20,9 @@ void Require(bool condition)
         __builtin_trap();
 }
 
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -46,14 +43,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Require(result >= 0 && result <= 19 && out[static_cast<size_t>(result)] == '\0');
     Require(std::strlen(out.get()) == static_cast<size_t>(result));
 
-    const std::string input(number.get()); // up to the first NUL
+    const std::string input(number.get());  // up to the first NUL
     const auto sep = static_cast<char>(separator);
     if (separator != 0 && !IsDigit(sep) && input.find(sep) == std::string::npos && result < 19) {
         std::string back(out.get());
         back.erase(std::remove(back.begin(), back.end(), sep), back.end());
         Require(back == input);
     }
-    if (separator != 0) // the engine's wrapper, as the program's texts call it
+    if (separator != 0)  // the engine's wrapper, as the program's texts call it
         Require(vardex::SeparateThousands(input, std::string(1, sep)).size() <= 19);
     return 0;
 }

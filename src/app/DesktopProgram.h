@@ -40,6 +40,6 @@ struct DesktopProgram {
     MainWindow window;
 };
 
-} // namespace vardex
+}  // namespace vardex
 
-#endif // VARDEX_APP_DESKTOPPROGRAM_H
+#endif  // VARDEX_APP_DESKTOPPROGRAM_H

@@ -34,6 +34,6 @@ int main(int argc, char *argv[])
     };
 
     if (!window.Start())
-        return 1; // the program text file could not be loaded; the user has been told why
+        return 1;  // the program text file could not be loaded; the user has been told why
     return QApplication::exec();
 }

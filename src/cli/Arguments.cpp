@@ -29,7 +29,7 @@ std::optional<Calendar> ParseCalendar(const std::string &text)
 // Entry of the month,day,year calendar list: 1..3 calendars, 4..10 weekdays from Sunday.
 int CalendarEntry(const std::string &text)
 {
-    static const char *const kNames[] = {"gregorian", "julian",   "dee",    "sunday",  "monday",
+    static const char *const kNames[] = {"gregorian", "julian",    "dee",      "sunday", "monday",
                                          "tuesday",   "wednesday", "thursday", "friday", "saturday"};
     const std::string name = Lower(text);
     for (int i = 0; i < 10; ++i) {
@@ -41,8 +41,9 @@ int CalendarEntry(const std::string &text)
 
 int MonthNumber(const std::string &text)
 {
-    static const char *const kNames[] = {"january", "february", "march",     "april",   "may",      "june",
-                                         "july",    "august",   "september", "october", "november", "december"};
+    static const char *const kNames[] = {"january",   "february", "march",    "april",
+                                         "may",       "june",     "july",     "august",
+                                         "september", "october",  "november", "december"};
     const std::string name = Lower(text);
     for (int i = 0; i < 12; ++i) {
         if (name == kNames[i])
@@ -77,7 +78,8 @@ public:
     bool AtEnd() const { return next_ >= args_.size(); }
     const std::string &Take() { return args_[next_++]; }
     // The next count values after option into values; false (with error set) when they are missing.
-    bool TakeValues(const std::string &option, size_t count, std::vector<std::string> &values, std::string &error)
+    bool TakeValues(const std::string &option, size_t count, std::vector<std::string> &values,
+                    std::string &error)
     {
         if (args_.size() - next_ < count) {
             error = option + (count == 1 ? " needs a value" : " needs " + std::to_string(count) + " values");
@@ -145,7 +147,8 @@ bool ParseDateOption(const std::string &option, Cursor &cursor, Arguments &out, 
 {
     std::vector<std::string> v;
     if (option == "--ymd") {
-        if (!cursor.TakeValues(option, 1, v, error) || !SetDateForm(out, DateInput::Form::YearMonthDay, error))
+        if (!cursor.TakeValues(option, 1, v, error) ||
+            !SetDateForm(out, DateInput::Form::YearMonthDay, error))
             return false;
         out.input->ymdText = v[0];
         return true;
@@ -153,7 +156,8 @@ bool ParseDateOption(const std::string &option, Cursor &cursor, Arguments &out, 
     if (option == "--today")
         return SetDateForm(out, DateInput::Form::Today, error);
     if (option == "--mdy") {
-        if (!cursor.TakeValues(option, 5, v, error) || !SetDateForm(out, DateInput::Form::MonthDayYear, error))
+        if (!cursor.TakeValues(option, 5, v, error) ||
+            !SetDateForm(out, DateInput::Form::MonthDayYear, error))
             return false;
         DateInput &in = *out.input;
         in.month = MonthNumber(v[0]);
@@ -162,7 +166,8 @@ bool ParseDateOption(const std::string &option, Cursor &cursor, Arguments &out, 
         in.yearText = v[2];
         const std::string era = v[3];
         std::string upper = era;
-        std::transform(upper.begin(), upper.end(), upper.begin(), [](unsigned char c) { return std::toupper(c); });
+        std::transform(upper.begin(), upper.end(), upper.begin(),
+                       [](unsigned char c) { return std::toupper(c); });
         in.era = upper;
         in.calendarEntry = CalendarEntry(v[4]);
         if (in.month == 0)
@@ -210,7 +215,8 @@ bool ParseCommandOption(const std::string &option, Cursor &cursor, Arguments &ou
         const auto degrees = ParseInt32(v[0]);
         const auto minutes = ParseInt32(v[1]);
         if (!degrees || *degrees < 70 || *degrees > 79 || !minutes || *minutes < 0 || *minutes > 59) {
-            error = "--longitude wants degrees 70..79 and minutes 0..59 west, not '" + v[0] + " " + v[1] + "'";
+            error =
+                "--longitude wants degrees 70..79 and minutes 0..59 west, not '" + v[0] + " " + v[1] + "'";
             return false;
         }
         out.longitudeDegrees = *degrees;

@@ -25,13 +25,13 @@ struct Ymd {
 struct DateInput {
     enum class Form { YearMonthDay, MonthDayYear, Today };
     Form form = Form::Today;
-    std::optional<Calendar> calendar;      // --calendar of --ymd and --today
-    std::string ymdText;                   // --ymd TEXT, as typed
-    int month = 0;                         // --mdy: 1..12
-    int day = 0;                           // 1..31
-    std::string yearText;                  // as typed into the year box
-    std::string era;                       // "AD", "BC", "CE" or "BCE"
-    int calendarEntry = 0;                 // entry of the calendar list: 1..3 calendars, 4..10 Sunday..Saturday
+    std::optional<Calendar> calendar;  // --calendar of --ymd and --today
+    std::string ymdText;               // --ymd TEXT, as typed
+    int month = 0;                     // --mdy: 1..12
+    int day = 0;                       // 1..31
+    std::string yearText;              // as typed into the year box
+    std::string era;                   // "AD", "BC", "CE" or "BCE"
+    int calendarEntry = 0;             // entry of the calendar list: 1..3 calendars, 4..10 Sunday..Saturday
 };
 
 // --plus Y M W D or --minus Y M W D, each the text typed into that box.

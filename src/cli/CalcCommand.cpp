@@ -19,7 +19,8 @@ std::string ResultText(const DayTexts &texts, const QString &deeName)
         return Std(label.leftJustified(11) + mdy.leftJustified(28) + ymd).append("\n");
     };
     return line(QStringLiteral("Gregorian:"), texts.gregorian, texts.gregorianYmd) +
-           line(QStringLiteral("Julian:"), texts.julian, texts.julianYmd) + line(deeName + u':', texts.dee, texts.deeYmd) +
+           line(QStringLiteral("Julian:"), texts.julian, texts.julianYmd) +
+           line(deeName + u':', texts.dee, texts.deeYmd) +
            Std(QStringLiteral("JDN:").leftJustified(11) + texts.jdn) + "\n" +
            Std(QStringLiteral("Weekday:").leftJustified(11) + texts.weekday) + "\n";
 }
@@ -50,7 +51,8 @@ std::string ResultJson(const DayTexts &texts, int32_t jdn, std::optional<Calenda
 Outcome RunCalc(const Arguments &arguments, const Clock &clock)
 {
     const DeeVariant variant = arguments.variant;
-    const EnteredInput input = EnterInput(*arguments.input, arguments.arithmetic, variant, clock.ShortDateText());
+    const EnteredInput input =
+        EnterInput(*arguments.input, arguments.arithmetic, variant, clock.ShortDateText());
     if (input.incomplete)
         return {"", "vardex-cli: " + *input.incomplete + "\n", kExitUsage};
     const NumberFormat format = NumberFormat::Commas();

@@ -13,7 +13,8 @@ namespace vardex::cli {
 
 class ConsoleDialogs : public Dialogs {
 public:
-    MessageReply ShowMessage(const QString &text, const QString &, MessageIcon, MessageButtons buttons) override
+    MessageReply ShowMessage(const QString &text, const QString &, MessageIcon,
+                             MessageButtons buttons) override
     {
         QString shown = text;
         messages << shown.replace(kCrLf, QStringLiteral("\n"));

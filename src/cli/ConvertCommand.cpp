@@ -24,7 +24,8 @@ Outcome RunConvert(const Arguments &arguments)
         jdn = *arguments.jdn;
     } else {
         const Ymd &ymd = *arguments.date;
-        const std::optional<int32_t> converted = DateToJDN(*arguments.calendar, {ymd.year, ymd.month, ymd.day}, variant);
+        const std::optional<int32_t> converted =
+            DateToJDN(*arguments.calendar, {ymd.year, ymd.month, ymd.day}, variant);
         if (!converted)
             return {"", "The input date is invalid.\n", kExitRefused};
         jdn = *converted;

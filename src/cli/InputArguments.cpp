@@ -39,14 +39,13 @@ int ListEntry(Calendar calendar)
     return 3;
 }
 
-EnteredInput EnterInput(const DateInput &date, const std::optional<ArithInput> &arithmetic, DeeVariant variant,
-                        const std::string &todayText)
+EnteredInput EnterInput(const DateInput &date, const std::optional<ArithInput> &arithmetic,
+                        DeeVariant variant, const std::string &todayText)
 {
     const bool todayInCalendar = date.form == DateInput::Form::Today && date.calendar;
     InputEntry entry = TodayEntry(todayInCalendar ? ListEntry(*date.calendar) : 1, variant, todayText);
     switch (date.form) {
-    case DateInput::Form::Today:
-        break;
+    case DateInput::Form::Today: break;
     case DateInput::Form::MonthDayYear:
         entry.month = date.month;
         entry.day = date.day;
@@ -78,7 +77,8 @@ EnteredInput EnterInput(const DateInput &date, const std::optional<ArithInput> &
     if (entry.type != InputType::Incomplete)
         return {std::move(entry), std::nullopt};
     if (date.form == DateInput::Form::YearMonthDay)
-        return {std::move(entry), "the input date is incomplete: it needs a designator (CE, JC, D or DC) or --calendar"};
+        return {std::move(entry),
+                "the input date is incomplete: it needs a designator (CE, JC, D or DC) or --calendar"};
     return {std::move(entry), "the input date is incomplete"};
 }
 

@@ -16,8 +16,8 @@ struct EnteredInput {
     std::optional<std::string> incomplete;  // why Calculate would stay disabled, in one line
 };
 
-EnteredInput EnterInput(const DateInput &date, const std::optional<ArithInput> &arithmetic, DeeVariant variant,
-                        const std::string &todayText);
+EnteredInput EnterInput(const DateInput &date, const std::optional<ArithInput> &arithmetic,
+                        DeeVariant variant, const std::string &todayText);
 
 // The entry of a calendar in the calendar lists (1..3).
 int ListEntry(Calendar calendar);

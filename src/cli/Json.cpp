@@ -38,9 +38,15 @@ JsonObject &JsonObject::Put(std::string_view key, std::string_view json)
     return *this;
 }
 
-JsonObject &JsonObject::Add(std::string_view key, std::string_view text) { return Put(key, JsonString(text)); }
+JsonObject &JsonObject::Add(std::string_view key, std::string_view text)
+{
+    return Put(key, JsonString(text));
+}
 JsonObject &JsonObject::Add(std::string_view key, int64_t number) { return Put(key, std::to_string(number)); }
-JsonObject &JsonObject::AddBool(std::string_view key, bool value) { return Put(key, value ? "true" : "false"); }
+JsonObject &JsonObject::AddBool(std::string_view key, bool value)
+{
+    return Put(key, value ? "true" : "false");
+}
 JsonObject &JsonObject::AddNull(std::string_view key) { return Put(key, "null"); }
 JsonObject &JsonObject::AddRaw(std::string_view key, std::string_view json) { return Put(key, json); }
 

@@ -49,11 +49,13 @@ struct OpenedTable {
 using InputChecks = DayReading (*)(InputEntry, const InputContext &);
 using CountReader = std::optional<int> (*)(QString &, Dialogs &);
 
-OpenedTable OpenTable(const Arguments &arguments, const Clock &clock, const InputContext &context, InputChecks check,
-                      CountReader readCount, const std::string &noRows, ConsoleDialogs &dialogs)
+OpenedTable OpenTable(const Arguments &arguments, const Clock &clock, const InputContext &context,
+                      InputChecks check, CountReader readCount, const std::string &noRows,
+                      ConsoleDialogs &dialogs)
 {
     OpenedTable table;
-    EnteredInput input = EnterInput(*arguments.input, arguments.arithmetic, context.variant, clock.ShortDateText());
+    EnteredInput input =
+        EnterInput(*arguments.input, arguments.arithmetic, context.variant, clock.ShortDateText());
     if (input.incomplete) {
         table.refused = Outcome{"", "vardex-cli: " + *input.incomplete + "\n", kExitUsage};
         return table;
@@ -75,7 +77,8 @@ OpenedTable OpenTable(const Arguments &arguments, const Clock &clock, const Inpu
 }
 
 // What a run printed: its messages, and its text or JSON when it wrote a row.
-Outcome TableOutcome(const ConsoleDialogs &dialogs, bool wroteRows, const std::function<std::string()> &printed)
+Outcome TableOutcome(const ConsoleDialogs &dialogs, bool wroteRows,
+                     const std::function<std::string()> &printed)
 {
     Outcome outcome;
     outcome.err = dialogs.Text();
@@ -116,7 +119,9 @@ std::string SequenceJson(const Arguments &arguments, int days, const SequenceRes
                            .Text());
     }
     JsonObject json;
-    json.Add("days", days).Add("variant", DeeCalendarName(arguments.variant)).Add("same", result.sameDateCount);
+    json.Add("days", days)
+        .Add("variant", DeeCalendarName(arguments.variant))
+        .Add("same", result.sameDateCount);
     if (result.summary.isEmpty())
         json.AddNull("summary");
     else
@@ -151,7 +156,6 @@ std::string EquinoxJson(const EquinoxRunInputs &inputs, const EquinoxRunResult &
            "\n";
 }
 
-
 InputContext CliContext(const Arguments &arguments)
 {
     return {arguments.variant, QStringLiteral("Calculate"), NumberFormat::Commas()};
@@ -163,7 +167,8 @@ Outcome RunSequence(const Arguments &arguments, const Clock &clock)
 {
     const InputContext context = CliContext(arguments);
     ConsoleDialogs dialogs;
-    const OpenedTable table = OpenTable(arguments, clock, context, ReadCheckedInput, CheckNumberOfDays, "no days asked for", dialogs);
+    const OpenedTable table = OpenTable(arguments, clock, context, ReadCheckedInput, CheckNumberOfDays,
+                                        "no days asked for", dialogs);
     if (table.refused)
         return *table.refused;
     // The run converts the input again, as the window's does: without a message, and from the
@@ -185,8 +190,8 @@ Outcome RunEquinox(const Arguments &arguments, const Clock &clock)
 {
     const InputContext context = CliContext(arguments);
     ConsoleDialogs dialogs;
-    const OpenedTable table =
-        OpenTable(arguments, clock, context, ReadInputForEquinoxes, ReadNumberOfYears, "no years asked for", dialogs);
+    const OpenedTable table = OpenTable(arguments, clock, context, ReadInputForEquinoxes, ReadNumberOfYears,
+                                        "no years asked for", dialogs);
     if (table.refused)
         return *table.refused;
     EquinoxRunInputs inputs;

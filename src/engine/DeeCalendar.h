@@ -25,7 +25,7 @@ namespace dee {
 namespace algo = daybridge::algo;
 
 constexpr int64_t kMarch1Year0FromEpoch = -306;  // Dee 0000-03-01, counted from 0001-01-01
-constexpr int64_t kShiftYears = 33 * 181'819;   // 6,000,027 years, > algo::kYearLimit
+constexpr int64_t kShiftYears = 33 * 181'819;    // 6,000,027 years, > algo::kYearLimit
 constexpr int64_t kShiftDays = int64_t{12053} * 181'819;
 
 // Days from the shifted 0000-03-01 to y-m-d; y within algo::kYearLimit, m 1..12, d 1..31.
@@ -43,19 +43,21 @@ constexpr CalendarDate DeeFromDays(int32_t jdn, int32_t epoch)
 {
     const auto n = static_cast<uint64_t>(int64_t{jdn} - epoch - kMarch1Year0FromEpoch + kShiftDays);
     const uint64_t n1 = 33 * n + 24;
-    const uint64_t year = n1 / 12053;                                         // [115'702, 11'874'926]
+    const uint64_t year = n1 / 12053;                                        // [115'702, 11'874'926]
     const auto dayOfYear = static_cast<uint32_t>((n1 - 12053 * year) / 33);  // [0, 365]
     const algo::Ymd ymd = algo::FromComputational(static_cast<int64_t>(year) - kShiftYears, dayOfYear);
     return {ymd.year, ymd.month, ymd.day};
 }
 
-static_assert([] {
-    for (uint64_t year = 0; year < 2 * 33; ++year) {
-        if ((12053 * year + 8) / 33 != 365 * year + 8 * (year / 33) + year % 33 / 4)
-            return false;
-    }
-    return true;
-}(), "the one-step count of the days before a year agrees with the cycle-and-year count");
+static_assert(
+    [] {
+        for (uint64_t year = 0; year < 2 * 33; ++year) {
+            if ((12053 * year + 8) / 33 != 365 * year + 8 * (year / 33) + year % 33 / 4)
+                return false;
+        }
+        return true;
+    }(),
+    "the one-step count of the days before a year agrees with the cycle-and-year count");
 static_assert(DeeToDays(1, 1, 1, kDeeCecilEpochJdn) == kDeeCecilEpochJdn, "1-1-1 is the epoch itself");
 static_assert(DeeFromDays(kDeeCecilEpochJdn + 12053, kDeeCecilEpochJdn).year == 34, "one cycle later");
 static_assert(DeeFromDays(kDeeCecilEpochJdn - 1, kDeeCecilEpochJdn) == CalendarDate{0, 12, 31});
@@ -74,7 +76,8 @@ constexpr int16_t DeeMonthLength(int16_t month, int32_t year)
 {
     if (month < 1 || month > 12)
         return 0;
-    return static_cast<int16_t>(daybridge::algo::kCommonMonthLengths[month] + (month == 2 && IsDeeLeapYear(year)));
+    return static_cast<int16_t>(daybridge::algo::kCommonMonthLengths[month] +
+                                (month == 2 && IsDeeLeapYear(year)));
 }
 
 // The JDN of a Dee date, or nothing for an impossible date or one whose JDN does not fit in 32 bits.
@@ -82,14 +85,17 @@ constexpr std::optional<int32_t> DeeDateToJDN(const CalendarDate &date, DeeVaria
 {
     if (!daybridge::algo::IsRealDate(date.year, date.month, date.day, IsDeeLeapYear))
         return std::nullopt;
-    const int64_t jdn = dee::DeeToDays(date.year, static_cast<uint32_t>(date.month), static_cast<uint32_t>(date.day),
-                                  DeeEpochJdn(variant));
+    const int64_t jdn = dee::DeeToDays(date.year, static_cast<uint32_t>(date.month),
+                                       static_cast<uint32_t>(date.day), DeeEpochJdn(variant));
     if (!daybridge::algo::FitsJdn(jdn))
         return std::nullopt;
     return static_cast<int32_t>(jdn);
 }
 
 // The Dee date of a JDN.
-constexpr CalendarDate DeeJDNToDate(int32_t jdn, DeeVariant variant) { return dee::DeeFromDays(jdn, DeeEpochJdn(variant)); }
+constexpr CalendarDate DeeJDNToDate(int32_t jdn, DeeVariant variant)
+{
+    return dee::DeeFromDays(jdn, DeeEpochJdn(variant));
+}
 
 }  // namespace vardex

@@ -27,7 +27,8 @@ std::string WeekdayText(int16_t weekday)
     return kNames[static_cast<size_t>(weekday)];
 }
 
-std::string FormatDate(const CalendarDate &date, std::string_view separator, std::string_view thousandsSeparator)
+std::string FormatDate(const CalendarDate &date, std::string_view separator,
+                       std::string_view thousandsSeparator)
 {
     std::string year = std::to_string(date.year);
     if (date.year > 9999 || date.year < -9999)

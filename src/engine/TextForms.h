@@ -21,7 +21,8 @@ std::string TwoDigits(int32_t value);
 
 // Year, separator, two-digit month, separator, two-digit day; a year beyond +-9999 is grouped
 // with thousandsSeparator: FormatDate({12345, 1, 2}, "-", ",") = "12,345-01-02".
-std::string FormatDate(const CalendarDate &date, std::string_view separator, std::string_view thousandsSeparator);
+std::string FormatDate(const CalendarDate &date, std::string_view separator,
+                       std::string_view thousandsSeparator);
 
 // The digits of a number text grouped by thousands with the first character of separator; an
 // empty separator returns the text unchanged. The result holds at most 19 characters.

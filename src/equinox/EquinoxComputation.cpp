@@ -15,10 +15,7 @@ constexpr int32_t kDeltaTModel = 1915;
 constexpr double kJ2000 = 2451545.0;
 constexpr double kDaysPerJulianCentury = 36525;
 
-double Radians(double degrees)
-{
-    return degrees / 360 * kTwoPi;
-}
+double Radians(double degrees) { return degrees / 360 * kTwoPi; }
 
 // Meeus, Table 27.C, in degrees and degrees per Julian century.
 constexpr PeriodicTermTable kPeriodicTermsInDegrees = {{
@@ -67,14 +64,14 @@ CivilInstant CivilInstantOf(double dayNumber, SolarTime solarTime)
     if (whole >= INT32_MIN && whole <= INT32_MAX) {
         instant.jdn = static_cast<int32_t>(whole);
         instant.time = TimeOfDayText(dayNumber);
-    } else { // no civil day to name: NaN or beyond every JDN
+    } else {  // no civil day to name: NaN or beyond every JDN
         instant.jdn = std::isnan(whole) ? 0 : whole < 0 ? INT32_MIN : INT32_MAX;
         instant.time = "XX:XX:XX";
     }
     return instant;
 }
 
-} // namespace
+}  // namespace
 
 const PeriodicTermTable &PeriodicTerms()
 {
@@ -89,16 +86,13 @@ const PeriodicTermTable &PeriodicTerms()
     return table;
 }
 
-void InitPeriodicTerms()
-{
-    static_cast<void>(PeriodicTerms());
-}
+void InitPeriodicTerms() { static_cast<void>(PeriodicTerms()); }
 
 double PeriodicTermsSum(double T)
 {
     double S = 0;
     for (const auto &[A, B, C] : PeriodicTerms())
-        S += A * std::cos(C * T + B); // the angle unreduced, up to ~1e5 radians for 4000
+        S += A * std::cos(C * T + B);  // the angle unreduced, up to ~1e5 radians for 4000
     return S;
 }
 
@@ -106,7 +100,7 @@ double EquinoxSolsticeJDE(int16_t event, int32_t year)
 {
     const bool early = year < 1000;
     const MeanInstantRow &c = (early ? kBeforeYear1000 : kFromYear1000)[EventRow(event)];
-    const double Y = early ? year / 1000.0 : (year - 2000.0) / 1000.0; // [-1, 2] for 1000..4000
+    const double Y = early ? year / 1000.0 : (year - 2000.0) / 1000.0;  // [-1, 2] for 1000..4000
     const double Y2 = Y * Y;
     const double Y3 = Y2 * Y;
     const double Y4 = Y3 * Y;
@@ -118,30 +112,18 @@ double EquinoxSolsticeJDE(int16_t event, int32_t year)
     return JDE0 + 0.00001 * S / deltaLambda;
 }
 
-double DeltaTMinutes(int32_t year)
-{
-    return deltat(static_cast<double>(year), kDeltaTModel);
-}
+double DeltaTMinutes(int32_t year) { return deltat(static_cast<double>(year), kDeltaTModel); }
 
 double EquinoxSolsticeUT(int16_t event, int32_t year)
 {
     return EquinoxSolsticeJDE(event, year) - DeltaTMinutes(year) / 1440;
 }
 
-double VernalEquinoxUT(int32_t year)
-{
-    return EquinoxSolsticeUT(kMarchEquinox, year);
-}
+double VernalEquinoxUT(int32_t year) { return EquinoxSolsticeUT(kMarchEquinox, year); }
 
-double GreenwichDayNumber(double jd)
-{
-    return jd + 0.5;
-}
+double GreenwichDayNumber(double jd) { return jd + 0.5; }
 
-double LocalDayNumber(double jd, double degreesWest)
-{
-    return (jd + 0.5) - degreesWest / 360;
-}
+double LocalDayNumber(double jd, double degreesWest) { return (jd + 0.5) - degreesWest / 360; }
 
 CivilInstant GreenwichCivilInstant(double jd, SolarTime solarTime)
 {
@@ -153,4 +135,4 @@ CivilInstant LocalCivilInstant(double jd, double degreesWest, SolarTime solarTim
     return CivilInstantOf(LocalDayNumber(jd, degreesWest), solarTime);
 }
 
-} // namespace vardex
+}  // namespace vardex

@@ -63,15 +63,15 @@ double LocalDayNumber(double jd, double degreesWest);
 
 enum class SolarTime {
     Mean,
-    Apparent, // taken as mean solar time minus 8 minutes, whatever the date or place
+    Apparent,  // taken as mean solar time minus 8 minutes, whatever the date or place
 };
 
 // The civil day and clock time of an instant, rounded to the nearest minute (30 seconds round
 // down, and 24:00 becomes 00:00 of the next day).
 struct CivilInstant {
-    double dayNumber = 0; // rounded to the minute; whole part the JDN, fraction the time
-    int32_t jdn = 0;      // of the civil day
-    std::string time;     // "HH:MM"
+    double dayNumber = 0;  // rounded to the minute; whole part the JDN, fraction the time
+    int32_t jdn = 0;       // of the civil day
+    std::string time;      // "HH:MM"
 };
 
 // At Greenwich. A Julian Date whose day lies outside the 32-bit JDN range (or NaN) gives jdn
@@ -81,4 +81,4 @@ CivilInstant GreenwichCivilInstant(double jd, SolarTime solarTime);
 // At the meridian degreesWest degrees west of Greenwich; otherwise as GreenwichCivilInstant.
 CivilInstant LocalCivilInstant(double jd, double degreesWest, SolarTime solarTime);
 
-} // namespace vardex
+}  // namespace vardex

@@ -9,8 +9,8 @@ namespace vardex {
 
 namespace {
 
-const QString kDoIt = QStringLiteral("Do it");    // the caption of the button that starts a run
-const QString kResultMark = QStringLiteral("CE"); // every row has it; the header has not
+const QString kDoIt = QStringLiteral("Do it");     // the caption of the button that starts a run
+const QString kResultMark = QStringLiteral("CE");  // every row has it; the header has not
 
 // A number as shown with a sign position: " 12", "-12".
 QString SignedNumber(int64_t value)
@@ -36,7 +36,7 @@ QString TargetDay(DeeVariant variant)
 
 QString CycleText(int32_t year)
 {
-    const int32_t r = year % 33; // sign of the year, [-32, 32]
+    const int32_t r = year % 33;  // sign of the year, [-32, 32]
     if (r == 0)
         return QStringLiteral("33");
     QString text = r < 10 ? QLatin1Char(' ') + QString::number(r) : QString::number(r);
@@ -48,7 +48,7 @@ QString CycleText(int32_t year)
 QString YearField(int32_t year)
 {
     QString field = QLatin1Char(' ') + SignedNumber(year);
-    if (field.size() == 3) // one digit: align with two-digit years
+    if (field.size() == 3)  // one digit: align with two-digit years
         field.prepend(QLatin1Char(' '));
     return field;
 }
@@ -61,12 +61,13 @@ void WriteSummary(const EquinoxRunInputs &inputs, int offTargetCount, QString &o
               LongitudeText(inputs.degrees, inputs.minutes) + QLatin1Char(':') +
               SignedNumber(offTargetCount) + QStringLiteral(" of") + SignedNumber(inputs.numberOfYears);
     if (offTargetCount != 0)
-        output += QStringLiteral(" (") + inputs.format.Decimal(offTargetCount * 100.0 / inputs.numberOfYears, 2) +
+        output += QStringLiteral(" (") +
+                  inputs.format.Decimal(offTargetCount * 100.0 / inputs.numberOfYears, 2) +
                   QStringLiteral("%)");
     output += kCrLf;
 }
 
-} // namespace
+}  // namespace
 
 Message EquinoxRangeMessage()
 {
@@ -74,10 +75,7 @@ Message EquinoxRangeMessage()
             QStringLiteral("Out of range"), MessageIcon::Information};
 }
 
-void VEOutOfRangeMsg(Dialogs &dialogs)
-{
-    dialogs.Show(EquinoxRangeMessage());
-}
+void VEOutOfRangeMsg(Dialogs &dialogs) { dialogs.Show(EquinoxRangeMessage()); }
 
 std::optional<int> ReadNumberOfYears(QString &text, Dialogs &dialogs)
 {
@@ -159,7 +157,7 @@ EquinoxRunResult RunVernalEquinoxes(const EquinoxRunInputs &inputs, QString &out
     }
 
     const QString name = DeeCalendarName(inputs.variant);
-    const int64_t capacity = int64_t{inputs.capacityKB} * 1024; // characters
+    const int64_t capacity = int64_t{inputs.capacityKB} * 1024;  // characters
     if (output.isEmpty()) {
         WriteTableHeader(output, name);
     } else if (output.size() > capacity) {
@@ -171,13 +169,13 @@ EquinoxRunResult RunVernalEquinoxes(const EquinoxRunInputs &inputs, QString &out
         output.clear();
         WriteTableHeader(output, name);
     } else if (output.contains(kResultMark)) {
-        output += kCrLf; // a blank line between runs
+        output += kCrLf;  // a blank line between runs
     }
 
     result.status = EquinoxRunStatus::Completed;
     result.rows.reserve(static_cast<size_t>(inputs.numberOfYears));
     int32_t year = inputs.firstYear;
-    for (int i = 0; i < inputs.numberOfYears; ++i, ++year) { // year stays <= 4001: no overflow
+    for (int i = 0; i < inputs.numberOfYears; ++i, ++year) {  // year stays <= 4001: no overflow
         if (year > kLastEquinoxYear || year < kFirstEquinoxYear) {
             VEOutOfRangeMsg(dialogs);
             result.status = EquinoxRunStatus::StoppedAtYearLimit;
@@ -201,4 +199,4 @@ EquinoxRunResult RunVernalEquinoxes(const EquinoxRunInputs &inputs, QString &out
     return result;
 }
 
-} // namespace vardex
+}  // namespace vardex

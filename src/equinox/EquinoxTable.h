@@ -25,7 +25,7 @@ namespace vardex {
 inline constexpr int32_t kFirstEquinoxYear = 1;
 inline constexpr int32_t kLastEquinoxYear = 4000;
 inline constexpr int kMaxEquinoxYears = 800;
-inline constexpr int kMinWestDegrees = 70; // the offered meridians: 70d0m W .. 79d59m W
+inline constexpr int kMinWestDegrees = 70;  // the offered meridians: 70d0m W .. 79d59m W
 inline constexpr int kMaxWestDegrees = 79;
 
 // "Vernal equinoxes are calculated only for years in the range 1 through 4000.", an information
@@ -47,42 +47,42 @@ void WriteTableHeader(QString &output, const QString &deeCalendarName);
 QString LongitudeText(int degrees, int minutes);
 
 struct EquinoxRunInputs {
-    int32_t firstYear = 2024; // 1..4000
-    int numberOfYears = 12;   // 1..800
-    int degrees = 77;         // kMinWestDegrees..kMaxWestDegrees
-    int minutes = 0;          // 0..59
+    int32_t firstYear = 2024;  // 1..4000
+    int numberOfYears = 12;    // 1..800
+    int degrees = 77;          // kMinWestDegrees..kMaxWestDegrees
+    int minutes = 0;           // 0..59
     SolarTime solarTime = SolarTime::Apparent;
-    DeeVariant variant = DeeVariant::DeeCecil; // of the Dee dates, their name, designation and target day
-    int32_t capacityKB = 63; // checked before each row, so the text may end a row past it
-    NumberFormat format = NumberFormat::Regional(); // of the Julian Dates and the percentage
+    DeeVariant variant = DeeVariant::DeeCecil;  // of the Dee dates, their name, designation and target day
+    int32_t capacityKB = 63;                    // checked before each row, so the text may end a row past it
+    NumberFormat format = NumberFormat::Regional();  // of the Julian Dates and the percentage
 };
 
 // One year of the table.
 struct EquinoxRow {
     int32_t year = 0;
-    double jd = 0;            // VernalEquinoxUT(year), unrounded
-    CalendarDate greenwichDate; // Gregorian, at Greenwich
-    QString greenwichTime;    // "HH:MM"
-    CalendarDate meridianDate;  // Dee, at the chosen meridian
-    QString meridianTime;     // "HH:MM"
-    QString cycle;            // the year's place in the 33-year Dee cycle: "11", "12*" (leap), "33"
-    bool offTarget = false;   // the Dee date is not the variant's day of March
-    QString text;             // the row as shown, without its line end
+    double jd = 0;               // VernalEquinoxUT(year), unrounded
+    CalendarDate greenwichDate;  // Gregorian, at Greenwich
+    QString greenwichTime;       // "HH:MM"
+    CalendarDate meridianDate;   // Dee, at the chosen meridian
+    QString meridianTime;        // "HH:MM"
+    QString cycle;               // the year's place in the 33-year Dee cycle: "11", "12*" (leap), "33"
+    bool offTarget = false;      // the Dee date is not the variant's day of March
+    QString text;                // the row as shown, without its line end
 };
 
 enum class EquinoxRunStatus {
-    Completed,           // every year asked for; summary when more than one
-    StoppedAtYearLimit,  // a year outside 1..4000 was reached: range message shown, summary as above
-    CutByCapacity,       // "Textbox is full." shown during the run: rows so far, no summary
-    KeptFullBox,         // the user chose not to clear a full output: nothing written
-    NothingToDo,         // fewer than one year asked for: nothing written
-    TooManyYears,        // more than 800 asked for: "Too many years" shown, nothing written
-    LongitudeOutOfRange, // nothing written and no message: the caller offers only valid choices
+    Completed,            // every year asked for; summary when more than one
+    StoppedAtYearLimit,   // a year outside 1..4000 was reached: range message shown, summary as above
+    CutByCapacity,        // "Textbox is full." shown during the run: rows so far, no summary
+    KeptFullBox,          // the user chose not to clear a full output: nothing written
+    NothingToDo,          // fewer than one year asked for: nothing written
+    TooManyYears,         // more than 800 asked for: "Too many years" shown, nothing written
+    LongitudeOutOfRange,  // nothing written and no message: the caller offers only valid choices
 };
 
 struct EquinoxRunResult {
     EquinoxRunStatus status = EquinoxRunStatus::NothingToDo;
-    std::vector<EquinoxRow> rows; // in the order written
+    std::vector<EquinoxRow> rows;  // in the order written
     int offTargetCount = 0;
     bool summaryWritten = false;
     bool CutByCapacity() const { return status == EquinoxRunStatus::CutByCapacity; }
@@ -96,4 +96,4 @@ EquinoxRow ComputeEquinoxRow(int32_t year, int index, const EquinoxRunInputs &in
 // Messages are shown under the title "Do it" (the range message under its own).
 EquinoxRunResult RunVernalEquinoxes(const EquinoxRunInputs &inputs, QString &output, Dialogs &dialogs);
 
-} // namespace vardex
+}  // namespace vardex

@@ -170,17 +170,16 @@ void VernalEquinoxWindow::DoIt()
 
     const QString before = OutputText();
     EquinoxRunResult result;
-    AppendRun([&](QString &output, Dialogs &dialogs) { result = RunVernalEquinoxes(inputs, output, dialogs); });
+    AppendRun(
+        [&](QString &output, Dialogs &dialogs) { result = RunVernalEquinoxes(inputs, output, dialogs); });
     switch (result.status) {
     case EquinoxRunStatus::Completed:
     case EquinoxRunStatus::StoppedAtYearLimit:
-    case EquinoxRunStatus::CutByCapacity:
-        break;
+    case EquinoxRunStatus::CutByCapacity: break;
     case EquinoxRunStatus::KeptFullBox:
     case EquinoxRunStatus::NothingToDo:
     case EquinoxRunStatus::TooManyYears:
-    case EquinoxRunStatus::LongitudeOutOfRange:
-        return;
+    case EquinoxRunStatus::LongitudeOutOfRange: return;
     }
     // A header written by the run hands the focus to Do it, as every fresh header does; it
     // stays there when the box fills up during the run.

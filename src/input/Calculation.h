@@ -12,11 +12,11 @@
 namespace vardex {
 
 struct Calculation {
-    InputEntry entry;                  // tidied as the check and the readings left it
-    std::vector<Message> messages;     // in the order they are shown
-    std::optional<int32_t> jdn;        // the JDN of the last reading that succeeded, if any
-    bool showResult = false;           // jdn is the result to show; otherwise the outputs stay hidden
-    std::optional<Calendar> settled;   // the calendar a weekday search settled on
+    InputEntry entry;                 // tidied as the check and the readings left it
+    std::vector<Message> messages;    // in the order they are shown
+    std::optional<int32_t> jdn;       // the JDN of the last reading that succeeded, if any
+    bool showResult = false;          // jdn is the result to show; otherwise the outputs stay hidden
+    std::optional<Calendar> settled;  // the calendar a weekday search settled on
 };
 
 Calculation Calculate(InputEntry entry, const InputContext &context);

@@ -48,7 +48,9 @@ DayTexts TextsOfDay(int32_t jdn, DeeVariant variant, EraStyle style, const Numbe
     const auto monthDayYear = [&](Calendar calendar) {
         return MonthDayYearText(JDNToDate(calendar, jdn, variant), style, format);
     };
-    const auto astronomical = [&](Calendar calendar) { return AstronomicalDateText(calendar, jdn, variant, format); };
+    const auto astronomical = [&](Calendar calendar) {
+        return AstronomicalDateText(calendar, jdn, variant, format);
+    };
     return {monthDayYear(Calendar::Gregorian),
             monthDayYear(Calendar::Julian),
             monthDayYear(Calendar::Dee),

@@ -19,7 +19,9 @@ QString Designator(QString s)
 
 std::optional<Message> CheckMonthDayYearYear(QString &year, const QString &title)
 {
-    const auto fault = [&](const QString &text, MessageIcon icon) { return Message{text, title, icon, InputField::Year}; };
+    const auto fault = [&](const QString &text, MessageIcon icon) {
+        return Message{text, title, icon, InputField::Year};
+    };
     year = TrimBlanks(year);
     if (year.startsWith(u'+') || !IsNumberWithChars(year, true, QStringLiteral(",. ")) ||
         CountOccurrences(year, QStringLiteral("-"), true) > 1)
@@ -59,7 +61,8 @@ std::optional<Message> CheckYearMonthDay(InputEntry &entry, const InputContext &
         else if (list == 2)
             date += QStringLiteral(" JC");
         else
-            return fault(QStringLiteral("Please specify calendar for year-month-day date."), MessageIcon::None);
+            return fault(QStringLiteral("Please specify calendar for year-month-day date."),
+                         MessageIcon::None);
     }
 
     const QString designator = Designator(date);

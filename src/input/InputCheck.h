@@ -9,8 +9,8 @@
 namespace vardex {
 
 struct InputCheck {
-    InputEntry entry;               // tidied: trimmed, upper-cased, leading zeros gone, a designator supplied
-    std::optional<Message> fault;   // the first fault found; nothing when the input may be converted
+    InputEntry entry;              // tidied: trimmed, upper-cased, leading zeros gone, a designator supplied
+    std::optional<Message> fault;  // the first fault found; nothing when the input may be converted
     bool Ok() const { return !fault; }
 };
 

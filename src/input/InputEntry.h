@@ -43,7 +43,7 @@ struct InputEntry {
 
     // arithmetic
     ArithmeticSign sign = ArithmeticSign::None;
-    bool arithmeticOffered = true;  // the frame is shown: not for a weekday search
+    bool arithmeticOffered = true;   // the frame is shown: not for a weekday search
     std::array<QString, 4> amounts;  // years, months, weeks, days, as typed
 
     // Left by the last check and reading, which later readings of the same input start from: an

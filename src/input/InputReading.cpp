@@ -12,7 +12,10 @@ namespace {
 
 const QString kNegativeAmount = QStringLiteral("Negative values not permitted in the arithmetical function.");
 
-bool IsBeforeCommonEra(const QString &era) { return era == QStringLiteral("BC") || era == QStringLiteral("BCE"); }
+bool IsBeforeCommonEra(const QString &era)
+{
+    return era == QStringLiteral("BC") || era == QStringLiteral("BCE");
+}
 
 // 1 - year, the astronomical number of a year counted backwards from 1 BC, within 32 bits.
 int32_t YearBeforeCommonEra(int32_t year)
@@ -26,7 +29,10 @@ bool FitsInt32(int64_t value)
     return value >= std::numeric_limits<int32_t>::min() && value <= std::numeric_limits<int32_t>::max();
 }
 
-InputField AmountField(size_t box) { return static_cast<InputField>(static_cast<size_t>(InputField::YearsAmount) + box); }
+InputField AmountField(size_t box)
+{
+    return static_cast<InputField>(static_cast<size_t>(InputField::YearsAmount) + box);
+}
 
 enum class ArithCheck { Ok, Negative, TooLarge };
 
@@ -35,7 +41,9 @@ enum class ArithCheck { Ok, Negative, TooLarge };
 class Reading {
 public:
     Reading(InputEntry &entry, const InputContext &context, std::vector<Message> &messages)
-        : e_(entry), context_(context), messages_(messages)
+        : e_(entry),
+          context_(context),
+          messages_(messages)
     {
     }
 
@@ -102,8 +110,8 @@ private:
                     name = QStringLiteral("Julian");
                 else if (e_.lastCalendar == Calendar::Dee)
                     name = QString::fromLatin1(DeeCalendarName(context_.variant));
-                text += kCrLf + kCrLf + QStringLiteral("In the ") + name + QStringLiteral(" Calendar") + kCrLf +
-                        QString::number(date.year) + QStringLiteral(" is not a leap year.");
+                text += kCrLf + kCrLf + QStringLiteral("In the ") + name + QStringLiteral(" Calendar") +
+                        kCrLf + QString::number(date.year) + QStringLiteral(" is not a leap year.");
             }
             messages_.push_back({text, QStringLiteral("Invalid input"), MessageIcon::Information, field});
         }
@@ -120,7 +128,8 @@ private:
         for (size_t i = 0; i < e_.amounts.size(); ++i) {
             const QString &text = e_.amounts[i];
             if (text.startsWith(u'-')) {
-                messages_.push_back({kNegativeAmount, context_.title, MessageIcon::Information, AmountField(i)});
+                messages_.push_back(
+                    {kNegativeAmount, context_.title, MessageIcon::Information, AmountField(i)});
                 return ArithCheck::Negative;
             }
             const std::optional<int32_t> amount = ToInt32(LeadingNumber(DigitsOnly(text)));
@@ -227,7 +236,8 @@ QString YearMonthDayText(const CalendarDate &date, int ymdCalendarEntry, const I
     QString text = context.format.Grouped(date.year);
     if (date.year >= -9999 && date.year <= 9999)
         text = KeepChars(text, QStringLiteral("0123456789-"));
-    text += u'-' + QString::fromStdString(TwoDigits(date.month)) + u'-' + QString::fromStdString(TwoDigits(date.day));
+    text += u'-' + QString::fromStdString(TwoDigits(date.month)) + u'-' +
+            QString::fromStdString(TwoDigits(date.day));
     const Calendar calendar = ymdCalendarEntry == 1   ? Calendar::Gregorian
                               : ymdCalendarEntry == 2 ? Calendar::Julian
                                                       : Calendar::Dee;
@@ -243,8 +253,8 @@ AmountCheck CheckAmountBox(const QString &text, InputField field)
     StripChars(rest, QStringLiteral("0123456789,.' "));
     if (rest.isEmpty())
         return {};
-    return {Message{QStringLiteral("Invalid input in the arithmetical function."), title, MessageIcon::Information,
-                    field},
+    return {Message{QStringLiteral("Invalid input in the arithmetical function."), title,
+                    MessageIcon::Information, field},
             true};
 }
 

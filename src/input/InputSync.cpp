@@ -58,7 +58,9 @@ QString Redesignated(const QString &text, int ymdCalendarEntry, DeeVariant varia
 {
     QString date = text.toUpper();
     const QString dee = QLatin1String(DeeCalendarDesignation(variant));
-    auto replace = [&date](const QString &from, const QString &to) { date.replace(from, to, Qt::CaseSensitive); };
+    auto replace = [&date](const QString &from, const QString &to) {
+        date.replace(from, to, Qt::CaseSensitive);
+    };
     switch (ymdCalendarEntry) {
     case 1:
         replace(kJc, kCe);
@@ -72,8 +74,7 @@ QString Redesignated(const QString &text, int ymdCalendarEntry, DeeVariant varia
         replace(kCe, dee);
         replace(kJc, dee);
         break;
-    default:
-        break;
+    default: break;
     }
     return date;
 }
@@ -89,7 +90,8 @@ int EntryWhenYmdFormChosen(const QString &text, int ymdCalendarEntry)
     return 0;
 }
 
-DesignatorSync SyncDesignator(const QString &text, int ymdCalendarEntry, bool ymdFormShown, DeeVariant variant)
+DesignatorSync SyncDesignator(const QString &text, int ymdCalendarEntry, bool ymdFormShown,
+                              DeeVariant variant)
 {
     DesignatorSync sync{text.toUpper(), ymdCalendarEntry, -1};
     if (ymdFormShown) {
@@ -121,7 +123,8 @@ TodayCalendar ChooseTodayCalendar(bool monthDayYearChosen, int calendarEntry, in
     return {deciding, CalendarOfEntry(deciding).value_or(Calendar::Gregorian)};
 }
 
-MonthDayYearFields MonthDayYearFieldsOf(const CalendarDate &date, const QString &era, const NumberFormat &format)
+MonthDayYearFields MonthDayYearFieldsOf(const CalendarDate &date, const QString &era,
+                                        const NumberFormat &format)
 {
     MonthDayYearFields fields{date.month, date.day, {}, era};
     if (date.year < 1) {

@@ -42,7 +42,8 @@ struct DesignatorSync {
     int ymdCalendarEntry = 0;
     int legendIndex = -1;  // into DesignatorLegends; -1 when no legend shows
 };
-DesignatorSync SyncDesignator(const QString &text, int ymdCalendarEntry, bool ymdFormShown, DeeVariant variant);
+DesignatorSync SyncDesignator(const QString &text, int ymdCalendarEntry, bool ymdFormShown,
+                              DeeVariant variant);
 
 // Where the sync step settles for a text typed at once: a designator typed in lower case is found
 // only once the first step has upper-cased it, so a second step is needed, and a third changes
@@ -65,6 +66,7 @@ struct MonthDayYearFields {
     QString year;
     QString era;
 };
-MonthDayYearFields MonthDayYearFieldsOf(const CalendarDate &date, const QString &era, const NumberFormat &format);
+MonthDayYearFields MonthDayYearFieldsOf(const CalendarDate &date, const QString &era,
+                                        const NumberFormat &format);
 
 }  // namespace vardex

@@ -21,6 +21,9 @@ NumberFormat NumberFormat::Commas() { return NumberFormat(QLocale(QLocale::Engli
 
 QString NumberFormat::Grouped(int64_t value) const { return locale_.toString(static_cast<qlonglong>(value)); }
 
-QString NumberFormat::Decimal(double value, int decimals) const { return locale_.toString(value, 'f', decimals); }
+QString NumberFormat::Decimal(double value, int decimals) const
+{
+    return locale_.toString(value, 'f', decimals);
+}
 
 }  // namespace vardex

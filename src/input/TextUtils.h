@@ -61,6 +61,9 @@ QString ReplaceNoCase(const QString &s, const QString &find, const QString &repl
 QString TrimBlanks(const QString &s);
 
 // The engine's number reader on a QString: the number at the start of s (NumberReading.h).
-inline double LeadingNumber(QStringView s) { return LeadingNumber(std::u16string_view(s.utf16(), size_t(s.size()))); }
+inline double LeadingNumber(QStringView s)
+{
+    return LeadingNumber(std::u16string_view(s.utf16(), size_t(s.size())));
+}
 
 }  // namespace vardex

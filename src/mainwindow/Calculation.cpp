@@ -1,7 +1,7 @@
 // Calculate: the input date's JDN shown in the three calendars, or the weekday search that finds
 // in which of the Gregorian and Julian calendars the input date has the chosen weekday.
-#include "MainController.h"
 #include "input/Calculation.h"
+#include "MainController.h"
 #include "input/DateTexts.h"
 #include "input/NumberFormat.h"
 
@@ -45,8 +45,8 @@ void MainController::ShowOutputs()
 {
     if (f_.cboYearDesADBCetc.listIndex <= 0)
         SelectListEntry(f_.cboYearDesADBCetc, kCommonEraEntry);
-    const DayTexts texts =
-        TextsOfDay(f_.lngJDN, f_.deeVariant, EraStyleOf(f_.cboYearDesADBCetc.Text()), NumberFormat::Regional());
+    const DayTexts texts = TextsOfDay(f_.lngJDN, f_.deeVariant, EraStyleOf(f_.cboYearDesADBCetc.Text()),
+                                      NumberFormat::Regional());
     const auto show = [](TextBox &box, const QString &text) {
         box.text = text;
         box.visible = true;

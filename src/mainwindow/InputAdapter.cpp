@@ -20,7 +20,9 @@ InputEntry MainController::Entry() const
     e.calendarEntry = f_.cboCalendar[0].listIndex;
     e.yearMonthDay = f_.txbYearCEJC.text;
     e.ymdCalendarEntry = f_.cboCalendar[1].listIndex;
-    e.sign = f_.optPlus.value ? ArithmeticSign::Plus : f_.optMinus.value ? ArithmeticSign::Minus : ArithmeticSign::None;
+    e.sign = f_.optPlus.value    ? ArithmeticSign::Plus
+             : f_.optMinus.value ? ArithmeticSign::Minus
+                                 : ArithmeticSign::None;
     e.arithmeticOffered = f_.fraPlusMinus.visible;
     for (size_t i = 0; i < e.amounts.size(); ++i)
         e.amounts[i] = f_.txbArith[i].text;

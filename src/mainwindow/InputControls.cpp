@@ -12,7 +12,7 @@ constexpr int kEnterKey = 13;
 void ShowMonthDayYearForm(MainForm &f, bool show)
 {
     for (Control *c : std::initializer_list<Control *>{&f.cboMonthNames, &f.cboDayNumbers, &f.txbYearADBCetc,
-                                                        &f.cboYearDesADBCetc, &f.cboCalendar[0]})
+                                                       &f.cboYearDesADBCetc, &f.cboCalendar[0]})
         c->visible = show;
     f.txbYearCEJC.visible = !show;
     f.cboCalendar[1].visible = !show;
@@ -58,8 +58,8 @@ void MainController::txbYearADBCetc_KeyUp(int keyCode) { txbYearCEJC_KeyUp(keyCo
 
 Calendar MainController::SetTodayCalendar()
 {
-    const TodayCalendar today = ChooseTodayCalendar(f_.optInputDateWithoutAYN.value, f_.cboCalendar[0].listIndex,
-                                                    f_.cboCalendar[1].listIndex);
+    const TodayCalendar today = ChooseTodayCalendar(f_.optInputDateWithoutAYN.value,
+                                                    f_.cboCalendar[0].listIndex, f_.cboCalendar[1].listIndex);
     // The deciding list first, each selection with its click, as the user would make them.
     ComboBox &deciding = f_.optInputDateWithoutAYN.value ? f_.cboCalendar[0] : f_.cboCalendar[1];
     ComboBox &other = &deciding == &f_.cboCalendar[0] ? f_.cboCalendar[1] : f_.cboCalendar[0];

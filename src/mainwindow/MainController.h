@@ -70,9 +70,9 @@ public:
     void OptionClicked(OptionButton &option);
 
     // ---- The input as the domain functions see it ----
-    InputEntry Entry() const;               // the form's input
-    void Apply(const InputEntry &entry);    // the tidied texts and what was read, back into the form
-    InputContext Context() const;           // the Dee variant, "Calculate" and the regional format
+    InputEntry Entry() const;             // the form's input
+    void Apply(const InputEntry &entry);  // the tidied texts and what was read, back into the form
+    InputContext Context() const;         // the Dee variant, "Calculate" and the regional format
     void Show(const std::vector<Message> &messages);
 
     // ---- Input date validation, JDN and arithmetic ----

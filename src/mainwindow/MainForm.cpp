@@ -106,8 +106,8 @@ MainForm::MainForm()
 
 std::array<TextBox *, 8> MainForm::OutputBoxes()
 {
-    return {&txbOutputGC, &txbOutputJC,  &txbOutputDEE, &txbOutputGCwithAYN, &txbOutputJCwithAYN,
-            &txbOutputDEEwithAYN, &txbJDN, &txbDayOfWeek};
+    return {&txbOutputGC,        &txbOutputJC,         &txbOutputDEE, &txbOutputGCwithAYN,
+            &txbOutputJCwithAYN, &txbOutputDEEwithAYN, &txbJDN,       &txbDayOfWeek};
 }
 
 }  // namespace vardex

@@ -24,7 +24,7 @@ namespace vardex {
 
 namespace {
 
-constexpr uint32_t kBackColour = 0x900080;    // 0x00BBGGRR: red 128, green 0, blue 144
+constexpr uint32_t kBackColour = 0x900080;  // 0x00BBGGRR: red 128, green 0, blue 144
 constexpr uint32_t kTextColour = 0xFFFFFF;
 constexpr uint32_t kLegendColour = 0xE0E0E0;  // light grey
 constexpr uint32_t kLinkColour = 0xFFFF00;    // cyan
@@ -133,8 +133,8 @@ MainSeams WithPopUps(const MainSeams &seams, PopUps &popUps)
 
 }  // namespace
 
-void MainWindow::WritingBackPopUps::PopUp(const QString &message, int width, int height, int intervalMs, int top,
-                                          int left)
+void MainWindow::WritingBackPopUps::PopUp(const QString &message, int width, int height, int intervalMs,
+                                          int top, int left)
 {
     window.WriteBack();  // the controller hid the copy button for the time of the message
     inner.PopUp(message, width, height, intervalMs, top, left);
@@ -239,10 +239,13 @@ void MainWindow::ApplyDesign()
     setWindowIcon(QIcon(QStringLiteral(":/vardex/vardex.png")));
     SetPointSize(this, kFontSize);  // the controls inherit it; only the small ones set their own
     SetPointSize(WidgetOf(form_.cmdClear[1]), kSmallFontSize);
-    for (const Control *c : {static_cast<const Control *>(&form_.lblCE), static_cast<const Control *>(&form_.lblOnlineUserManual),
-                             static_cast<const Control *>(&form_.lblMakerLink), static_cast<const Control *>(&form_.lblMakerUrl)})
+    for (const Control *c : {static_cast<const Control *>(&form_.lblCE),
+                             static_cast<const Control *>(&form_.lblOnlineUserManual),
+                             static_cast<const Control *>(&form_.lblMakerLink),
+                             static_cast<const Control *>(&form_.lblMakerUrl)})
         SetPointSize(WidgetOf(*c), kSmallFontSize);
-    for (QLabel *link : {lblMakerLink_, lblOnlineUserManual_, static_cast<QLabel *>(WidgetOf(form_.lblMakerUrl))}) {
+    for (QLabel *link :
+         {lblMakerLink_, lblOnlineUserManual_, static_cast<QLabel *>(WidgetOf(form_.lblMakerUrl))}) {
         link->setAlignment(Qt::AlignCenter);
         link->setCursor(Qt::PointingHandCursor);
     }
@@ -262,7 +265,8 @@ void MainWindow::ConnectEvents()
     for (const Bound &b : bound_) {
         if (auto *button = qobject_cast<QRadioButton *>(b.widget)) {
             auto *option = static_cast<OptionButton *>(b.model);
-            connect(button, &QRadioButton::clicked, this, [this, option] { Run([this, option] { controller_.SelectOption(*option); }); });
+            connect(button, &QRadioButton::clicked, this,
+                    [this, option] { Run([this, option] { controller_.SelectOption(*option); }); });
         } else if (auto *list = qobject_cast<QComboBox *>(b.widget)) {
             auto *model = static_cast<ComboBox *>(b.model);
             connect(list, &QComboBox::activated, this, [this, model](int index) {
@@ -302,7 +306,8 @@ void MainWindow::ConnectEvents()
         if (controller_.cmdVernalEquinoxes_Click() && openVernalEquinoxes)
             openVernalEquinoxes();
     });
-    for (QObject *watched : std::initializer_list<QObject *>{txbYearADBCetc_, txbYearCEJC_, lblMakerLink_, lblOnlineUserManual_})
+    for (QObject *watched :
+         std::initializer_list<QObject *>{txbYearADBCetc_, txbYearCEJC_, lblMakerLink_, lblOnlineUserManual_})
         watched->installEventFilter(this);
     for (QLineEdit *box : txbArith_)
         box->installEventFilter(this);
@@ -310,29 +315,29 @@ void MainWindow::ConnectEvents()
 
 void MainWindow::SetTabOrder()
 {
-    std::stable_sort(tabIndex_.begin(), tabIndex_.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::stable_sort(tabIndex_.begin(), tabIndex_.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
     for (size_t i = 1; i < tabIndex_.size(); ++i)
         QWidget::setTabOrder(tabIndex_[i - 1].second, tabIndex_[i].second);
 }
 
 bool MainWindow::Start()
 {
-    const bool started = controller_.StartUp(
-        {services_.loadProgramText,
-         [this] {
-             SetFormBackColor(this, kBackColour);
-             SetControlsForeColor(this, kTextColour);
-             SetTextColour(WidgetOf(form_.lblCE), kLegendColour);
-             SetTextColour(lblMakerLink_, kLinkColour);
-             SetTextColour(lblOnlineUserManual_, kLinkColour);
-             SetTextColour(WidgetOf(form_.lblMakerUrl), kUrlColour);
-             SetControlsFontName(this, QStringLiteral("Arial"), true);
-         },
-         [this] {
-             WriteBack();
-             move(TwipsToPixels(form_.left), TwipsToPixels(form_.top));
-             show();
-         }});
+    const bool started = controller_.StartUp({services_.loadProgramText,
+                                              [this] {
+                                                  SetFormBackColor(this, kBackColour);
+                                                  SetControlsForeColor(this, kTextColour);
+                                                  SetTextColour(WidgetOf(form_.lblCE), kLegendColour);
+                                                  SetTextColour(lblMakerLink_, kLinkColour);
+                                                  SetTextColour(lblOnlineUserManual_, kLinkColour);
+                                                  SetTextColour(WidgetOf(form_.lblMakerUrl), kUrlColour);
+                                                  SetControlsFontName(this, QStringLiteral("Arial"), true);
+                                              },
+                                              [this] {
+                                                  WriteBack();
+                                                  move(TwipsToPixels(form_.left), TwipsToPixels(form_.top));
+                                                  show();
+                                              }});
     if (started)
         WriteBack();
     return started;
@@ -407,7 +412,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     } else if (event->type() == QEvent::MouseButtonRelease) {
         // Both addresses come from the program text file, without "http://".
         const auto open = [this](int16_t text) {
-            const QString address = services_.seams.programText ? services_.seams.programText(text) : QString();
+            const QString address =
+                services_.seams.programText ? services_.seams.programText(text) : QString();
             OpenWebLink(QStringLiteral("http://") + address, services_.shell, services_.seams.dialogs);
         };
         if (watched == lblMakerLink_)
@@ -429,7 +435,8 @@ void MainWindow::ShowHelp()
         viewer_->setGeometry(frame.left() + TwipsToPixels(100), frame.top() + TwipsToPixels(380),
                              frame.width() - TwipsToPixels(200), frame.height() - TwipsToPixels(480));
     }
-    const QString helpFile = services_.seams.programText ? services_.seams.programText(kHelpFileText) : QString();
+    const QString helpFile =
+        services_.seams.programText ? services_.seams.programText(kHelpFileText) : QString();
     QString folder = services_.programFolder;
     if (!folder.endsWith(u'/'))
         folder += u'/';
@@ -437,7 +444,8 @@ void MainWindow::ShowHelp()
     if (viewer_->strFilename != fileName)
         viewer_->blnFileDisplayed = false;
     viewer_->strFilename = fileName;
-    viewer_->setWindowTitle(services_.seams.programText ? services_.seams.programText(kHelpCaptionText) : QString());
+    viewer_->setWindowTitle(services_.seams.programText ? services_.seams.programText(kHelpCaptionText)
+                                                        : QString());
     viewer_->blnCopyToClipboardInvisible = true;
     viewer_->setWindowIcon(windowIcon());
     // The help is plain text laid out in columns: it reads best in a fixed-pitch font.

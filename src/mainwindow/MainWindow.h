@@ -36,10 +36,10 @@ class MainWindow : public QWidget, public TableWindowHost {
 
 public:
     struct Services {
-        MainSeams seams;                      // dialogs, clipboard, clock, pop-up, screen, texts
-        Shell &shell;                          // web links
+        MainSeams seams;  // dialogs, clipboard, clock, pop-up, screen, texts
+        Shell &shell;     // web links
         std::function<bool(const QString &)> loadProgramText;  // the program text file by name
-        QString programFolder;                 // where the help file is
+        QString programFolder;                                 // where the help file is
     };
 
     explicit MainWindow(Services services, QWidget *parent = nullptr);
@@ -84,7 +84,8 @@ private:
     void ShowHelp();
     void Quit();
 
-    template <typename W, typename M> W *Make(M &model, QWidget *parent, int left, int top, int width, int height);
+    template <typename W, typename M>
+    W *Make(M &model, QWidget *parent, int left, int top, int width, int height);
 
     // The pop-up seam as the controller sees it: the window is redrawn before the message shows.
     struct WritingBackPopUps : PopUps {

@@ -44,7 +44,8 @@ void MainController::Timer1_Timer()
     const DesignatorSync sync =
         SyncDesignator(ymd.text, f_.cboCalendar[1].listIndex, ymd.visible, f_.deeVariant);
     f_.lblCE.visible = sync.legendIndex >= 0;
-    f_.lblCE.caption = f_.lblCE.visible ? f_.strDesignatorLegend[static_cast<size_t>(sync.legendIndex)] : QString();
+    f_.lblCE.caption =
+        f_.lblCE.visible ? f_.strDesignatorLegend[static_cast<size_t>(sync.legendIndex)] : QString();
 
     f_.cmdClear[0].visible =
         (!ymd.text.isEmpty() && ymd.visible) || (f_.cboMonthNames.listIndex > 0 && f_.cboMonthNames.visible);

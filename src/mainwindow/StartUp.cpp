@@ -70,14 +70,17 @@ void MainController::FillInputLists()
     QStringList days;
     for (int d = 1; d <= 31; ++d)
         days << QString::number(d);
-    QStringList calendars = {QStringLiteral("Gregorian Calendar"), QStringLiteral("Julian Calendar"), QString()};
+    QStringList calendars = {QStringLiteral("Gregorian Calendar"), QStringLiteral("Julian Calendar"),
+                             QString()};
     for (int16_t w = 0; w <= 6; ++w)
         calendars << QString::fromStdString(WeekdayText(w));
     fill(f_.cboMonthNames, months);
     fill(f_.cboDayNumbers, days);
-    fill(f_.cboYearDesADBCetc, {QStringLiteral("AD"), QStringLiteral("BC"), QStringLiteral("CE"), QStringLiteral("BCE")});
+    fill(f_.cboYearDesADBCetc,
+         {QStringLiteral("AD"), QStringLiteral("BC"), QStringLiteral("CE"), QStringLiteral("BCE")});
     fill(f_.cboCalendar[0], calendars);
-    fill(f_.cboCalendar[1], {QStringLiteral("Proleptic Gregorian"), QStringLiteral("Proleptic Julian"), QString()});
+    fill(f_.cboCalendar[1],
+         {QStringLiteral("Proleptic Gregorian"), QStringLiteral("Proleptic Julian"), QString()});
 }
 
 }  // namespace vardex

@@ -21,10 +21,7 @@ constexpr qsizetype kLaterJdnColumn = 14;
 constexpr qsizetype kJdnToWeekday = 21;
 constexpr qsizetype kTypicalRowLength = 80;
 
-QString Title()
-{
-    return QString::fromUtf16(kDoItCaption);
-}
+QString Title() { return QString::fromUtf16(kDoItCaption); }
 
 void AppendBlanks(QString &text, qsizetype count)
 {

@@ -95,8 +95,8 @@ void DateSequenceWindow::LayOut()
 
     lblDates1->setGeometry(left, TwipsToPixels(kNumberRowTop), TwipsToPixels(kLblDates1Width),
                            TwipsToPixels(kBoxHeight));
-    txbNumDays->setGeometry(TwipsToPixels(kNumDaysLeft), TwipsToPixels(kNumberRowTop), TwipsToPixels(kNumDaysWidth),
-                            TwipsToPixels(kBoxHeight));
+    txbNumDays->setGeometry(TwipsToPixels(kNumDaysLeft), TwipsToPixels(kNumberRowTop),
+                            TwipsToPixels(kNumDaysWidth), TwipsToPixels(kBoxHeight));
     lblDates2->setGeometry(TwipsToPixels(kLblDates2Left), TwipsToPixels(kNumberRowTop),
                            TwipsToPixels(kLblDates2Width), TwipsToPixels(kBoxHeight));
     const int buttonHeight = TwipsToPixels(kButtonHeight);
@@ -107,7 +107,8 @@ void DateSequenceWindow::LayOut()
     const int buttonTop = TwipsToPixels(kButtonRowTop);
     cmdCopyToClipboard->setGeometry(left, buttonTop, TwipsToPixels(kNarrowCopyWidth), buttonHeight);
     cmdClear->setGeometry(TwipsToPixels(kClearLeft), buttonTop, TwipsToPixels(kClearWidth), buttonHeight);
-    cmdClose->setGeometry(right - TwipsToPixels(kCloseWidth), buttonTop, TwipsToPixels(kCloseWidth), buttonHeight);
+    cmdClose->setGeometry(right - TwipsToPixels(kCloseWidth), buttonTop, TwipsToPixels(kCloseWidth),
+                          buttonHeight);
 
     setFixedSize(right + left, TwipsToPixels(kWindowHeight));
 }

@@ -36,22 +36,14 @@ QString ProgramTextLoadMessage(int32_t code, const QString &path)
     if (r <= -501)
         return QStringLiteral("Missing string at line %1.").arg(-r - 500);
     switch (r) {
-    case 0:
-        return QStringLiteral("No program text was read.");
-    case -1:
-        return QStringLiteral("Cannot open file containing program text.") + kCrLf + path;
-    case -2:
-        return QStringLiteral("Particular memory allocation error.");
-    case -3:
-        return QStringLiteral("Too much program text.");
-    case -4:
-        return QStringLiteral("Text not recovered.");
-    case -6:
-        return QStringLiteral("File is empty.");
-    case -7:
-        return QStringLiteral("Error reading file.");
-    case -8:
-        return QStringLiteral("General memory allocation error.");
+    case 0: return QStringLiteral("No program text was read.");
+    case -1: return QStringLiteral("Cannot open file containing program text.") + kCrLf + path;
+    case -2: return QStringLiteral("Particular memory allocation error.");
+    case -3: return QStringLiteral("Too much program text.");
+    case -4: return QStringLiteral("Text not recovered.");
+    case -6: return QStringLiteral("File is empty.");
+    case -7: return QStringLiteral("Error reading file.");
+    case -8: return QStringLiteral("General memory allocation error.");
     default:  // -5 and -9 to -500
         return QStringLiteral("Error %1").arg(r);
     }

@@ -10,4 +10,4 @@ std::string SystemClock::ShortDateText() const
     return QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")).toStdString();
 }
 
-} // namespace vardex
+}  // namespace vardex

@@ -13,4 +13,4 @@ public:
     std::string ShortDateText() const override;
 };
 
-} // namespace vardex
+}  // namespace vardex

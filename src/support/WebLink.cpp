@@ -22,14 +22,9 @@ void OpenWebLink(const QString &address, Shell &shell, Dialogs &dialogs)
         text += paragraph + QStringLiteral("File extension '") + extension +
                 QStringLiteral("' is not associated with any application program.");
         break;
-    case 8:
-        text += paragraph + QStringLiteral("Out of memory.");
-        break;
-    case 2:
-        text += paragraph + QStringLiteral("Please try once more.");
-        break;
-    default:
-        break;
+    case 8: text += paragraph + QStringLiteral("Out of memory."); break;
+    case 2: text += paragraph + QStringLiteral("Please try once more."); break;
+    default: break;
     }
     dialogs.ShowMessage(text, QStringLiteral("Cannot launch web browser"), MessageIcon::Exclamation,
                         MessageButtons::Ok);

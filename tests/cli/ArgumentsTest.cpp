@@ -20,7 +20,8 @@ TEST(Arguments, ParseInt32)
 
 TEST(Arguments, ConvertWithDate)
 {
-    const ParseResult r = ParseArguments({"--variant", "dee", "convert", "--date", "-43-3-15", "--calendar", "julian"});
+    const ParseResult r =
+        ParseArguments({"--variant", "dee", "convert", "--date", "-43-3-15", "--calendar", "julian"});
     ASSERT_TRUE(r.Ok()) << r.error;
     EXPECT_EQ(r.arguments.command, Command::Convert);
     EXPECT_EQ(r.arguments.variant, DeeVariant::Dee);

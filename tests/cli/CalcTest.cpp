@@ -30,8 +30,8 @@ TEST(CliCalc, YearMonthDayDesignatorChoosesTheCalendar)
 
 TEST(CliCalc, ArithmeticWithTheEndOfMonthRule)
 {
-    const CliResult r =
-        RunCli({"--variant", "dee", "calc", "--mdy", "January", "31", "2023", "AD", "gregorian", "--plus", "", "13", "", "", "--json"});
+    const CliResult r = RunCli({"--variant", "dee", "calc", "--mdy", "January", "31", "2023", "AD",
+                                "gregorian", "--plus", "", "13", "", "", "--json"});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.contains("\"gregorian\": \"February 29, 2024 AD\"")) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains("\"dee_ymd\": \"2024-03-02 D\"")) << r.out.toStdString();
@@ -50,10 +50,12 @@ TEST(CliCalc, NumbersAreGroupedWithCommasUnderAGermanLocale)
                                       "Weekday:   Monday\n");
     const CliResult sequence =
         RunCli({"sequence", "--ymd", "12345-1-1 CE", "--days", "1"}, QStringLiteral("de_DE.UTF-8"));
-    EXPECT_TRUE(sequence.out.contains("   12,345-01-01 CE      12,345-01-02 DC          6,229,979")) << sequence.out.toStdString();
+    EXPECT_TRUE(sequence.out.contains("   12,345-01-01 CE      12,345-01-02 DC          6,229,979"))
+        << sequence.out.toStdString();
     const CliResult equinox =
         RunCli({"equinox", "--ymd", "2024-1-1 CE", "--years", "3"}, QStringLiteral("de_DE.UTF-8"));
-    EXPECT_TRUE(equinox.out.contains("  2024     2,460,389.6295     2024-03-20 CE")) << equinox.out.toStdString();
+    EXPECT_TRUE(equinox.out.contains("  2024     2,460,389.6295     2024-03-20 CE"))
+        << equinox.out.toStdString();
 }
 
 TEST(CliCalc, WeekdaySearchSettlesOnACalendar)
@@ -65,7 +67,8 @@ TEST(CliCalc, WeekdaySearchSettlesOnACalendar)
     const CliResult neither = RunCli({"calc", "--mdy", "3", "5", "2024", "AD", "sunday"});
     EXPECT_EQ(neither.status, 1);
     EXPECT_EQ(neither.out, "");
-    EXPECT_EQ(neither.err, "The input date is not a Sunday in either the Gregorian Calendar or the Julian.\n");
+    EXPECT_EQ(neither.err,
+              "The input date is not a Sunday in either the Gregorian Calendar or the Julian.\n");
 }
 
 TEST(CliCalc, TodayIsCalculated)
@@ -79,20 +82,23 @@ TEST(CliCalc, MessagesAndExitStatuses)
 {
     const CliResult invalid = RunCli({"calc", "--mdy", "2", "29", "1900", "AD", "gregorian"});
     EXPECT_EQ(invalid.status, 1);
-    EXPECT_EQ(invalid.err, "The input date is invalid.\n\nIn the Gregorian Calendar\n1900 is not a leap year.\n");
+    EXPECT_EQ(invalid.err,
+              "The input date is invalid.\n\nIn the Gregorian Calendar\n1900 is not a leap year.\n");
     const CliResult inconsistent = RunCli({"calc", "--ymd", "2024-3-5 JC", "--calendar", "gregorian"});
     EXPECT_EQ(inconsistent.status, 1);
     EXPECT_EQ(inconsistent.err, "Inconsistent calendar designations in year-month-day date.\n");
-    const CliResult tooLarge = RunCli({"calc", "--ymd", "2024-3-5 CE", "--plus", "", "", "", "99999999999999"});
+    const CliResult tooLarge =
+        RunCli({"calc", "--ymd", "2024-3-5 CE", "--plus", "", "", "", "99999999999999"});
     EXPECT_EQ(tooLarge.status, 1);
     EXPECT_EQ(tooLarge.err, "The date arithmetic goes beyond the range of dates that can be calculated.\n");
     const CliResult incomplete = RunCli({"calc", "--ymd", "2024-3-5"});
     EXPECT_EQ(incomplete.status, 2);
     EXPECT_EQ(incomplete.err.count('\n'), 1) << "one line";
-    for (const QStringList &args : {QStringList{"calc"}, QStringList{"calc", "--mdy", "13", "1", "2024", "AD", "julian"},
-                                    QStringList{"calc", "--mdy", "3", "1", "2024", "AC", "julian"},
-                                    QStringList{"calc", "--ymd", "1-1-1 CE", "--plus", "1"},
-                                    QStringList{"calc", "--mdy", "3", "1", "2024", "AD", "julian", "--calendar", "dee"}}) {
+    for (const QStringList &args :
+         {QStringList{"calc"}, QStringList{"calc", "--mdy", "13", "1", "2024", "AD", "julian"},
+          QStringList{"calc", "--mdy", "3", "1", "2024", "AC", "julian"},
+          QStringList{"calc", "--ymd", "1-1-1 CE", "--plus", "1"},
+          QStringList{"calc", "--mdy", "3", "1", "2024", "AD", "julian", "--calendar", "dee"}}) {
         const CliResult r = RunCli(args);
         EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(r.err.contains("Usage:")) << args.join(' ').toStdString();

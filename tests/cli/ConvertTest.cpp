@@ -9,11 +9,10 @@ TEST(CliConvert, JsonForAJdn)
 {
     const CliResult r = RunCli({"convert", "--jdn", "2460375", "--json"});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
-    EXPECT_EQ(r.out.toStdString(),
-              "{\"jdn\": 2460375, \"weekday\": \"Tuesday\", \"variant\": \"Dee-Cecil\", "
-              "\"gregorian\": {\"year\": 2024, \"month\": 3, \"day\": 5}, "
-              "\"julian\": {\"year\": 2024, \"month\": 2, \"day\": 21}, "
-              "\"dee\": {\"year\": 2024, \"month\": 3, \"day\": 6}}\n");
+    EXPECT_EQ(r.out.toStdString(), "{\"jdn\": 2460375, \"weekday\": \"Tuesday\", \"variant\": \"Dee-Cecil\", "
+                                   "\"gregorian\": {\"year\": 2024, \"month\": 3, \"day\": 5}, "
+                                   "\"julian\": {\"year\": 2024, \"month\": 2, \"day\": 21}, "
+                                   "\"dee\": {\"year\": 2024, \"month\": 3, \"day\": 6}}\n");
 }
 
 TEST(CliConvert, TextForANegativeJulianYear)
@@ -29,11 +28,13 @@ TEST(CliConvert, TextForANegativeJulianYear)
 
 TEST(CliConvert, DeeVariantMovesOnlyTheDeeDate)
 {
-    const CliResult r = RunCli({"--variant", "dee", "convert", "--date", "2021-3-15", "--calendar", "gregorian"});
+    const CliResult r =
+        RunCli({"--variant", "dee", "convert", "--date", "2021-3-15", "--calendar", "gregorian"});
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(r.out.contains("Dee:       2021-03-16 D\n")) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains("Gregorian: 2021-03-15 CE\n"));
-    const CliResult dee = RunCli({"convert", "--date", "2021-3-16", "--calendar", "dee", "--variant", "dee", "--json"});
+    const CliResult dee =
+        RunCli({"convert", "--date", "2021-3-16", "--calendar", "dee", "--variant", "dee", "--json"});
     EXPECT_TRUE(dee.out.contains("\"jdn\": 2459289,")) << dee.out.toStdString();
     EXPECT_TRUE(dee.out.contains("\"variant\": \"Dee\"")) << dee.out.toStdString();
 }
@@ -48,10 +49,11 @@ TEST(CliConvert, LargeYearsAreGrouped)
 
 TEST(CliConvert, ImpossibleDateIsRefused)
 {
-    for (const QStringList &args : {QStringList{"convert", "--date", "2023-2-29", "--calendar", "gregorian"},
-                                    QStringList{"convert", "--date", "2024-2-29", "--calendar", "dee"},
-                                    QStringList{"convert", "--date", "2024-13-1", "--calendar", "julian"},
-                                    QStringList{"convert", "--date", "9999999-1-1", "--calendar", "julian"}}) {
+    for (const QStringList &args :
+         {QStringList{"convert", "--date", "2023-2-29", "--calendar", "gregorian"},
+          QStringList{"convert", "--date", "2024-2-29", "--calendar", "dee"},
+          QStringList{"convert", "--date", "2024-13-1", "--calendar", "julian"},
+          QStringList{"convert", "--date", "9999999-1-1", "--calendar", "julian"}}) {
         const CliResult r = RunCli(args);
         EXPECT_EQ(r.status, 1) << args.join(' ').toStdString();
         EXPECT_EQ(r.err, "The input date is invalid.\n");
@@ -66,8 +68,9 @@ TEST(CliConvert, MalformedArgumentsGiveUsage)
           QStringList{"convert", "--jdn", "12x"}, QStringList{"convert", "--date", "2024-3-5"},
           QStringList{"convert", "--date", "2024-3", "--calendar", "gregorian"},
           QStringList{"convert", "--date", "99999999999-1-1", "--calendar", "gregorian"},
-          QStringList{"convert", "--jdn", "5", "--calendar", "dee"}, QStringList{"--variant", "cecil", "convert"},
-          QStringList{"frobnicate"}, QStringList{"convert", "--jdn"}}) {
+          QStringList{"convert", "--jdn", "5", "--calendar", "dee"},
+          QStringList{"--variant", "cecil", "convert"}, QStringList{"frobnicate"},
+          QStringList{"convert", "--jdn"}}) {
         const CliResult r = RunCli(args);
         EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(r.err.startsWith("vardex-cli: ")) << r.err.toStdString();

@@ -7,7 +7,8 @@ namespace {
 
 TEST(CliSequence, FiveDaysFromTheLastWeekOfFebruary2024)
 {
-    const CliResult r = RunCli({"sequence", "--mdy", "February", "27", "2024", "AD", "gregorian", "--days", "5"});
+    const CliResult r =
+        RunCli({"sequence", "--mdy", "February", "27", "2024", "AD", "gregorian", "--days", "5"});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.out.toStdString(),
@@ -26,10 +27,11 @@ TEST(CliSequence, JsonRowsAndSummary)
 {
     const CliResult r = RunCli({"sequence", "--ymd", "2024-2-27 CE", "--days", "5", "--json"});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
-    EXPECT_TRUE(r.out.startsWith("{\"days\": 5, \"variant\": \"Dee-Cecil\", \"same\": 2, \"summary\": \"Two days (40%) "
-                                 "have the same date in the two calendars.\", \"rows\": [{\"jdn\": 2460368, "
-                                 "\"gregorian\": \"2024-02-27 CE\", \"dee\": \"2024-02-27 DC\", \"same\": true, "
-                                 "\"mark\": false, \"weekday\": \"Tuesday\"}, "))
+    EXPECT_TRUE(r.out.startsWith(
+        "{\"days\": 5, \"variant\": \"Dee-Cecil\", \"same\": 2, \"summary\": \"Two days (40%) "
+        "have the same date in the two calendars.\", \"rows\": [{\"jdn\": 2460368, "
+        "\"gregorian\": \"2024-02-27 CE\", \"dee\": \"2024-02-27 DC\", \"same\": true, "
+        "\"mark\": false, \"weekday\": \"Tuesday\"}, "))
         << r.out.toStdString();
     const CliResult two = RunCli({"sequence", "--ymd", "2024-2-27 CE", "--days", "2", "--json"});
     EXPECT_TRUE(two.out.contains("\"summary\": null")) << two.out.toStdString();
@@ -51,7 +53,8 @@ TEST(CliSequence, MessagesOfTheWindow)
 
 TEST(CliEquinox, ThreeYearsFrom2024)
 {
-    const CliResult r = RunCli({"--variant", "dee", "equinox", "--mdy", "1", "1", "2024", "AD", "gregorian", "--years", "3"});
+    const CliResult r =
+        RunCli({"--variant", "dee", "equinox", "--mdy", "1", "1", "2024", "AD", "gregorian", "--years", "3"});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
     const QStringList lines = r.out.split('\n');
     ASSERT_EQ(lines.size(), 9) << r.out.toStdString();
@@ -67,10 +70,12 @@ TEST(CliEquinox, JsonCarriesTheUnroundedJulianDate)
 {
     const CliResult r = RunCli({"equinox", "--ymd", "2024-3-20 CE", "--years", "1", "--mean", "--json"});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
-    EXPECT_TRUE(r.out.startsWith("{\"years\": 1, \"longitude\": \"77d0m W\", \"time\": \"mean\", \"variant\": "
-                                 "\"Dee-Cecil\", \"off_target\": 0, \"rows\": [{\"year\": 2024, \"jd\": 2460389.6"))
+    EXPECT_TRUE(
+        r.out.startsWith("{\"years\": 1, \"longitude\": \"77d0m W\", \"time\": \"mean\", \"variant\": "
+                         "\"Dee-Cecil\", \"off_target\": 0, \"rows\": [{\"year\": 2024, \"jd\": 2460389.6"))
         << r.out.toStdString();
-    EXPECT_TRUE(r.out.contains("\"greenwich\": {\"date\": \"2024-03-20\", \"time\": \"03:06\"}")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("\"greenwich\": {\"date\": \"2024-03-20\", \"time\": \"03:06\"}"))
+        << r.out.toStdString();
     EXPECT_TRUE(r.out.contains("\"cycle\": \"11\", \"off_target\": false}]}")) << r.out.toStdString();
     const int point = r.out.indexOf("\"jd\": ") + 6;
     const QString jd = r.out.mid(point, r.out.indexOf(',', point) - point);

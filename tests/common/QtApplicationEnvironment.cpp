@@ -26,4 +26,4 @@ private:
 [[maybe_unused]] testing::Environment *const environment =
     testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
 
-} // namespace
+}  // namespace

@@ -7,12 +7,9 @@
 #include <QSize>
 #include <ostream>
 
-#include "RecordingSeams.h" // prints QString
+#include "RecordingSeams.h"  // prints QString
 
-inline void PrintTo(const QSize &size, std::ostream *os)
-{
-    *os << size.width() << " x " << size.height();
-}
+inline void PrintTo(const QSize &size, std::ostream *os) { *os << size.width() << " x " << size.height(); }
 
 inline void PrintTo(const QPoint &point, std::ostream *os)
 {
@@ -24,7 +21,4 @@ inline void PrintTo(const QRect &rect, std::ostream *os)
     *os << '(' << rect.x() << ", " << rect.y() << ") " << rect.width() << " x " << rect.height();
 }
 
-inline void PrintTo(const QColor &colour, std::ostream *os)
-{
-    *os << colour.name().toStdString();
-}
+inline void PrintTo(const QColor &colour, std::ostream *os) { *os << colour.name().toStdString(); }

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "seams/Clock.h"
 #include "seams/Clipboard.h"
+#include "seams/Clock.h"
 #include "seams/Dialogs.h"
 #include "seams/PopUps.h"
 #include "seams/Screen.h"

@@ -11,10 +11,7 @@
 
 namespace vardex::test {
 
-inline QString NoProgramText(int16_t)
-{
-    return QString();
-}
+inline QString NoProgramText(int16_t) { return QString(); }
 
 struct StartedMainWindow {
     explicit StartedMainWindow(std::function<QString(int16_t)> programText = NoProgramText)
@@ -69,4 +66,4 @@ struct StartedMainWindow {
     bool started = false;
 };
 
-} // namespace vardex::test
+}  // namespace vardex::test

@@ -78,22 +78,22 @@ TEST_P(FamousDates, ConvertBothWays)
     EXPECT_EQ(back.valid, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Daybridge, FamousDates,
-    testing::Values(Famous{"J2000", G, 2000, 1, 1, 2451545}, Famous{"JdnZeroJulian", J, -4712, 1, 1, 0},
-                    Famous{"JdnZeroGregorian", G, -4713, 11, 24, 0},
-                    Famous{"GregorianReformFirstDay", G, 1582, 10, 15, 2299161},
-                    Famous{"JulianLastDayBeforeReform", J, 1582, 10, 4, 2299160},
-                    Famous{"IdesOfMarch44BC", J, -43, 3, 15, 1705426},
-                    Famous{"IdesOfMarchGregorian", G, -43, 3, 13, 1705426},
-                    Famous{"Tuesday5March2024", G, 2024, 3, 5, 2460375},
-                    Famous{"SameDayJulian", J, 2024, 2, 21, 2460375},
-                    Famous{"YearZeroLeapDayGregorian", G, 0, 2, 29, 1721119},
-                    Famous{"LastJdnGregorian", G, 5874898, 6, 3, INT32_MAX},
-                    Famous{"FirstJdnGregorian", G, -5884323, 5, 15, INT32_MIN},
-                    Famous{"LastJdnJulian", J, 5874777, 10, 17, INT32_MAX},
-                    Famous{"FirstJdnJulian", J, -5884202, 3, 16, INT32_MIN}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Daybridge, FamousDates,
+                         testing::Values(Famous{"J2000", G, 2000, 1, 1, 2451545},
+                                         Famous{"JdnZeroJulian", J, -4712, 1, 1, 0},
+                                         Famous{"JdnZeroGregorian", G, -4713, 11, 24, 0},
+                                         Famous{"GregorianReformFirstDay", G, 1582, 10, 15, 2299161},
+                                         Famous{"JulianLastDayBeforeReform", J, 1582, 10, 4, 2299160},
+                                         Famous{"IdesOfMarch44BC", J, -43, 3, 15, 1705426},
+                                         Famous{"IdesOfMarchGregorian", G, -43, 3, 13, 1705426},
+                                         Famous{"Tuesday5March2024", G, 2024, 3, 5, 2460375},
+                                         Famous{"SameDayJulian", J, 2024, 2, 21, 2460375},
+                                         Famous{"YearZeroLeapDayGregorian", G, 0, 2, 29, 1721119},
+                                         Famous{"LastJdnGregorian", G, 5874898, 6, 3, INT32_MAX},
+                                         Famous{"FirstJdnGregorian", G, -5884323, 5, 15, INT32_MIN},
+                                         Famous{"LastJdnJulian", J, 5874777, 10, 17, INT32_MAX},
+                                         Famous{"FirstJdnJulian", J, -5884202, 3, 16, INT32_MIN}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 struct Leap {
     const char *name;
@@ -116,15 +116,16 @@ TEST_P(LeapRules, TwentyNinthOfFebruaryExistsOnlyInLeapYears)
     EXPECT_EQ(Lib().toJdn(&day28), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Daybridge, LeapRules,
-                         testing::Values(Leap{"Gregorian1900", G, 1900, false}, Leap{"Gregorian2000", G, 2000, true},
-                                         Leap{"Gregorian2024", G, 2024, true}, Leap{"Gregorian2023", G, 2023, false},
-                                         Leap{"GregorianMinus100", G, -100, false},
-                                         Leap{"GregorianMinus400", G, -400, true}, Leap{"GregorianZero", G, 0, true},
-                                         Leap{"GregorianMinus4", G, -4, true}, Leap{"Julian1900", J, 1900, true},
-                                         Leap{"JulianMinus1", J, -1, false}, Leap{"JulianZero", J, 0, true},
-                                         Leap{"JulianMinus100", J, -100, true}, Leap{"Julian2023", J, 2023, false}),
-                         [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Daybridge, LeapRules,
+    testing::Values(Leap{"Gregorian1900", G, 1900, false}, Leap{"Gregorian2000", G, 2000, true},
+                    Leap{"Gregorian2024", G, 2024, true}, Leap{"Gregorian2023", G, 2023, false},
+                    Leap{"GregorianMinus100", G, -100, false}, Leap{"GregorianMinus400", G, -400, true},
+                    Leap{"GregorianZero", G, 0, true}, Leap{"GregorianMinus4", G, -4, true},
+                    Leap{"Julian1900", J, 1900, true}, Leap{"JulianMinus1", J, -1, false},
+                    Leap{"JulianZero", J, 0, true}, Leap{"JulianMinus100", J, -100, true},
+                    Leap{"Julian2023", J, 2023, false}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Daybridge, RejectsImpossibleFieldsWithoutTouchingJdn)
 {
@@ -139,7 +140,8 @@ TEST(Daybridge, RejectsImpossibleFieldsWithoutTouchingJdn)
     };
     for (EuroDate date : bad) {
         date.valid = 1;
-        EXPECT_EQ(Lib().toJdn(&date), 0) << date.calendar << " " << date.year << "-" << date.month << "-" << date.day;
+        EXPECT_EQ(Lib().toJdn(&date), 0)
+            << date.calendar << " " << date.year << "-" << date.month << "-" << date.day;
         EXPECT_EQ(date.valid, 0);
         EXPECT_EQ(date.jdn, -777);
     }
@@ -173,8 +175,9 @@ TEST(Daybridge, GregorianAgreesWithChronoOverItsWholeRange)
         const EuroDate back = FromJdn(G, jdn);
         if (date.valid != 1 || date.jdn != jdn || back.year != date.year || back.month != date.month ||
             back.day != date.day) {
-            FAIL() << "disagreement at JDN " << jdn << ": " << date.year << "-" << date.month << "-" << date.day
-                   << " gives " << date.jdn << ", back " << back.year << "-" << back.month << "-" << back.day;
+            FAIL() << "disagreement at JDN " << jdn << ": " << date.year << "-" << date.month << "-"
+                   << date.day << " gives " << date.jdn << ", back " << back.year << "-" << back.month << "-"
+                   << back.day;
         }
     }
 }
@@ -189,9 +192,10 @@ TEST(Daybridge, ConsecutiveDaysRoundTripAcrossTheWholeRange)
                 const EuroDate next = FromJdn(calendar, static_cast<int32_t>(jdn));
                 const bool sameMonth = next.year == previous.year && next.month == previous.month &&
                                        next.day == previous.day + 1;
-                const bool newMonth = next.day == 1 && ((next.year == previous.year && next.month == previous.month + 1) ||
-                                                        (next.year == previous.year + 1 && next.month == 1 &&
-                                                         previous.month == 12 && previous.day == 31));
+                const bool newMonth =
+                    next.day == 1 && ((next.year == previous.year && next.month == previous.month + 1) ||
+                                      (next.year == previous.year + 1 && next.month == 1 &&
+                                       previous.month == 12 && previous.day == 31));
                 ASSERT_TRUE(sameMonth || newMonth) << "JDN " << jdn;
                 EuroDate again = next;
                 ASSERT_EQ(Lib().toJdn(&again), 1) << "JDN " << jdn;
@@ -241,16 +245,16 @@ TEST_P(SeparateThousands, GroupsByThreesFromTheRight)
 
 INSTANTIATE_TEST_SUITE_P(
     Daybridge, SeparateThousands,
-    testing::Values(Grouping{"Empty", "", ',', ""}, Grouping{"ThreeDigits", "999", ',', "999"},
-                    Grouping{"FourDigits", "1000", ',', "1,000"}, Grouping{"Million", "1234567", ',', "1,234,567"},
-                    Grouping{"Negative", "-12345", ',', "-12,345"}, Grouping{"NegativeSmall", "-123", ',', "-123"},
-                    Grouping{"FullStop", "4999999", '.', "4.999.999"},
-                    Grouping{"LeadingBlank", " 12345", ',', " 12,345"},
-                    Grouping{"DecimalsKept", "1234567.8901", ',', "1,234,567.8901"},
-                    Grouping{"NoSeparator", "1234567", 0, "1234567"},
-                    Grouping{"IntMin", "-2147483648", ',', "-2,147,483,648"},
-                    Grouping{"CutAtNineteen", "12345678901234567890", ',', "12,345,678,901,234,"},
-                    Grouping{"LongPrefixCut", "------------------------5", ',', "-------------------"}),
+    testing::Values(
+        Grouping{"Empty", "", ',', ""}, Grouping{"ThreeDigits", "999", ',', "999"},
+        Grouping{"FourDigits", "1000", ',', "1,000"}, Grouping{"Million", "1234567", ',', "1,234,567"},
+        Grouping{"Negative", "-12345", ',', "-12,345"}, Grouping{"NegativeSmall", "-123", ',', "-123"},
+        Grouping{"FullStop", "4999999", '.', "4.999.999"}, Grouping{"LeadingBlank", " 12345", ',', " 12,345"},
+        Grouping{"DecimalsKept", "1234567.8901", ',', "1,234,567.8901"},
+        Grouping{"NoSeparator", "1234567", 0, "1234567"},
+        Grouping{"IntMin", "-2147483648", ',', "-2,147,483,648"},
+        Grouping{"CutAtNineteen", "12345678901234567890", ',', "12,345,678,901,234,"},
+        Grouping{"LongPrefixCut", "------------------------5", ',', "-------------------"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Daybridge, SeparateThousandsRefusesBadArguments)

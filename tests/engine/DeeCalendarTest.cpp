@@ -84,7 +84,10 @@ std::optional<int32_t> Dee(int32_t y, int32_t m, int32_t d, DeeVariant variant =
     return DeeDateToJDN({y, m, d}, variant);
 }
 
-CalendarDate FromJdn(int32_t jdn, DeeVariant variant = DeeVariant::DeeCecil) { return DeeJDNToDate(jdn, variant); }
+CalendarDate FromJdn(int32_t jdn, DeeVariant variant = DeeVariant::DeeCecil)
+{
+    return DeeJDNToDate(jdn, variant);
+}
 
 TEST(Dee, LeapYearsFollowTheThirtyThreeYearCycle)
 {
@@ -92,10 +95,16 @@ TEST(Dee, LeapYearsFollowTheThirtyThreeYearCycle)
         int32_t year;
         bool leap;
     };
-    const Case cases[] = {{4, true},    {8, true},    {32, true},   {37, true},   {33, false},  {36, false},
-                          {0, false},   {1, false},   {-1, true},   {-5, true},   {-29, true},  {-34, true},
-                          {-38, true},  {-2, false},  {-32, false}, {-33, false}, {2024, false}, {2025, true},
-                          {1980, false}, {INT32_MAX, INT32_MAX % 33 % 4 == 0 && INT32_MAX % 33 != 0},
+    const Case cases[] = {{4, true},         {8, true},
+                          {32, true},        {37, true},
+                          {33, false},       {36, false},
+                          {0, false},        {1, false},
+                          {-1, true},        {-5, true},
+                          {-29, true},       {-34, true},
+                          {-38, true},       {-2, false},
+                          {-32, false},      {-33, false},
+                          {2024, false},     {2025, true},
+                          {1980, false},     {INT32_MAX, INT32_MAX % 33 % 4 == 0 && INT32_MAX % 33 != 0},
                           {INT32_MIN, false}};
     for (const Case &c : cases) {
         EXPECT_EQ(IsDeeLeapYear(c.year), c.leap) << c.year;
@@ -148,12 +157,12 @@ TEST(Dee, TwentyNinthOfFebruary)
 
 TEST(Dee, ImpossibleDatesHaveNoJdn)
 {
-    const CalendarDate impossible[] = {{2024, 13, 1}, {2024, 1, 0},         {2024, 0, 5},
-                                       {2024, 4, 31}, {INT32_MAX, 1, 1},    {INT32_MIN, 1, 1},
-                                       {2024, INT32_MIN, 1}, {2024, 1, INT32_MAX}, {6'000'000, 1, 1},
-                                       {-6'000'000, 1, 1}};
+    const CalendarDate impossible[] = {
+        {2024, 13, 1},     {2024, 1, 0},         {2024, 0, 5},         {2024, 4, 31},     {INT32_MAX, 1, 1},
+        {INT32_MIN, 1, 1}, {2024, INT32_MIN, 1}, {2024, 1, INT32_MAX}, {6'000'000, 1, 1}, {-6'000'000, 1, 1}};
     for (const CalendarDate &date : impossible)
-        EXPECT_FALSE(DeeDateToJDN(date, DeeVariant::DeeCecil)) << date.year << "-" << date.month << "-" << date.day;
+        EXPECT_FALSE(DeeDateToJDN(date, DeeVariant::DeeCecil))
+            << date.year << "-" << date.month << "-" << date.day;
 }
 
 TEST(Dee, AgreesWithTheYearByYearMethodOnEveryDayOfSixThousandYears)
@@ -208,7 +217,8 @@ TEST(Dee, DatesJustBeyondTheInt32RangeAreInvalid)
     EXPECT_FALSE(after);
     const std::optional<int32_t> before =
         first.day > 1 ? Dee(first.year, first.month, first.day - 1)
-                      : Dee(first.year, first.month - 1, DeeMonthLength(static_cast<int16_t>(first.month - 1), first.year));
+                      : Dee(first.year, first.month - 1,
+                            DeeMonthLength(static_cast<int16_t>(first.month - 1), first.year));
     EXPECT_FALSE(before);
 }
 

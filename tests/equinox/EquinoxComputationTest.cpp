@@ -27,7 +27,7 @@ struct EventCase {
     const char *name;
     int16_t event;
     int32_t year;
-    double jde; // chapter 27 evaluated with 40 significant digits
+    double jde;  // chapter 27 evaluated with 40 significant digits
     friend void PrintTo(const EventCase &c, std::ostream *out) { *out << c.name; }
 };
 
@@ -43,10 +43,10 @@ TEST_P(EventInstants, MatchExtendedPrecision)
 
 INSTANTIATE_TEST_SUITE_P(
     BothTables, EventInstants,
-    testing::Values(EventCase{"MarchYear1", 0, 1, 1721504.5282664021}, // Table 27.A, Y = 0.001
+    testing::Values(EventCase{"MarchYear1", 0, 1, 1721504.5282664021},  // Table 27.A, Y = 0.001
                     EventCase{"MarchYear999", 0, 999, 2086016.2475289593},
-                    EventCase{"MarchYear1000", 0, 1000, 2086381.4851845614}, // Table 27.B, Y = -1
-                    EventCase{"MarchYear4000", 0, 4000, 3182108.7162126988}, // Table 27.B, Y = 2
+                    EventCase{"MarchYear1000", 0, 1000, 2086381.4851845614},  // Table 27.B, Y = -1
+                    EventCase{"MarchYear4000", 0, 4000, 3182108.7162126988},  // Table 27.B, Y = 2
                     EventCase{"JuneYear500", 1, 500, 1903854.1007430065},
                     EventCase{"JuneYear1000", 1, 1000, 2086474.9337306113},
                     EventCase{"SeptemberYear999", 2, 999, 2086202.840042201},
@@ -75,18 +75,15 @@ TEST(EquinoxComputation, PeriodicTermsBuiltOnceFromPublishedDegrees)
 
 // --- Civil day and time -----------------------------------------------------------------
 
-constexpr int32_t kMarch20of2024 = 2460390; // JDN
+constexpr int32_t kMarch20of2024 = 2460390;  // JDN
 
 // Julian Date of hh:mm:ss (Universal Time) on the civil day jdn.
-double At(int32_t jdn, int h, int m, double s)
-{
-    return jdn - 0.5 + (h * 3600 + m * 60 + s) / 86400;
-}
+double At(int32_t jdn, int h, int m, double s) { return jdn - 0.5 + (h * 3600 + m * 60 + s) / 86400; }
 
 struct CivilCase {
     const char *name;
     double jd;
-    double degreesWest; // 0 = Greenwich
+    double degreesWest;  // 0 = Greenwich
     SolarTime solarTime;
     int32_t jdn;
     const char *time;
@@ -157,7 +154,7 @@ int MinutesFromPublished(int32_t year, const QString &utc)
     date.calendar = DAYBRIDGE_GREGORIAN;
     euro_date_to_jdn(&date);
     const int64_t published = int64_t{date.jdn} * 1440 + utc.mid(11, 2).toInt() * 60 + utc.mid(14, 2).toInt();
-    const QString time = QString::fromStdString(ours.time); // "HH:MM"
+    const QString time = QString::fromStdString(ours.time);  // "HH:MM"
     const int64_t shown = int64_t{ours.jdn} * 1440 + time.left(2).toInt() * 60 + time.mid(3, 2).toInt();
     return static_cast<int>(shown - published);
 }
@@ -167,7 +164,7 @@ TEST(EquinoxComputation, AgreesWithTheNavalObservatory)
     QFile file(QStringLiteral(USNO_MARCH_EQUINOX_JSON));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << USNO_MARCH_EQUINOX_JSON;
     const QJsonArray years = QJsonDocument::fromJson(file.readAll()).array();
-    ASSERT_EQ(years.size(), 201); // 1900 .. 2100
+    ASSERT_EQ(years.size(), 201);  // 1900 .. 2100
     for (const QJsonValue &entry : years) {
         const int32_t year = entry[QStringLiteral("year")].toInt();
         const QString utc = entry[QStringLiteral("utc")].toString();
@@ -178,5 +175,5 @@ TEST(EquinoxComputation, AgreesWithTheNavalObservatory)
     }
 }
 
-} // namespace
-} // namespace vardex
+}  // namespace
+}  // namespace vardex

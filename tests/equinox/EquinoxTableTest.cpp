@@ -125,8 +125,9 @@ TEST(EquinoxRun, NumbersFollowTheRegionalFormat)
 TEST(EquinoxRun, LaterRunsAppendAfterABlankLine)
 {
     RecordingDialogs dialogs;
-    QString output = Header("Dee"); // only the header: the first rows follow it directly
-    EXPECT_FALSE(RunVernalEquinoxes(Inputs(2025, 1), output, dialogs).summaryWritten); // one year, no summary
+    QString output = Header("Dee");  // only the header: the first rows follow it directly
+    EXPECT_FALSE(
+        RunVernalEquinoxes(Inputs(2025, 1), output, dialogs).summaryWritten);  // one year, no summary
     RunVernalEquinoxes(Inputs(2026, 1, DeeVariant::Dee, SolarTime::Mean), output, dialogs);
     EXPECT_EQ(output,
               Header("Dee") +
@@ -188,7 +189,7 @@ struct TypedYears {
     QString typed;
     std::optional<int> years;
     QString writtenBack;
-    QString message; // empty: none
+    QString message;  // empty: none
     friend void PrintTo(const TypedYears &c, std::ostream *out) { *out << c.name; }
 };
 
@@ -361,8 +362,8 @@ TEST(EquinoxRows, TimeScaleMarkOnEveryTenthRowFromTheFirst)
 struct Columns {
     const char *name;
     int32_t year;
-    qsizetype gregorianEnd; // where " CE " starts
-    qsizetype deeEnd;       // where " D " starts
+    qsizetype gregorianEnd;  // where " CE " starts
+    qsizetype deeEnd;        // where " D " starts
     const char *cycle;
     friend void PrintTo(const Columns &c, std::ostream *out) { *out << c.name; }
 };
@@ -387,9 +388,9 @@ INSTANTIATE_TEST_SUITE_P(Years, RowLayout,
                                          Columns{"y999", 999, 38, 61, " 9"},
                                          Columns{"y1000", 1000, 40, 64, "10"},
                                          Columns{"y2017", 2017, 40, 64, " 4*"},
-                                         Columns{"y2046", 2046, 40, 64, "33"}, // 62 * 33
+                                         Columns{"y2046", 2046, 40, 64, "33"},  // 62 * 33
                                          Columns{"y4000", 4000, 40, 64, " 7"}),
                          [](const auto &info) { return std::string(info.param.name); });
 
-} // namespace
-} // namespace vardex
+}  // namespace
+}  // namespace vardex

@@ -81,7 +81,7 @@ protected:
         EquinoxRunInputs inputs;
         inputs.firstYear = firstYear;
         inputs.numberOfYears = years;
-        return inputs; // 77d0m W, apparent time, Dee-Cecil: the window's and main window's defaults
+        return inputs;  // 77d0m W, apparent time, Dee-Cecil: the window's and main window's defaults
     }
 
     // The box shows the output text, with the document's line ends.
@@ -105,7 +105,7 @@ protected:
     FixedScreen screen;
     RecordingShell shell;
     std::unique_ptr<MainWindow> main;
-    std::unique_ptr<VernalEquinoxWindow> window; // destroyed before the main window
+    std::unique_ptr<VernalEquinoxWindow> window;  // destroyed before the main window
 };
 
 // --- Opening --------------------------------------------------------------------------------
@@ -203,7 +203,7 @@ TEST_F(EquinoxWindow, TheWidestLinesFitTheBox)
     SetInputYear(1000);
     ASSERT_TRUE(Open());
     window->cboMinutes->setCurrentIndex(59);
-    DoIt("700"); // four-digit years, "DC", "<--" marks and a three-digit count in the summary
+    DoIt("700");  // four-digit years, "DC", "<--" marks and a three-digit count in the summary
     ASSERT_TRUE(dialogs.shown.empty()) << dialogs.Texts().join('|').toStdString();
     EXPECT_EQ(window->txbOutput->horizontalScrollBar()->maximum(), 0);
 }
@@ -212,7 +212,7 @@ TEST_F(EquinoxWindow, AFullBoxIsKeptWhenTheUserSaysNo)
 {
     main->Form().lngTextBoxCapacityInKB = 1;
     ASSERT_TRUE(Open());
-    DoIt("20"); // fills the 1024 characters part way
+    DoIt("20");  // fills the 1024 characters part way
     ASSERT_EQ(dialogs.Texts(), QStringList{"Textbox is full."});
     EXPECT_EQ(QApplication::focusWidget(), window->cmdDoIt) << "the focus stays where the run left it";
     EXPECT_TRUE(window->txbOutput->textCursor().atEnd());
@@ -299,10 +299,10 @@ TEST_F(EquinoxWindow, TheFocusStaysOnClearWhenTheCopyMessageCloses)
     windowPopUps = &brief;
     ASSERT_TRUE(Open());
     QTest::mouseClick(window->cmdCopyToClipboard, Qt::LeftButton);
-    window->activateWindow(); // as a window system hands the activation back
+    window->activateWindow();  // as a window system hands the activation back
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     EXPECT_EQ(QApplication::focusWidget(), window->cmdClear);
-    window.reset(); // before the pop-up it uses
+    window.reset();  // before the pop-up it uses
 }
 
 TEST_F(EquinoxWindow, ClosedAndOpenedAgainItKeepsItsOutputAndChoicesAndReadsTheInputYearAfresh)
@@ -323,8 +323,8 @@ TEST_F(EquinoxWindow, ClosedAndOpenedAgainItKeepsItsOutputAndChoicesAndReadsTheI
     DoIt("2");
     EquinoxRunInputs inputs = Inputs(1999, 2);
     inputs.solarTime = SolarTime::Mean;
-    ExpectShown(Expected(inputs, first)); // after a blank line
+    ExpectShown(Expected(inputs, first));  // after a blank line
 }
 
-} // namespace
-} // namespace vardex::test
+}  // namespace
+}  // namespace vardex::test

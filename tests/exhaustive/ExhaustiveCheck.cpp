@@ -31,7 +31,7 @@ using vardex::CalendarDate;
 constexpr int64_t kFirst = INT32_MIN;
 constexpr int64_t kLast = INT32_MAX;
 constexpr int64_t kBlockDays = int64_t{1} << 20;
-constexpr int64_t kBlocks = (kLast - kFirst + 1) / kBlockDays; // 4096
+constexpr int64_t kBlocks = (kLast - kFirst + 1) / kBlockDays;  // 4096
 static_assert(kBlocks * kBlockDays == kLast - kFirst + 1);
 
 // ---- The calendars' rules, written out independently of the converters -------------------
@@ -39,14 +39,11 @@ static_assert(kBlocks * kBlockDays == kLast - kFirst + 1);
 bool IsLeap(vardex::Calendar calendar, int32_t year)
 {
     switch (calendar) {
-    case vardex::Calendar::Gregorian:
-        return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-    case vardex::Calendar::Julian:
-        return year % 4 == 0;
-    case vardex::Calendar::Dee:
-        break;
+    case vardex::Calendar::Gregorian: return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+    case vardex::Calendar::Julian: return year % 4 == 0;
+    case vardex::Calendar::Dee: break;
     }
-    const int32_t r = (year % 33 + 33) % 33; // Dee: years 4, 8, .., 32 of each 33
+    const int32_t r = (year % 33 + 33) % 33;  // Dee: years 4, 8, .., 32 of each 33
     return r != 0 && r % 4 == 0;
 }
 
@@ -89,7 +86,8 @@ CalendarDate DateOf(const Calendar &calendar, int64_t jdn)
 
 bool IsPossible(const Calendar &calendar, const CalendarDate &d)
 {
-    return d.month >= 1 && d.month <= 12 && d.day >= 1 && d.day <= MonthLength(calendar.calendar, d.year, d.month);
+    return d.month >= 1 && d.month <= 12 && d.day >= 1 &&
+           d.day <= MonthLength(calendar.calendar, d.year, d.month);
 }
 
 // Checks the JDNs [first, last] of one calendar: the first gives a possible date, each later one
@@ -109,7 +107,8 @@ void CheckDays(const Calendar &calendar, int64_t first, int64_t last)
         }
         const std::optional<int32_t> back = vardex::DateToJDN(calendar.calendar, date, calendar.variant);
         if (back != jdn)
-            Fault(calendar.name, jdn, Text(date) + " converts back to " + (back ? std::to_string(*back) : "nothing"));
+            Fault(calendar.name, jdn,
+                  Text(date) + " converts back to " + (back ? std::to_string(*back) : "nothing"));
         // The day after, by the month lengths of the calendar's leap rule.
         if (++expected.day > MonthLength(calendar.calendar, expected.year, expected.month)) {
             expected.day = 1;
@@ -176,8 +175,8 @@ void RunPhase(const Phase &phase, const std::vector<int64_t> &blocks, unsigned t
 // Famous days that fix where the count stands, not only that it is consistent.
 void CheckAnchors()
 {
-    using vardex::Calendar::Dee, vardex::Calendar::Gregorian, vardex::Calendar::Julian;
     using vardex::DeeVariant;
+    using vardex::Calendar::Dee, vardex::Calendar::Gregorian, vardex::Calendar::Julian;
     struct Anchor {
         const char *name;
         vardex::Calendar calendar;
@@ -200,7 +199,7 @@ void CheckAnchors()
     }
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char **argv)
 {

@@ -76,13 +76,10 @@ public:
 struct Box {
     std::string name;
     std::function<void(Window &, const QString &)> type;
-    bool someGiveResults; // a year-month-day date needs five characters at least
+    bool someGiveResults;  // a year-month-day date needs five characters at least
 };
 
-void PrintTo(const Box &box, std::ostream *os)
-{
-    *os << box.name;
-}
+void PrintTo(const Box &box, std::ostream *os) { *os << box.name; }
 
 class InputTexts : public testing::TestWithParam<Box> {};
 
@@ -94,8 +91,8 @@ TEST_P(InputTexts, EndInAResultOrAMessage)
     for (const QString &text : AllShortTexts()) {
         SCOPED_TRACE("typed \"" + text.toStdString() + "\"");
         GetParam().type(w, text);
-        w.controller.Timer1_Timer(); // two ticks, as a second passes: the first may choose the
-        w.controller.Timer1_Timer(); // calendar that a typed designator names
+        w.controller.Timer1_Timer();  // two ticks, as a second passes: the first may choose the
+        w.controller.Timer1_Timer();  // calendar that a typed designator names
         if (!w.form.cmdCalculate.enabled) {
             // Nothing to press: only an input the refresher finds incomplete disables Calculate.
             ASSERT_EQ(w.form.intInputDateType, -1);
@@ -160,5 +157,5 @@ std::vector<Box> Boxes()
 INSTANTIATE_TEST_SUITE_P(EachBox, InputTexts, testing::ValuesIn(Boxes()),
                          [](const testing::TestParamInfo<Box> &info) { return info.param.name; });
 
-} // namespace
-} // namespace vardex::test
+}  // namespace
+}  // namespace vardex::test

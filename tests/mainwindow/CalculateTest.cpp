@@ -9,8 +9,8 @@ struct Outputs {
 
 Outputs Read(const MainForm &f)
 {
-    return {f.txbOutputGC.text,  f.txbOutputGCwithAYN.text,  f.txbOutputDEE.text, f.txbOutputDEEwithAYN.text,
-            f.txbOutputJC.text, f.txbOutputJCwithAYN.text, f.txbJDN.text,      f.txbDayOfWeek.text};
+    return {f.txbOutputGC.text, f.txbOutputGCwithAYN.text, f.txbOutputDEE.text, f.txbOutputDEEwithAYN.text,
+            f.txbOutputJC.text, f.txbOutputJCwithAYN.text, f.txbJDN.text,       f.txbDayOfWeek.text};
 }
 
 void ExpectOutputs(const MainForm &f, const Outputs &e)
@@ -49,8 +49,8 @@ TEST_F(MainWindowTest, IdesOfMarch)
     EnterMDY(3, 15, "44", "BC", kJulian);
     Calculate();
     EXPECT_TRUE(dialogs.shown.empty());
-    ExpectOutputs(form, {"March 13, 44 BC", "-43-03-13 CE", "March 13, 44 BC", "-43-03-13 DC", "March 15, 44 BC",
-                         "-43-03-15 JC", "1,705,426", "Wednesday"});
+    ExpectOutputs(form, {"March 13, 44 BC", "-43-03-13 CE", "March 13, 44 BC", "-43-03-13 DC",
+                         "March 15, 44 BC", "-43-03-15 JC", "1,705,426", "Wednesday"});
     EXPECT_TRUE(AllOutputsVisible(form));
     EXPECT_FALSE(form.lblGregorian.bold);
     EXPECT_FALSE(form.lblJulian.bold);
@@ -137,7 +137,8 @@ TEST_F(MainWindowTest, WeekdayMatchingNeither)
 {
     EnterMDY(3, 5, "2024", "AD", kSunday);
     Calculate();
-    EXPECT_EQ(OnlyMessage(), "The input date is not a Sunday in either the Gregorian Calendar or the Julian.");
+    EXPECT_EQ(OnlyMessage(),
+              "The input date is not a Sunday in either the Gregorian Calendar or the Julian.");
     EXPECT_EQ(dialogs.shown[0].title, "Calculate");
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Information);
     EXPECT_TRUE(AllOutputsHidden(form));

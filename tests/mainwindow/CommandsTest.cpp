@@ -52,7 +52,8 @@ TEST_P(VernalEquinoxYears, OpenOnlyFromOneTo4000)
     if (GetParam().opens) {
         EXPECT_TRUE(dialogs.shown.empty());
     } else {
-        EXPECT_EQ(OnlyMessage(), "Vernal equinoxes are calculated only for years in the range 1 through 4000.");
+        EXPECT_EQ(OnlyMessage(),
+                  "Vernal equinoxes are calculated only for years in the range 1 through 4000.");
         EXPECT_EQ(dialogs.shown[0].title, "Out of range");
     }
 }
@@ -68,7 +69,8 @@ TEST_F(MainWindowTest, DateSequenceNeedsAValidDate)
 {
     EnterYMD("2023-2-29 JC", kJulian);
     EXPECT_FALSE(controller.cmdDateSequence_Click());
-    EXPECT_EQ(OnlyMessage(), "The input date is invalid.\r\n\r\nIn the Julian Calendar\r\n2023 is not a leap year.");
+    EXPECT_EQ(OnlyMessage(),
+              "The input date is invalid.\r\n\r\nIn the Julian Calendar\r\n2023 is not a leap year.");
     dialogs.shown.clear();
     EnterYMD("2024-2-29 JC", kJulian);
     EXPECT_TRUE(controller.cmdDateSequence_Click());

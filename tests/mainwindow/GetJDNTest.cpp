@@ -40,7 +40,8 @@ TEST_F(MainWindowTest, TwentyNinthOfFebruaryInACommonYear)
     EnterYMD("2024-2-29 DC", kDee);
     ASSERT_TRUE(controller.InputDateOK());
     EXPECT_FALSE(controller.GetJDN("Dee-Cecil", true));
-    EXPECT_EQ(OnlyMessage(), "The input date is invalid.\r\n\r\nIn the Dee-Cecil Calendar\r\n2024 is not a leap year.");
+    EXPECT_EQ(OnlyMessage(),
+              "The input date is invalid.\r\n\r\nIn the Dee-Cecil Calendar\r\n2024 is not a leap year.");
 
     dialogs.shown.clear();
     EnterYMD("-1-2-29 CE", kGregorian);  // 2 BC: no leap-year lines for years before 1
@@ -103,17 +104,18 @@ TEST_P(DateArithmetic, MovesTheDate)
 
 INSTANTIATE_TEST_SUITE_P(
     GetJDN, DateArithmetic,
-    testing::Values(ArithmeticCase{"EndOfJanuaryPlusOneMonth", 1, 31, "2023", true, "", "1", "", "", 2023, 2, 28},
-                    ArithmeticCase{"PlusThirteenMonthsToALeapYear", 1, 31, "2023", true, "", "13", "", "", 2024, 2, 29},
-                    ArithmeticCase{"EndOfMayMinusOneMonth", 5, 31, "2023", false, "", "1", "", "", 2023, 4, 30},
-                    ArithmeticCase{"MinusThreeMonths", 3, 15, "2024", false, "", "3", "", "", 2023, 12, 15},
-                    ArithmeticCase{"MinusFourteenMonths", 3, 15, "2024", false, "", "14", "", "", 2023, 1, 15},
-                    ArithmeticCase{"WeeksAndDaysOnTheDayNumber", 1, 1, "2024", true, "", "", "1", "2", 2024, 1, 10},
-                    ArithmeticCase{"YearsThenEndOfMonth", 2, 29, "2024", true, "1", "", "", "", 2025, 2, 28},
-                    ArithmeticCase{"AllKinds", 1, 31, "2000", true, "1", "1", "1", "1", 2001, 3, 8},
-                    ArithmeticCase{"SeparatorsDropped", 1, 1, "2000", true, "1,000", "", "", "", 3000, 1, 1},
-                    ArithmeticCase{"AllEmpty", 6, 15, "2024", true, "", "", "", "", 2024, 6, 15},
-                    ArithmeticCase{"TrimmedAmounts", 6, 15, "2024", false, " 1 ", "", "", "  ", 2023, 6, 15}),
+    testing::Values(
+        ArithmeticCase{"EndOfJanuaryPlusOneMonth", 1, 31, "2023", true, "", "1", "", "", 2023, 2, 28},
+        ArithmeticCase{"PlusThirteenMonthsToALeapYear", 1, 31, "2023", true, "", "13", "", "", 2024, 2, 29},
+        ArithmeticCase{"EndOfMayMinusOneMonth", 5, 31, "2023", false, "", "1", "", "", 2023, 4, 30},
+        ArithmeticCase{"MinusThreeMonths", 3, 15, "2024", false, "", "3", "", "", 2023, 12, 15},
+        ArithmeticCase{"MinusFourteenMonths", 3, 15, "2024", false, "", "14", "", "", 2023, 1, 15},
+        ArithmeticCase{"WeeksAndDaysOnTheDayNumber", 1, 1, "2024", true, "", "", "1", "2", 2024, 1, 10},
+        ArithmeticCase{"YearsThenEndOfMonth", 2, 29, "2024", true, "1", "", "", "", 2025, 2, 28},
+        ArithmeticCase{"AllKinds", 1, 31, "2000", true, "1", "1", "1", "1", 2001, 3, 8},
+        ArithmeticCase{"SeparatorsDropped", 1, 1, "2000", true, "1,000", "", "", "", 3000, 1, 1},
+        ArithmeticCase{"AllEmpty", 6, 15, "2024", true, "", "", "", "", 2024, 6, 15},
+        ArithmeticCase{"TrimmedAmounts", 6, 15, "2024", false, " 1 ", "", "", "  ", 2023, 6, 15}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, ArithmeticIgnoredWhileItsFrameIsHidden)
@@ -156,17 +158,18 @@ TEST_P(ArithmeticOutOfRange, IsReportedNotWrapped)
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Information);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    GetJDN, ArithmeticOutOfRange,
-    testing::Values(RangeCase{"AmountBeyond32Bits", true, "99999999999", "", "", ""},
-                    RangeCase{"YearBeyond32Bits", true, "2147483647", "", "", ""},
-                    RangeCase{"YearBeyondTheCalendars", true, "5900000", "", "", ""},
-                    RangeCase{"YearBeyondTheCalendarsBackwards", false, "5900000", "", "", ""},
-                    RangeCase{"MonthsBeyond", true, "", "2147483647", "", ""},
-                    RangeCase{"WeeksBeyond", true, "", "", "310000000", ""},
-                    RangeCase{"DaysBeyond", true, "", "", "", "2147483647"},
-                    RangeCase{"ThousandDigitAmount", true, "", "", "", "9999999999999999999999999999999999999"}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(GetJDN, ArithmeticOutOfRange,
+                         testing::Values(RangeCase{"AmountBeyond32Bits", true, "99999999999", "", "", ""},
+                                         RangeCase{"YearBeyond32Bits", true, "2147483647", "", "", ""},
+                                         RangeCase{"YearBeyondTheCalendars", true, "5900000", "", "", ""},
+                                         RangeCase{"YearBeyondTheCalendarsBackwards", false, "5900000", "",
+                                                   "", ""},
+                                         RangeCase{"MonthsBeyond", true, "", "2147483647", "", ""},
+                                         RangeCase{"WeeksBeyond", true, "", "", "310000000", ""},
+                                         RangeCase{"DaysBeyond", true, "", "", "", "2147483647"},
+                                         RangeCase{"ThousandDigitAmount", true, "", "", "",
+                                                   "9999999999999999999999999999999999999"}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, GetYear)
 {

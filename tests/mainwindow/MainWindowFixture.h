@@ -53,4 +53,4 @@ enum CalendarEntry {
     kSaturday
 };
 
-} // namespace vardex::test
+}  // namespace vardex::test

@@ -21,8 +21,12 @@ protected:
     MainWindow::Services Services(bool programTextLoads = true)
     {
         return {MainSeams{dialogs, clipboard, clock, popUps, screen,
-                          [](int16_t n) { return n == kManualAddressText ? QStringLiteral("vardex.example/manual") : QString(); }},
-                shell, [programTextLoads](const QString &) { return programTextLoads; }, QStringLiteral("/nowhere")};
+                          [](int16_t n) {
+                              return n == kManualAddressText ? QStringLiteral("vardex.example/manual")
+                                                             : QString();
+                          }},
+                shell, [programTextLoads](const QString &) { return programTextLoads; },
+                QStringLiteral("/nowhere")};
     }
 
     template <typename W> W *Widget(MainWindow &window, const Control &control)
@@ -127,9 +131,10 @@ TEST_F(MainWindowView, CopyResultPutsTheFourLinesOnTheClipboard)
     ASSERT_TRUE(copy->isEnabled());
     QTest::mouseClick(copy, Qt::LeftButton);
     const QString blanks(28, u' ');
-    EXPECT_EQ(clipboard.text, "Gregorian Calendar: March 5, 2024 CE" + blanks.left(12) + "2024-03-05 CE" + blanks.left(15) +
-                                  "\r\nJulian Calendar:    February 21, 2024 CE" + blanks.left(8) + "2024-02-21 JC" +
-                                  blanks.left(15) + "\r\nJulian day number:  2,460,375\r\nDay of week:        Tuesday\r\n\r\n");
+    EXPECT_EQ(clipboard.text, "Gregorian Calendar: March 5, 2024 CE" + blanks.left(12) + "2024-03-05 CE" +
+                                  blanks.left(15) + "\r\nJulian Calendar:    February 21, 2024 CE" +
+                                  blanks.left(8) + "2024-02-21 JC" + blanks.left(15) +
+                                  "\r\nJulian day number:  2,460,375\r\nDay of week:        Tuesday\r\n\r\n");
     ASSERT_EQ(popUps.shown.size(), 1u);
     EXPECT_EQ(popUps.shown[0].message, "Result copied to clipboard");
     EXPECT_TRUE(copy->isVisible());

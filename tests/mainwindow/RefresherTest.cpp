@@ -14,7 +14,8 @@ TEST_F(MainWindowTest, CompleteMonthDayYearInputEnablesTheCommands)
     EXPECT_TRUE(form.fraPlusMinus.visible);
 
     // Taking away any one part disables all three commands and plus/minus again.
-    for (ComboBox *list : {&form.cboMonthNames, &form.cboDayNumbers, &form.cboYearDesADBCetc, &form.cboCalendar[0]}) {
+    for (ComboBox *list :
+         {&form.cboMonthNames, &form.cboDayNumbers, &form.cboYearDesADBCetc, &form.cboCalendar[0]}) {
         const int kept = list->listIndex;
         controller.SelectListEntry(*list, 0);
         controller.Timer1_Timer();
@@ -97,8 +98,9 @@ TEST_F(MainWindowTest, LegendForEachDesignator)
     controller.SelectListEntry(form.cboCalendar[1], kJulian);  // the user's choice is never overridden
     form.txbYearCEJC.text = "5-3-1 CE";
     controller.Timer1_Timer();
-    EXPECT_EQ(form.lblCE.caption,
-              "'CE' = 'Common Era Calendar' = the proleptic Gregorian Calendar with astronomical year numbering");
+    EXPECT_EQ(
+        form.lblCE.caption,
+        "'CE' = 'Common Era Calendar' = the proleptic Gregorian Calendar with astronomical year numbering");
     EXPECT_EQ(form.cboCalendar[1].listIndex, kJulian);
     form.txbYearCEJC.text = "5-3-1";
     controller.Timer1_Timer();

@@ -44,7 +44,8 @@ TEST_F(MainWindowTest, StartUpFillsTheListsAndEntersToday)
     EXPECT_EQ(form.strProgramTextFile, "vardex.dat");
     EXPECT_EQ(form.top, 1000);
     EXPECT_EQ(form.left, (1920 * 15 - MainForm::kWidth) / 2);
-    EXPECT_EQ(form.lblOnlineUserManual.toolTip, "Click here for the online user manual at vardex.example.org/manual");
+    EXPECT_EQ(form.lblOnlineUserManual.toolTip,
+              "Click here for the online user manual at vardex.example.org/manual");
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
@@ -59,12 +60,12 @@ TEST(MainWindowStartUp, AFailedProgramTextFileEndsIt)
     MainController controller(form, MainSeams{dialogs, clipboard, clock, popUps, screen, {}});
     QString asked;
     bool shown = false;
-    const bool started = controller.StartUp(
-        {[&](const QString &name) {
-             asked = name;
-             return false;
-         },
-         {}, [&] { shown = true; }});
+    const bool started = controller.StartUp({[&](const QString &name) {
+                                                 asked = name;
+                                                 return false;
+                                             },
+                                             {},
+                                             [&] { shown = true; }});
     EXPECT_FALSE(started);
     EXPECT_EQ(asked, "vardex.dat");
     EXPECT_FALSE(shown);

@@ -15,7 +15,8 @@ TEST_F(MainWindowTest, SwitchingTheDeeVariantRewritesDesignatorsAndNames)
     EXPECT_EQ(form.deeVariant, DeeVariant::Dee);
     EXPECT_EQ(form.txbYearCEJC.text, "2000-1-1 D");
     EXPECT_EQ(form.lblCE.caption, "'D' = the proleptic Dee Calendar with astronomical year numbering");
-    EXPECT_EQ(form.strDesignatorLegend[2], "'D' = the proleptic Dee Calendar with astronomical year numbering");
+    EXPECT_EQ(form.strDesignatorLegend[2],
+              "'D' = the proleptic Dee Calendar with astronomical year numbering");
     EXPECT_EQ(form.lblDee.caption, "Dee:");
     EXPECT_EQ(form.cboCalendar[0].items[3], "Dee Calendar");
     EXPECT_EQ(form.cboCalendar[1].items[3], "Proleptic Dee");

@@ -176,7 +176,8 @@ class SequenceSummaryTest : public testing::TestWithParam<SummaryCase> {};
 
 TEST_P(SequenceSummaryTest, Sentence)
 {
-    EXPECT_EQ(SequenceSummary(GetParam().count, GetParam().days, NumberFormat::Commas()), QString::fromUtf8(GetParam().text));
+    EXPECT_EQ(SequenceSummary(GetParam().count, GetParam().days, NumberFormat::Commas()),
+              QString::fromUtf8(GetParam().text));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -40,10 +40,7 @@ const QString kNextRows =
 const QString kSummary = QStringLiteral("\nTwo days (40%) have the same date in the two calendars.\n");
 const QString kFiveDays = kHeader + kFirstRow + kNextRows + kSummary;
 
-QString WithCrLf(QString text)
-{
-    return text.replace(u'\n', QStringLiteral("\r\n"));
-}
+QString WithCrLf(QString text) { return text.replace(u'\n', QStringLiteral("\r\n")); }
 
 // Records, with each message, what the output box showed while the message was open.
 class BoxWatchingDialogs : public RecordingDialogs {
@@ -66,7 +63,7 @@ protected:
         main = std::make_unique<MainWindow>(MainWindow::Services{
             MainSeams{dialogs, clipboard, clock, popUps, screen, [](int16_t) { return QString(); }}, shell,
             [](const QString &) { return true; }, QStringLiteral("/nowhere")});
-        main->openDateSequence = [this] { // as the program opens it
+        main->openDateSequence = [this] {  // as the program opens it
             if (!sequence)
                 sequence = std::make_unique<DateSequenceWindow>(*main, dialogs, clipboard, popUps);
             sequence->show();
@@ -184,14 +181,14 @@ TEST_F(DateSequenceWindowTest, EachRunConvertsTheMainWindowsInputAsItIsThen)
     // window and presses nothing there.
     MainForm &f = main->Form();
     auto *calendar = qobject_cast<QComboBox *>(main->WidgetOf(f.cboCalendar[0]));
-    calendar->setCurrentIndex(2); // "Julian Calendar"
+    calendar->setCurrentIndex(2);  // "Julian Calendar"
     emit calendar->activated(2);
     auto *dee = qobject_cast<QRadioButton *>(main->WidgetOf(f.optDee));
     QTest::mouseClick(dee, Qt::LeftButton, {}, QPoint(8, dee->height() / 2));
     ASSERT_TRUE(f.optDee.value);
     auto *year = qobject_cast<QLineEdit *>(main->WidgetOf(f.txbYearADBCetc));
     year->selectAll();
-    QTest::keyClicks(year, "02024"); // reading the date tidies it
+    QTest::keyClicks(year, "02024");  // reading the date tidies it
 
     DoIt("1");
     EXPECT_EQ(Box(), QStringLiteral(
@@ -203,7 +200,7 @@ TEST_F(DateSequenceWindowTest, EachRunConvertsTheMainWindowsInputAsItIsThen)
 TEST_F(DateSequenceWindowTest, AFullBoxEndsTheRunAndAsksBeforeTheNext)
 {
     main->Form().lngTextBoxCapacityInKB = 1;
-    DoIt("14"); // the click leaves the focus on Do it
+    DoIt("14");  // the click leaves the focus on Do it
     ASSERT_EQ(dialogs.Texts(), QStringList{"Textbox is full."});
     EXPECT_EQ(dialogs.shown[0].title, "Do it");
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
@@ -324,5 +321,5 @@ TEST_F(DateSequenceWindowTest, OnlyAnotherWindowHandsTheFocusBackToTheNumberBox)
     EXPECT_EQ(Focus(), sequence->txbNumDays);
 }
 
-} // namespace
-} // namespace vardex::test
+}  // namespace
+}  // namespace vardex::test

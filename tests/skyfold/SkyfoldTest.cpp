@@ -26,12 +26,9 @@ Library &Lib()
 }
 
 // Delta-T in seconds as the Vardex program asks for it.
-double Seconds(double year)
-{
-    return Lib().deltaT(year, 1915) * 60;
-}
+double Seconds(double year) { return Lib().deltaT(year, 1915) * 60; }
 
-constexpr double kMinute = 1e-6; // tolerance in minutes
+constexpr double kMinute = 1e-6;  // tolerance in minutes
 
 class Skyfold : public testing::Test {
 protected:
@@ -105,8 +102,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Skyfold, LongTermParabolaOutsideThePolynomials)
 {
-    EXPECT_NEAR(Seconds(-1000), -20 + 32 * 28.2 * 28.2, 1e-6);            // u = (y - 1820) / 100
-    EXPECT_NEAR(Seconds(2100), -20 + 32 * 2.8 * 2.8 - 0.5628 * 50, 1e-6); // blended, 2050 .. 2150
+    EXPECT_NEAR(Seconds(-1000), -20 + 32 * 28.2 * 28.2, 1e-6);             // u = (y - 1820) / 100
+    EXPECT_NEAR(Seconds(2100), -20 + 32 * 2.8 * 2.8 - 0.5628 * 50, 1e-6);  // blended, 2050 .. 2150
 }
 
 TEST_F(Skyfold, FiniteForEveryFiniteYear)
@@ -139,4 +136,4 @@ TEST_F(Skyfold, EveryFlagSelectsTheSameModel)
             EXPECT_EQ(Lib().deltaT(year, flag), Lib().deltaT(year, 1915)) << year << " flag " << flag;
 }
 
-} // namespace
+}  // namespace

@@ -130,8 +130,8 @@ TEST(Textbank, ReadsTextsAmongCommentsAndBlankLines)
         "   # an indented comment = not a text\r\n"
         "40 = a = b # not a comment\r\n"
         "0041 = ~\r\n"
-        "7 = Kalender \xE2\x80\x93 \xC3\xBC\n" // a dash and a u-umlaut; LF alone is fine too
-        "2147483647 = last";                   // no line end at the end of the file
+        "7 = Kalender \xE2\x80\x93 \xC3\xBC\n"  // a dash and a u-umlaut; LF alone is fine too
+        "2147483647 = last";                    // no line end at the end of the file
     ASSERT_EQ(Load(file), 7);
     EXPECT_EQ(Text(15), "vardex.example.org/manual");
     EXPECT_EQ(Text(16), "vardex-help.txt");
@@ -163,15 +163,18 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"OnlyByteOrderMark", "\xEF\xBB\xBF", TEXTBANK_EMPTY_FILE},
         FileCase{"OnlyBlankLines", "\n  \n\t\r\n", TEXTBANK_EMPTY_FILE},
         FileCase{"OnlyComments", "# one\n  # two\n", TEXTBANK_NO_TEXT},
-        FileCase{"Utf16", std::string("\xFF\xFE" "1\0=\0a\0", 8), TEXTBANK_NOT_RECOVERED},
+        FileCase{"Utf16",
+                 std::string("\xFF\xFE"
+                             "1\0=\0a\0",
+                             8),
+                 TEXTBANK_NOT_RECOVERED},
         FileCase{"DuplicateAtLine4", "1 = a\n# c\n2 = b\n01 = c\n", -1504},
         FileCase{"DuplicateInCrLfFile", "1 = a\r\n\r\n1 = b\r\n", -1503},
         FileCase{"TextTooLongAtLine2", "1 = a\n2 = " + kLongest + "x\n", -1002},
         FileCase{"MultiByteTextTooLong", "1 = " + Repeat("\xC3\xA9", 512) + "x\n", -1001},
         FileCase{"LineTooLongAtLine3", "1 = a\n\n#" + std::string(TEXTBANK_MAX_LINE_BYTES, 'x'), -1003},
         FileCase{"OnlyBlanksAfterEquals", "1 = a\n15 = \t \n", -502},
-        FileCase{"NoEqualsSign", "1 = a\n15 vardex\n", -502},
-        FileCase{"NegativeNumber", "-3 = x\n", -501},
+        FileCase{"NoEqualsSign", "1 = a\n15 vardex\n", -502}, FileCase{"NegativeNumber", "-3 = x\n", -501},
         FileCase{"NumberBeyond32Bits", "2147483648 = x\n", -501},
         FileCase{"WordsOnly", "1 = a\n\nhello\n", -503},
         FileCase{"NulInText", std::string("1 = a\n2 = b\0c\n", 14), -502},

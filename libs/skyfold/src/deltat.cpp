@@ -35,7 +35,7 @@ constexpr std::array<Segment, 12> kSegments = {{
     {2005, 2000,   1, {62.92, 0.32217, 0.005589}},
 }};
 // clang-format on
-constexpr double kLastPolynomialEnd = 2050; // 2050 .. 2150 blends into the parabola
+constexpr double kLastPolynomialEnd = 2050;  // 2050 .. 2150 blends into the parabola
 constexpr double kParabolaFrom = 2150;
 
 static_assert(kSegments.front().from == -500, "the parabola serves every year before -500");
@@ -69,7 +69,7 @@ double DeltaTSeconds(double y)
     return Polynomial(*segment, y);
 }
 
-} // namespace
+}  // namespace
 
 extern "C" double deltat(double year, int32_t /*flag: every value selects the one model*/)
 {
@@ -78,7 +78,7 @@ extern "C" double deltat(double year, int32_t /*flag: every value selects the on
     if (std::isinf(year))
         return HUGE_VAL;
     double seconds = DeltaTSeconds(year);
-    if (std::isinf(seconds)) // only the parabola of years beyond about 1e155 overflows
+    if (std::isinf(seconds))  // only the parabola of years beyond about 1e155 overflows
         seconds = DBL_MAX;
     return seconds / 60;
 }

@@ -38,9 +38,9 @@ extern "C" {
 #endif
 
 enum {
-    TEXTBANK_MAX_TEXT_BYTES = 1024,   /* longest text, in bytes of UTF-8 */
-    TEXTBANK_MAX_LINE_BYTES = 4096,   /* longest line, in bytes, its line end excluded */
-    TEXTBANK_MAX_LINES = 500          /* longest file, in lines */
+    TEXTBANK_MAX_TEXT_BYTES = 1024, /* longest text, in bytes of UTF-8 */
+    TEXTBANK_MAX_LINE_BYTES = 4096, /* longest line, in bytes, its line end excluded */
+    TEXTBANK_MAX_LINES = 500        /* longest file, in lines */
 };
 
 /* Results of lt. A positive result is the number of texts loaded. */
@@ -75,16 +75,16 @@ TEXTBANK_API int32_t lt(const char *path, int32_t reserved);
 
 /* Results of gt. A positive result is the number of bytes of the text. */
 enum {
-    TEXTBANK_ABSENT = 0,              /* no text has this number (every negative number included) */
-    TEXTBANK_NOTHING_LOADED = -1,     /* lt has not loaded a file yet */
-    TEXTBANK_INVALID_CALL = -2,       /* unknown selector or flag; NULL buffer or negative capacity */
-    TEXTBANK_BUFFER_TOO_SMALL = -3    /* the text does not fit in capacity bytes (see flag) */
+    TEXTBANK_ABSENT = 0,           /* no text has this number (every negative number included) */
+    TEXTBANK_NOTHING_LOADED = -1,  /* lt has not loaded a file yet */
+    TEXTBANK_INVALID_CALL = -2,    /* unknown selector or flag; NULL buffer or negative capacity */
+    TEXTBANK_BUFFER_TOO_SMALL = -3 /* the text does not fit in capacity bytes (see flag) */
 };
 
 /* The selector of gt. */
 enum {
-    TEXTBANK_SELECT_TEXT = 0,         /* copy the text into the buffer */
-    TEXTBANK_SELECT_LENGTH = 1        /* only return the text's length; buffer and capacity unused */
+    TEXTBANK_SELECT_TEXT = 0,  /* copy the text into the buffer */
+    TEXTBANK_SELECT_LENGTH = 1 /* only return the text's length; buffer and capacity unused */
 };
 
 /* The fifth argument of gt: how the buffer ends.

@@ -15,8 +15,8 @@ namespace textbank {
 
 namespace {
 
-constexpr int32_t kContinue = 1;          // a line was fine; go on
-constexpr std::size_t kChunkBytes = 65536; // bytes read from the file at a time
+constexpr int32_t kContinue = 1;            // a line was fine; go on
+constexpr std::size_t kChunkBytes = 65536;  // bytes read from the file at a time
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -44,8 +44,8 @@ bool IsCleanUtf8(std::string_view s)
             ++i;
             continue;
         }
-        std::size_t following;                           // continuation bytes, [1, 3]
-        unsigned char low = 0x80, high = 0xBF;           // range of the first continuation byte
+        std::size_t following;                  // continuation bytes, [1, 3]
+        unsigned char low = 0x80, high = 0xBF;  // range of the first continuation byte
         if (lead >= 0xC2 && lead <= 0xDF) {
             following = 1;
         } else if (lead == 0xE0) {

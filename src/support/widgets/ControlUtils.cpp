@@ -77,7 +77,7 @@ void SetBackground(QWidget *w, const QColor &colour)
     w->setAutoFillBackground(true);
 }
 
-} // namespace
+}  // namespace
 
 QColor FromBgr(uint32_t bgr)
 {
@@ -152,4 +152,4 @@ void SetControlsFontName(QWidget *window, const QString &family, bool includeTex
     });
 }
 
-} // namespace vardex
+}  // namespace vardex

@@ -40,4 +40,4 @@ void SetControlsForeColor(QWidget *window, uint32_t bgr);
 // Controls that are not to change keep their font even inside a frame whose font changes.
 void SetControlsFontName(QWidget *window, const QString &family, bool includeTextBoxes);
 
-} // namespace vardex
+}  // namespace vardex

@@ -15,7 +15,7 @@ inline constexpr int kTwipsPerPixel = 15;
 // Nearest logical pixel, halves away from zero: 7 twips -> 0 px, 8 twips -> 1 px, -8 -> -1.
 constexpr int TwipsToPixels(int twips)
 {
-    const int64_t t = twips; // widened so that -INT_MIN cannot overflow
+    const int64_t t = twips;  // widened so that -INT_MIN cannot overflow
     const int64_t half = kTwipsPerPixel / 2;
     const int64_t px = t >= 0 ? (t + half) / kTwipsPerPixel : -((-t + half) / kTwipsPerPixel);
     return static_cast<int>(px);
@@ -50,4 +50,4 @@ static_assert(TwipsToPixels(-8) == -1 && TwipsToPixels(std::numeric_limits<int>:
 static_assert(PixelsToTwips(std::numeric_limits<int>::max()) == std::numeric_limits<int>::max(),
               "pixel counts too large for twips saturate");
 
-} // namespace vardex
+}  // namespace vardex

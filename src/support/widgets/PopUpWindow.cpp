@@ -19,17 +19,19 @@ namespace {
 constexpr int kInitialWidth = 2920;
 constexpr int kInitialHeight = 300;
 
-} // namespace
+}  // namespace
 
 PopUpWindow::PopUpWindow(const Screen &screen, QWidget *parent)
     : QWidget(parent, Qt::Dialog | Qt::FramelessWindowHint),
-      lblMessage(new QLabel(QStringLiteral("Label1"), this)), Timer1(new QTimer(this)), screen_(screen)
+      lblMessage(new QLabel(QStringLiteral("Label1"), this)),
+      Timer1(new QTimer(this)),
+      screen_(screen)
 {
     setWindowModality(Qt::ApplicationModal);
     resize(SizeToPixels(kInitialWidth, kInitialHeight));
 
     QFont font = lblMessage->font();
-    font.setFamily(QStringLiteral("Tahoma")); // substituted by a similar face where missing
+    font.setFamily(QStringLiteral("Tahoma"));  // substituted by a similar face where missing
     lblMessage->setFont(font);
     lblMessage->setAlignment(Qt::AlignCenter);
     // Without a window border the box line is what sets the message apart from what lies behind.
@@ -112,4 +114,4 @@ void PopUpWindow::hideEvent(QHideEvent *event)
     emit Closed();
 }
 
-} // namespace vardex
+}  // namespace vardex

@@ -54,4 +54,4 @@ private:
     const Screen &screen_;
 };
 
-} // namespace vardex
+}  // namespace vardex

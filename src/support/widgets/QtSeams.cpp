@@ -19,19 +19,15 @@ namespace {
 QMessageBox::Icon ToQt(MessageIcon icon)
 {
     switch (icon) {
-    case MessageIcon::Information:
-        return QMessageBox::Information;
-    case MessageIcon::Exclamation:
-        return QMessageBox::Warning;
-    case MessageIcon::Critical:
-        return QMessageBox::Critical;
-    case MessageIcon::None:
-        break;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::Critical: return QMessageBox::Critical;
+    case MessageIcon::None: break;
     }
     return QMessageBox::NoIcon;
 }
 
-} // namespace
+}  // namespace
 
 MessageReply QtDialogs::ShowMessage(const QString &text, const QString &title, MessageIcon icon,
                                     MessageButtons buttons)
@@ -44,26 +40,20 @@ MessageReply QtDialogs::ShowMessage(const QString &text, const QString &title, M
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
     if (yesNo)
-        box.setEscapeButton(QMessageBox::No); // closing the box answers No
+        box.setEscapeButton(QMessageBox::No);  // closing the box answers No
     const int pressed = box.exec();
     if (!yesNo)
         return MessageReply::Ok;
     return pressed == QMessageBox::Yes ? MessageReply::Yes : MessageReply::No;
 }
 
-void QtClipboard::Clear()
-{
-    QGuiApplication::clipboard()->clear();
-}
+void QtClipboard::Clear() { QGuiApplication::clipboard()->clear(); }
 
-void QtClipboard::SetText(const QString &text)
-{
-    QGuiApplication::clipboard()->setText(text);
-}
+void QtClipboard::SetText(const QString &text) { QGuiApplication::clipboard()->setText(text); }
 
 int QtShell::Open(const QString &address)
 {
-    constexpr int kStarted = 42; // any value above 32 means a browser was started
+    constexpr int kStarted = 42;  // any value above 32 means a browser was started
     constexpr int kNoApplication = 31;
     const QUrl url(address, QUrl::TolerantMode);
     if (!url.isValid())
@@ -79,14 +69,8 @@ QSize QtScreen::SizePixels() const
     return (area_ == Area::Full ? screen->geometry() : screen->availableGeometry()).size();
 }
 
-int QtScreen::WidthTwips() const
-{
-    return PixelsToTwips(SizePixels().width());
-}
+int QtScreen::WidthTwips() const { return PixelsToTwips(SizePixels().width()); }
 
-int QtScreen::HeightTwips() const
-{
-    return PixelsToTwips(SizePixels().height());
-}
+int QtScreen::HeightTwips() const { return PixelsToTwips(SizePixels().height()); }
 
-} // namespace vardex
+}  // namespace vardex

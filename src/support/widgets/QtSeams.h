@@ -46,4 +46,4 @@ private:
     Area area_;
 };
 
-} // namespace vardex
+}  // namespace vardex

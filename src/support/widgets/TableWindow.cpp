@@ -36,7 +36,8 @@ const QString &CopyCaption()
 class OutputBox : public QPlainTextEdit {
 public:
     OutputBox(QWidget *parent, std::function<void(Qt::MouseButton)> mouseUp)
-        : QPlainTextEdit(parent), mouseUp_(std::move(mouseUp))
+        : QPlainTextEdit(parent),
+          mouseUp_(std::move(mouseUp))
     {
     }
 
@@ -76,8 +77,8 @@ private:
     bool wasActive_;
 };
 
-MessageReply TableWindow::ModalDialogs::ShowMessage(const QString &text, const QString &title, MessageIcon icon,
-                                                    MessageButtons buttons)
+MessageReply TableWindow::ModalDialogs::ShowMessage(const QString &text, const QString &title,
+                                                    MessageIcon icon, MessageButtons buttons)
 {
     if (beforeMessage)
         beforeMessage();
@@ -92,8 +93,8 @@ void TableWindow::ModalPopUps::PopUp(const QString &message, int width, int heig
     inner.PopUp(message, width, height, intervalMs, top, left);
 }
 
-TableWindow::TableWindow(const QString &caption, TableWindowHost &host, Dialogs &dialogs, Clipboard &clipboard,
-                         PopUps &popUps)
+TableWindow::TableWindow(const QString &caption, TableWindowHost &host, Dialogs &dialogs,
+                         Clipboard &clipboard, PopUps &popUps)
     : QWidget(nullptr, Qt::Window),
       countBox(new QLineEdit(this)),
       cmdDoIt(new QPushButton(QStringLiteral("Do it"), this)),
@@ -147,7 +148,8 @@ void TableWindow::Activated()
     FocusCountBox();
 }
 
-std::optional<int> TableWindow::ReadCount(const std::function<std::optional<int>(QString &, Dialogs &)> &reader)
+std::optional<int>
+TableWindow::ReadCount(const std::function<std::optional<int>(QString &, Dialogs &)> &reader)
 {
     QString text = countBox->text();
     const auto showText = [this, &text] {

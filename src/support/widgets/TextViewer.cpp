@@ -24,7 +24,6 @@ namespace vardex {
 
 namespace {
 
-
 const QString kHeadNote =
     QStringLiteral("NOTE: This file is too large to display entirely in this textbox.") + kCrLf +
     QStringLiteral("To view the entire contents of the file load it into NotePad,") + kCrLf +
@@ -37,11 +36,11 @@ const QString kCopySelectionCaption = QStringLiteral("Copy selected text to clip
 // Geometry in twips.
 constexpr int kMinWidth = 8000;
 constexpr int kMinHeight = 2000;
-constexpr int kBoxWidthAllowance = 450;   // window width - text box width
-constexpr int kBoxHeightAllowance = 1200; // window height - text box height
-constexpr int kBoxLeft = 225;             // with the allowance above, equal margins left and right
+constexpr int kBoxWidthAllowance = 450;    // window width - text box width
+constexpr int kBoxHeightAllowance = 1200;  // window height - text box height
+constexpr int kBoxLeft = 225;              // with the allowance above, equal margins left and right
 constexpr int kBoxTop = 225;
-constexpr int kButtonGap = 100; // between the text box and the buttons
+constexpr int kButtonGap = 100;  // between the text box and the buttons
 constexpr int kButtonHeight = 375;
 constexpr int kCopyWidth = 3270;
 constexpr int kCopySelectionWidth = 4425;
@@ -59,7 +58,8 @@ constexpr qsizetype kReadLimit = 3 * static_cast<qsizetype>(kViewerCapacity) + 3
 class MouseUpTextEdit : public QPlainTextEdit {
 public:
     MouseUpTextEdit(QWidget *parent, std::function<void()> mouseUp)
-        : QPlainTextEdit(parent), mouseUp_(std::move(mouseUp))
+        : QPlainTextEdit(parent),
+          mouseUp_(std::move(mouseUp))
     {
     }
 
@@ -76,7 +76,7 @@ private:
 
 struct FileText {
     QString text;
-    int errorNumber = 0; // errno of the failure, 0 when the file was read
+    int errorNumber = 0;  // errno of the failure, 0 when the file was read
     QString errorDescription;
 };
 
@@ -109,11 +109,11 @@ FileText ReadFileText(const QString &path)
         return Failure(errno != 0 ? errno : EIO);
     bytes.truncate(filled);
 
-    QStringDecoder decoder(QStringDecoder::Utf8); // skips a leading byte-order mark
+    QStringDecoder decoder(QStringDecoder::Utf8);  // skips a leading byte-order mark
     return {decoder.decode(bytes), 0, QString()};
 }
 
-} // namespace
+}  // namespace
 
 QString TextForViewer(const QString &text)
 {
@@ -124,9 +124,12 @@ QString TextForViewer(const QString &text)
 }
 
 TextViewer::TextViewer(Dialogs &dialogs, Clipboard &clipboard, QWidget *parent)
-    : QWidget(parent, Qt::Window), txbText1(new MouseUpTextEdit(this, [this] { txbText1_MouseUp(); })),
+    : QWidget(parent, Qt::Window),
+      txbText1(new MouseUpTextEdit(this, [this] { txbText1_MouseUp(); })),
       cmdCopyToClipboard(new QPushButton(kCopyCaption, this)),
-      cmdClose(new QPushButton(QStringLiteral("Close"), this)), dialogs_(dialogs), clipboard_(clipboard)
+      cmdClose(new QPushButton(QStringLiteral("Close"), this)),
+      dialogs_(dialogs),
+      clipboard_(clipboard)
 {
     setWindowTitle(QStringLiteral("Viewing"));
     QFont font = this->font();
@@ -170,12 +173,12 @@ void TextViewer::Form_Activate()
     FileText file = ReadFileText(strFilename);
     if (file.errorNumber == 0 && file.text.isEmpty()) {
         dialogs_.ShowMessage(QStringLiteral("File is empty!"), QStringLiteral("Error"),
-                              MessageIcon::Exclamation);
+                             MessageIcon::Exclamation);
         hide();
     } else if (file.errorNumber != 0) {
         dialogs_.ShowMessage(QStringLiteral("Error ") + QString::number(file.errorNumber) +
-                                  QStringLiteral(".  ") + file.errorDescription,
-                              QStringLiteral("Error reading file"), MessageIcon::Exclamation);
+                                 QStringLiteral(".  ") + file.errorDescription,
+                             QStringLiteral("Error reading file"), MessageIcon::Exclamation);
         hide();
     } else {
         txbText1->setPlainText(TextForViewer(file.text));
@@ -225,10 +228,7 @@ void TextViewer::cmdCopyToClipboard_Click()
     cmdClose->setFocus(Qt::OtherFocusReason);
 }
 
-void TextViewer::cmdClose_Click()
-{
-    hide();
-}
+void TextViewer::cmdClose_Click() { hide(); }
 
 void TextViewer::SetCopyButton(const QString &caption, int widthTwips)
 {
@@ -263,4 +263,4 @@ void TextViewer::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-} // namespace vardex
+}  // namespace vardex

@@ -32,9 +32,9 @@ class TextViewer : public QWidget {
 public:
     TextViewer(Dialogs &dialogs, Clipboard &clipboard, QWidget *parent = nullptr);
 
-    QString strFilename;                      // full path of the file to show
-    bool blnFileDisplayed = false;            // the file is in the text box
-    bool blnCopyToClipboardInvisible = false; // hide the copy button
+    QString strFilename;                       // full path of the file to show
+    bool blnFileDisplayed = false;             // the file is in the text box
+    bool blnCopyToClipboardInvisible = false;  // hide the copy button
 
     QPlainTextEdit *const txbText1;
     QPushButton *const cmdCopyToClipboard;
@@ -59,7 +59,7 @@ private:
 
     Dialogs &dialogs_;
     Clipboard &clipboard_;
-    bool activating_ = false; // a message box shown while loading must not start a second load
+    bool activating_ = false;  // a message box shown while loading must not start a second load
 };
 
-} // namespace vardex
+}  // namespace vardex

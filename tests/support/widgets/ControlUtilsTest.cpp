@@ -35,7 +35,7 @@ struct SampleWindow {
         option = new QRadioButton("Option", frame);
         button = new QPushButton("Button", &window);
         list = new QComboBox(&window);
-        list->setEditable(true); // brings a line edit of its own, which is no text box of the window
+        list->setEditable(true);  // brings a line edit of its own, which is no text box of the window
         textBox = new QLineEdit(&window);
         textBoxInFrame = new QPlainTextEdit(frame);
     }
@@ -174,10 +174,7 @@ INSTANTIATE_TEST_SUITE_P(Buttons, SetFocusIfPossibleTest,
                                          FocusCase{"WindowNotShown", false, false, true, false}),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST(SetFocusIfPossible, NoButton)
-{
-    EXPECT_FALSE(SetFocusIfPossible(nullptr));
-}
+TEST(SetFocusIfPossible, NoButton) { EXPECT_FALSE(SetFocusIfPossible(nullptr)); }
 
-} // namespace
-} // namespace vardex
+}  // namespace
+}  // namespace vardex

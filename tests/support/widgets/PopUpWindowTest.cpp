@@ -15,10 +15,7 @@ namespace vardex {
 namespace {
 
 // Qt's default timers may fire up to 5 % early; a display is "its full interval" within that.
-qint64 Shortest(int intervalMs)
-{
-    return intervalMs - intervalMs / 20 - 1;
-}
+qint64 Shortest(int intervalMs) { return intervalMs - intervalMs / 20 - 1; }
 
 class PopUpWindowTest : public testing::Test {
 protected:
@@ -37,7 +34,7 @@ protected:
     }
     void Click() { QTest::mouseClick(popUp.lblMessage, Qt::LeftButton); }
 
-    test::FixedScreen screen; // 1920 x 1080 pixels
+    test::FixedScreen screen;  // 1920 x 1080 pixels
     PopUpWindow popUp{screen};
 };
 
@@ -115,5 +112,5 @@ TEST_F(PopUpWindowTest, InFormCountsFromTheFormsCorner)
     EXPECT_EQ(popUp.lblMessage->size(), QSize(100, 30));
 }
 
-} // namespace
-} // namespace vardex
+}  // namespace
+}  // namespace vardex

@@ -9,8 +9,8 @@
 #include "QtPrinters.h"
 
 #include "engine/Today.h"
-#include "support/widgets/QtSeams.h"
 #include "support/SystemClock.h"
+#include "support/widgets/QtSeams.h"
 
 namespace vardex {
 namespace {
@@ -88,5 +88,5 @@ INSTANTIATE_TEST_SUITE_P(
                                QMessageBox::Critical, MessageReply::Ok}),
     [](const auto &info) { return std::string(info.param.name); });
 
-} // namespace
-} // namespace vardex
+}  // namespace
+}  // namespace vardex

@@ -33,10 +33,7 @@ QString Lines(qsizetype length, QChar filler = u'x')
 }
 
 // What the text box holds for a text: it keeps one line break for each "\r\n".
-QString InBox(QString text)
-{
-    return text.replace("\r\n", "\n");
-}
+QString InBox(QString text) { return text.replace("\r\n", "\n"); }
 
 class TextForViewerTest : public testing::TestWithParam<qsizetype> {};
 
@@ -105,7 +102,7 @@ TEST_F(TextViewerTest, CutsLongFilesToTheLimit)
     for (const qsizetype length : {65530, 200000}) {
         SCOPED_TRACE(length);
         const QString text = Lines(length);
-        viewer.close(); // unloads, so the next show reads the new file
+        viewer.close();  // unloads, so the next show reads the new file
         Show(WriteFile(text.toUtf8(), QString("long%1.txt").arg(length)));
         EXPECT_EQ(BoxText(), InBox(TextForViewer(text)));
     }
@@ -182,7 +179,7 @@ TEST_F(TextViewerTest, KeepsItsMinimumSizeAndLaysOutTheControls)
     Show(WriteFile("text"));
     viewer.resize(100, 100);
     QTest::qWait(20);
-    EXPECT_EQ(viewer.size(), QSize(533, 133)); // 8000 x 2000 twips
+    EXPECT_EQ(viewer.size(), QSize(533, 133));  // 8000 x 2000 twips
 
     viewer.resize(900, 600);
     QTest::qWait(20);
@@ -205,12 +202,12 @@ TEST_F(TextViewerTest, CopyButtonNamesWhatItWillCopy)
     SelectFirst(4);
     MouseUp();
     EXPECT_EQ(viewer.cmdCopyToClipboard->text(), "Copy selected text to clipboard");
-    EXPECT_EQ(viewer.cmdCopyToClipboard->width(), 295); // 4425 twips
+    EXPECT_EQ(viewer.cmdCopyToClipboard->width(), 295);  // 4425 twips
 
     QTest::mouseClick(viewer.txbText1->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_FALSE(viewer.txbText1->textCursor().hasSelection());
     EXPECT_EQ(viewer.cmdCopyToClipboard->text(), "Copy to clipboard");
-    EXPECT_EQ(viewer.cmdCopyToClipboard->width(), 218); // 3270 twips
+    EXPECT_EQ(viewer.cmdCopyToClipboard->width(), 218);  // 3270 twips
 }
 
 TEST_F(TextViewerTest, HiddenCopyButtonStaysHidden)
@@ -241,5 +238,5 @@ TEST_F(TextViewerTest, CopiesTheSelectionOrElseTheWholeText)
     EXPECT_EQ(clipboard.clears, 2);
 }
 
-} // namespace
-} // namespace vardex
+}  // namespace
+}  // namespace vardex
