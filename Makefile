@@ -5,6 +5,7 @@
 #   make bench      Release build of its own (build-release), every benchmark, one table
 #   make sanitize   the tests under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan)
 #   make fuzz       every libFuzzer target for FUZZ_SECONDS each (build-fuzz, clang-14)
+#   make format     clang-format the sources; make format-check fails where they are not
 BUILD_DIR ?= build
 BENCH_DIR ?= build-release
 ASAN_DIR ?= build-asan
@@ -23,6 +24,7 @@ DEB_PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev li
                 libbenchmark-dev fonts-liberation2
 BENCH_PACKAGES := python3
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
+FORMAT_PACKAGES := clang-format
 
 # Tests that cannot run under AddressSanitizer, and why:
 #   Textbank.NothingLoadedInAFreshCopy  loads a second copy of libtextbank with dlmopen into a
@@ -33,7 +35,8 @@ ASAN_SKIPPED_TESTS := ^Textbank\.NothingLoadedInAFreshCopy$$
 ASAN_ENV := QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=abort_on_error=1 \
             UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps bench-deps fuzz-deps configure build test check-all run bench sanitize fuzz clean format
+.PHONY: all deps bench-deps fuzz-deps format-deps configure build test check-all run bench sanitize fuzz clean format \
+        format-check
 
 all: build
 
@@ -58,6 +61,9 @@ bench-deps: deps
 
 fuzz-deps: deps
 	$(call install_missing,$(FUZZ_PACKAGES))
+
+format-deps:
+	$(call install_missing,$(FORMAT_PACKAGES))
 
 configure: deps
 	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS)
@@ -91,8 +97,13 @@ fuzz: fuzz-deps
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target vardex_fuzzers
 	fuzz/run_fuzzers.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
-format:
-	find libs src tests bench fuzz -name '*.cpp' -o -name '*.h' -o -name '*.hpp' | xargs clang-format -i
+SOURCES = $(shell git ls-files '*.cpp' '*.h' '*.hpp' 2>/dev/null || find libs src tests bench fuzz -name '*.cpp' -o -name '*.h' -o -name '*.hpp')
+
+format: format-deps
+	clang-format -i $(SOURCES)
+
+format-check: format-deps
+	clang-format --dry-run --Werror $(SOURCES)
 
 clean:
 	rm -rf $(BUILD_DIR) $(BENCH_DIR) $(ASAN_DIR) $(FUZZ_DIR)
