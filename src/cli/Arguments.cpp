@@ -3,10 +3,57 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cstdint>
+#include <cstdio>
 
 namespace vardex::cli {
 
 namespace {
+
+// The length of the well-formed UTF-8 sequence at text[i], or 0 when there is none there.
+size_t Utf8Length(const std::string &text, size_t i)
+{
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const size_t length = lead < 0x80           ? 1
+                          : (lead >> 5) == 0x6  ? 2
+                          : (lead >> 4) == 0xE  ? 3
+                          : (lead >> 3) == 0x1E ? 4
+                                                : 0;
+    if (length == 0 || i + length > text.size())
+        return 0;
+    uint32_t code = length == 1 ? lead : lead & (0x7F >> length);
+    for (size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(text[i + k]);
+        if ((next & 0xC0) != 0x80)
+            return 0;
+        code = code << 6 | (next & 0x3F);
+    }
+    static constexpr uint32_t kSmallest[5] = {0, 0, 0x80, 0x800, 0x10000};  // no overlong forms
+    if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return 0;
+    return length;
+}
+
+// An argument as a message shows it, in single quotes: bytes that are no UTF-8, and control
+// characters, as \xHH, so that a message never passes raw bytes on to the terminal.
+std::string Quoted(const std::string &text)
+{
+    std::string out = "'";
+    for (size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const size_t length = Utf8Length(text, i);
+        if (length == 0 || byte < 0x20 || byte == 0x7F) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+            out += escaped;
+            ++i;
+        } else {
+            out.append(text, i, length);
+            i += length;
+        }
+    }
+    return out + "'";
+}
 
 std::string Lower(std::string text)
 {
@@ -59,14 +106,14 @@ std::optional<Ymd> ParseYmd(const std::string &text, std::string &error)
     const size_t yearEnd = text.find('-', text.empty() ? 0 : 1);
     const size_t monthEnd = yearEnd == std::string::npos ? yearEnd : text.find('-', yearEnd + 1);
     if (monthEnd == std::string::npos) {
-        error = "--date wants Y-M-D, such as 2024-3-5 or -43-3-15, not '" + text + "'";
+        error = "--date wants Y-M-D, such as 2024-3-5 or -43-3-15, not " + Quoted(text);
         return std::nullopt;
     }
     const auto year = ParseInt32(text.substr(0, yearEnd));
     const auto month = ParseInt32(text.substr(yearEnd + 1, monthEnd - yearEnd - 1));
     const auto day = ParseInt32(text.substr(monthEnd + 1));
     if (!year || !month || !day) {
-        error = "--date wants three whole numbers within 32 bits, not '" + text + "'";
+        error = "--date wants three whole numbers within 32 bits, not " + Quoted(text);
         return std::nullopt;
     }
     return Ymd{*year, *month, *day};
@@ -104,7 +151,7 @@ bool ParseCalendarOption(Cursor &cursor, Arguments &out, std::string &error)
         return false;
     out.calendar = ParseCalendar(v[0]);
     if (!out.calendar)
-        error = "--calendar wants gregorian, julian or dee, not '" + v[0] + "'";
+        error = "--calendar wants gregorian, julian or dee, not " + Quoted(v[0]);
     return out.calendar.has_value();
 }
 
@@ -116,7 +163,7 @@ bool ParseConvertOption(const std::string &option, Cursor &cursor, Arguments &ou
             return false;
         out.jdn = ParseInt32(v[0]);
         if (!out.jdn)
-            error = "--jdn wants a whole number within 32 bits, not '" + v[0] + "'";
+            error = "--jdn wants a whole number within 32 bits, not " + Quoted(v[0]);
         return out.jdn.has_value();
     }
     if (option == "--date") {
@@ -127,7 +174,7 @@ bool ParseConvertOption(const std::string &option, Cursor &cursor, Arguments &ou
     }
     if (option == "--calendar")
         return ParseCalendarOption(cursor, out, error);
-    error = "unknown option '" + option + "' for convert";
+    error = "unknown option " + Quoted(option) + " for convert";
     return false;
 }
 
@@ -171,13 +218,13 @@ bool ParseDateOption(const std::string &option, Cursor &cursor, Arguments &out, 
         in.era = upper;
         in.calendarEntry = CalendarEntry(v[4]);
         if (in.month == 0)
-            error = "--mdy MONTH wants 1..12 or an English month name, not '" + v[0] + "'";
+            error = "--mdy MONTH wants 1..12 or an English month name, not " + Quoted(v[0]);
         else if (in.day == 0)
-            error = "--mdy DAY wants 1..31, not '" + v[1] + "'";
+            error = "--mdy DAY wants 1..31, not " + Quoted(v[1]);
         else if (upper != "AD" && upper != "BC" && upper != "CE" && upper != "BCE")
-            error = "--mdy ERA wants AD, BC, CE or BCE, not '" + era + "'";
+            error = "--mdy ERA wants AD, BC, CE or BCE, not " + Quoted(era);
         else if (in.calendarEntry == 0)
-            error = "--mdy CALENDAR wants gregorian, julian, dee or a weekday, not '" + v[4] + "'";
+            error = "--mdy CALENDAR wants gregorian, julian, dee or a weekday, not " + Quoted(v[4]);
         return error.empty();
     }
     if (option == "--calendar")
@@ -216,7 +263,7 @@ bool ParseCommandOption(const std::string &option, Cursor &cursor, Arguments &ou
         const auto minutes = ParseInt32(v[1]);
         if (!degrees || *degrees < 70 || *degrees > 79 || !minutes || *minutes < 0 || *minutes > 59) {
             error =
-                "--longitude wants degrees 70..79 and minutes 0..59 west, not '" + v[0] + " " + v[1] + "'";
+                "--longitude wants degrees 70..79 and minutes 0..59 west, not " + Quoted(v[0] + " " + v[1]);
             return false;
         }
         out.longitudeDegrees = *degrees;
@@ -227,7 +274,7 @@ bool ParseCommandOption(const std::string &option, Cursor &cursor, Arguments &ou
         out.meanTime = option == "--mean";
         return true;
     }
-    error = "unknown option '" + option + "'";
+    error = "unknown option " + Quoted(option);
     return false;
 }
 
@@ -311,11 +358,11 @@ ParseResult ParseArguments(const std::vector<std::string> &args)
             if (v[0] == "dee" || v[0] == "dee-cecil")
                 out.variant = v[0] == "dee" ? DeeVariant::Dee : DeeVariant::DeeCecil;
             else
-                error = "--variant wants dee or dee-cecil, not '" + v[0] + "'";
+                error = "--variant wants dee or dee-cecil, not " + Quoted(v[0]);
         } else if (!haveCommand) {
             const auto command = CommandNamed(arg);
             if (!command) {
-                error = "unknown command '" + arg + "'";
+                error = "unknown command " + Quoted(arg);
                 break;
             }
             out.command = *command;
@@ -355,7 +402,7 @@ std::string UsageText()
            "  --longitude: the meridian west of Greenwich, degrees 70..79 and minutes 0..59 (77 0).\n"
            "\n"
            "Exit status: 0 done, 1 the program refused the input (its message on standard error),\n"
-           "2 malformed arguments or an incomplete input date.\n";
+           "2 malformed arguments, an incomplete input date, or a table asked for a weekday search.\n";
 }
 
 }  // namespace vardex::cli

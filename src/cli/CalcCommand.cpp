@@ -53,8 +53,8 @@ Outcome RunCalc(const Arguments &arguments, const Clock &clock)
     const DeeVariant variant = arguments.variant;
     const EnteredInput input =
         EnterInput(*arguments.input, arguments.arithmetic, variant, clock.ShortDateText());
-    if (input.incomplete)
-        return {"", "vardex-cli: " + *input.incomplete + "\n", kExitUsage};
+    if (const std::optional<Outcome> refused = Refusal(input))
+        return *refused;
     const NumberFormat format = NumberFormat::Commas();
     const Calculation calculation = Calculate(input.entry, {variant, QStringLiteral("Calculate"), format});
 

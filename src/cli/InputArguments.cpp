@@ -3,6 +3,7 @@
 #include "engine/Today.h"
 #include "input/InputReading.h"
 #include "input/InputSync.h"
+#include "input/TextUtils.h"
 
 namespace vardex::cli {
 
@@ -28,6 +29,17 @@ InputEntry TodayEntry(int calendarEntry, DeeVariant variant, const std::string &
 }
 
 }  // namespace
+
+std::optional<Outcome> Refusal(const EnteredInput &input)
+{
+    if (input.amountFault) {
+        QString text = input.amountFault->text;
+        return Outcome{"", text.replace(kCrLf, QStringLiteral("\n")).toStdString() + "\n", kExitRefused};
+    }
+    if (input.incomplete)
+        return Outcome{"", "vardex-cli: " + *input.incomplete + "\n", kExitUsage};
+    return std::nullopt;
+}
 
 int ListEntry(Calendar calendar)
 {
@@ -64,22 +76,26 @@ EnteredInput EnterInput(const DateInput &date, const std::optional<ArithInput> &
         break;
     }
     }
+    std::optional<Message> amountFault;
     if (arithmetic) {
         entry.sign = arithmetic->plus ? ArithmeticSign::Plus : ArithmeticSign::Minus;
-        for (size_t i = 0; i < arithmetic->amounts.size(); ++i)
+        for (size_t i = 0; i < arithmetic->amounts.size() && !amountFault; ++i) {
             entry.amounts[i] = QString::fromStdString(arithmetic->amounts[i]);
+            // The check the window runs as the user leaves each box in turn.
+            amountFault = CheckAmountBox(entry.amounts[i], AmountField(i)).message;
+        }
     }
 
     entry = DeriveInputType(std::move(entry));
     // The arithmetic is not offered for a weekday search.
     entry.arithmeticOffered =
         !(entry.type == InputType::MonthDayYear && entry.calendarEntry >= kFirstWeekdayEntry);
-    if (entry.type != InputType::Incomplete)
-        return {std::move(entry), std::nullopt};
-    if (date.form == DateInput::Form::YearMonthDay)
-        return {std::move(entry),
-                "the input date is incomplete: it needs a designator (CE, JC, D or DC) or --calendar"};
-    return {std::move(entry), "the input date is incomplete"};
+    std::optional<std::string> incomplete;
+    if (entry.type == InputType::Incomplete && date.form == DateInput::Form::YearMonthDay)
+        incomplete = "the input date is incomplete: it needs a designator (CE, JC, D or DC) or --calendar";
+    else if (entry.type == InputType::Incomplete)
+        incomplete = "the input date is incomplete";
+    return {std::move(entry), std::move(incomplete), std::move(amountFault)};
 }
 
 }  // namespace vardex::cli

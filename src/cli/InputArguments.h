@@ -7,17 +7,24 @@
 #include <string>
 
 #include "Arguments.h"
+#include "Outcome.h"
 #include "input/InputEntry.h"
+#include "seams/Dialogs.h"
 
 namespace vardex::cli {
 
 struct EnteredInput {
     InputEntry entry;
     std::optional<std::string> incomplete;  // why Calculate would stay disabled, in one line
+    std::optional<Message> amountFault;     // what the window says when the user leaves an amount box
 };
 
 EnteredInput EnterInput(const DateInput &date, const std::optional<ArithInput> &arithmetic,
                         DeeVariant variant, const std::string &todayText);
+
+// What calc, sequence and equinox print for an input they refuse before calculating: an amount
+// the window would not keep (its message, exit 1), or an incomplete date (a reason, exit 2).
+std::optional<Outcome> Refusal(const EnteredInput &input);
 
 // The entry of a calendar in the calendar lists (1..3).
 int ListEntry(Calendar calendar);

@@ -56,8 +56,14 @@ OpenedTable OpenTable(const Arguments &arguments, const Clock &clock, const Inpu
     OpenedTable table;
     EnteredInput input =
         EnterInput(*arguments.input, arguments.arithmetic, context.variant, clock.ShortDateText());
-    if (input.incomplete) {
-        table.refused = Outcome{"", "vardex-cli: " + *input.incomplete + "\n", kExitUsage};
+    if ((table.refused = Refusal(input)))
+        return table;
+    // The window's button is disabled for a weekday search: there is no one day to start from.
+    if (input.entry.type == InputType::MonthDayYear && input.entry.calendarEntry >= kFirstWeekdayEntry) {
+        const std::string name =
+            arguments.command == Command::Sequence ? "the date sequence" : "the equinox table";
+        table.refused =
+            Outcome{"", "vardex-cli: " + name + " needs a calendar, not a weekday search\n", kExitUsage};
         return table;
     }
     DayReading reading = check(std::move(input.entry), context);

@@ -9,10 +9,19 @@ namespace {
 
 constexpr double kCap = 1e300;  // beyond every value a caller compares with, and still finite
 
+// A blank between digit groups: the space, and in UTF-16 the no-break spaces U+00A0 and U+202F
+// that regional formats group with.
+template <typename Char> bool IsBlank(Char c)
+{
+    if constexpr (sizeof(Char) > 1)
+        return c == Char(' ') || c == Char(0x00A0) || c == Char(0x202F);
+    return c == Char(' ');
+}
+
 template <typename Char> double ReadLeadingNumber(std::basic_string_view<Char> s)
 {
     size_t i = 0;
-    while (i < s.size() && s[i] == Char(' '))
+    while (i < s.size() && IsBlank(s[i]))
         ++i;
     bool negative = false;
     if (i < s.size() && (s[i] == Char('-') || s[i] == Char('+')))
@@ -22,7 +31,7 @@ template <typename Char> double ReadLeadingNumber(std::basic_string_view<Char> s
     double scale = 0.1;  // place value of the next digit of the fraction
     for (; i < s.size(); ++i) {
         const Char c = s[i];
-        if (c == Char(' '))
+        if (IsBlank(c))
             continue;
         if (c == Char('.') && !inFraction) {
             inFraction = true;

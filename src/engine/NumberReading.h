@@ -10,8 +10,9 @@
 namespace vardex {
 
 // The number at the start of text: an optional sign, digits, an optional fraction after a full
-// stop, with blanks between them skipped; any other character ends it ("1 500-03" -> 1500,
-// "12,345" -> 12, "" -> 0). Very long digit runs are capped far beyond any 32-bit value.
+// stop, with blanks between them skipped (in UTF-16 also the no-break spaces U+00A0 and U+202F); any other
+// character ends it ("1 500-03" -> 1500, "12,345" -> 12, "" -> 0). Very long digit runs are capped far beyond
+// any 32-bit value.
 double LeadingNumber(std::u16string_view text);
 double LeadingNumber(std::string_view text);
 

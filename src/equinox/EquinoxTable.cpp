@@ -176,7 +176,9 @@ EquinoxRunResult RunVernalEquinoxes(const EquinoxRunInputs &inputs, QString &out
     result.rows.reserve(static_cast<size_t>(inputs.numberOfYears));
     int32_t year = inputs.firstYear;
     for (int i = 0; i < inputs.numberOfYears; ++i, ++year) {  // year stays <= 4001: no overflow
-        if (year > kLastEquinoxYear || year < kFirstEquinoxYear) {
+        // Only the upper limit stops a run: the main window opens the window for years 1..4000,
+        // but its input may have moved below 1 since, and those years have their widths too.
+        if (year > kLastEquinoxYear) {
             VEOutOfRangeMsg(dialogs);
             result.status = EquinoxRunStatus::StoppedAtYearLimit;
             break;

@@ -13,7 +13,7 @@ bool FoundAfterStart(const QString &s, const QString &text) { return s.indexOf(t
 
 QString Designator(QString s)
 {
-    StripChars(s, QStringLiteral("0123456789-,.' "));
+    StripChars(s, QStringLiteral("0123456789-,.'") + kGroupBlanks);
     return s;
 }
 
@@ -23,7 +23,7 @@ std::optional<Message> CheckMonthDayYearYear(QString &year, const QString &title
         return Message{text, title, icon, InputField::Year};
     };
     year = TrimBlanks(year);
-    if (year.startsWith(u'+') || !IsNumberWithChars(year, true, QStringLiteral(",. ")) ||
+    if (year.startsWith(u'+') || !IsNumberWithChars(year, true, QStringLiteral(",.") + kGroupBlanks) ||
         CountOccurrences(year, QStringLiteral("-"), true) > 1)
         return fault(QStringLiteral("Invalid year value"), MessageIcon::Exclamation);
     StripLeading(year, QStringLiteral("0"));
@@ -34,7 +34,7 @@ std::optional<Message> CheckMonthDayYearYear(QString &year, const QString &title
                          QStringLiteral("Input the date as year-month-day."),
                      MessageIcon::Information);
     QString digits = year;
-    StripChars(digits, QStringLiteral("-,.' "));
+    StripChars(digits, QStringLiteral("-,.'") + kGroupBlanks);
     if (LeadingNumber(digits) <= 99999)
         return std::nullopt;
     return fault(QStringLiteral("Year is out of permitted range"), MessageIcon::Exclamation);
@@ -79,7 +79,7 @@ std::optional<Message> CheckYearMonthDay(InputEntry &entry, const InputContext &
     const bool negative = numbers.startsWith(u'-');
     if (negative)
         numbers.remove(0, 1);
-    StripChars(numbers, QStringLiteral("CDEJ,.' "));
+    StripChars(numbers, QStringLiteral("CDEJ,.'") + kGroupBlanks);
     if (SplitText(numbers, QStringLiteral("-"), 1, entry.ymdParts, true, 0, 0) != 3)
         return fault(QStringLiteral("Invalid input date"), MessageIcon::Exclamation);
     if (negative)

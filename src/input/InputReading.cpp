@@ -250,12 +250,17 @@ AmountCheck CheckAmountBox(const QString &text, InputField field)
     const QString title = QStringLiteral("Invalid input");
     if (rest.startsWith(u'-'))
         return {Message{kNegativeAmount, title, MessageIcon::Information, field}, false};
-    StripChars(rest, QStringLiteral("0123456789,.' "));
+    StripChars(rest, QStringLiteral("0123456789,.'") + kGroupBlanks);
     if (rest.isEmpty())
         return {};
     return {Message{QStringLiteral("Invalid input in the arithmetical function."), title,
                     MessageIcon::Information, field},
             true};
+}
+
+InputField AmountField(size_t box)
+{
+    return static_cast<InputField>(static_cast<size_t>(InputField::YearsAmount) + box);
 }
 
 QString ArithmeticRangeMessage()

@@ -45,6 +45,9 @@ struct AmountCheck {
 };
 AmountCheck CheckAmountBox(const QString &text, InputField field);
 
+// The field of amount box 0..3: years, months, weeks, days.
+InputField AmountField(size_t box);
+
 // "The date arithmetic goes beyond the range of dates that can be calculated."
 QString ArithmeticRangeMessage();
 

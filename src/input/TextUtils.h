@@ -16,6 +16,11 @@ namespace vardex {
 // The line end of every text the program shows in a message box, a table or the clipboard.
 inline const QString kCrLf = QStringLiteral("\r\n");
 
+// The blanks accepted between digit groups: the space, and the no-break spaces that some regional
+// formats group with (U+00A0, and U+202F in French), so that a number the program wrote in such a
+// format reads back.
+inline const QString kGroupBlanks = QStringLiteral(" \u00A0\u202F");
+
 // Lower-case copy, one character for one, accented capitals (É, Š, Ÿ, ...) included.
 QString LCaseAccented(const QString &s);
 

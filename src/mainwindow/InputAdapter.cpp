@@ -99,9 +99,8 @@ void MainController::txbArith_LostFocus(int index)
 {
     if (index < 0 || index >= static_cast<int>(f_.txbArith.size()))
         return;
-    const auto field = static_cast<InputField>(static_cast<int>(InputField::YearsAmount) + index);
     TextBox &box = f_.txbArith[static_cast<size_t>(index)];
-    const AmountCheck check = CheckAmountBox(box.text, field);
+    const AmountCheck check = CheckAmountBox(box.text, AmountField(static_cast<size_t>(index)));
     if (check.message)
         seams_.dialogs.Show(*check.message);
     if (check.clearBox) {

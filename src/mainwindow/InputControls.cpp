@@ -25,7 +25,7 @@ void ShowMonthDayYearForm(MainForm &f, bool show)
 void MainController::optInputDateWithoutAYN_Click()
 {
     ShowMonthDayYearForm(f_, true);
-    SetFocusIfPossible(f_.cmdCalculate);
+    FocusCalculate();
 }
 
 void MainController::optInputDateWithAYN_Click()
@@ -34,7 +34,7 @@ void MainController::optInputDateWithAYN_Click()
     const int entry = EntryWhenYmdFormChosen(f_.txbYearCEJC.text, f_.cboCalendar[1].listIndex);
     if (entry != f_.cboCalendar[1].listIndex)
         SelectListEntry(f_.cboCalendar[1], entry);
-    SetFocusIfPossible(f_.cmdCalculate);
+    FocusCalculate();
 }
 
 void MainController::cboCalendar_Click(int index)

@@ -100,6 +100,7 @@ public:
 
     // ---- State refresher ----
     void Timer1_Timer();
+    void SettleRefresher();  // as many ticks as a change needs to be followed through
     void CheckInputComplete();
 
     // ---- Commands ----
@@ -125,6 +126,7 @@ public:
 
     // ---- Focus ----
     bool SetFocusIfPossible(Button &button);
+    void FocusCalculate();  // after the state the input now gives has been derived
 
 private:
     void SetDeeVariant(DeeVariant variant);

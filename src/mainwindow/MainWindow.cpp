@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -20,6 +21,10 @@
 #include "support/widgets/Geometry.h"
 #include "support/widgets/TextViewer.h"
 
+// The icon is compiled into this static library; a program that links it would leave the resource
+// out unless something names it.
+static void InitIconResource() { Q_INIT_RESOURCE(vardex); }
+
 namespace vardex {
 
 namespace {
@@ -29,6 +34,13 @@ constexpr uint32_t kTextColour = 0xFFFFFF;
 constexpr uint32_t kLegendColour = 0xE0E0E0;  // light grey
 constexpr uint32_t kLinkColour = 0xFFFF00;    // cyan
 constexpr uint32_t kUrlColour = 0xC0C0C0;     // silver
+
+// A frame's caption sits on its border line, as on the desktop the window was designed for, and
+// the border is a light line that stands out from the window's purple.
+const char *const kFrameStyle =
+    "QGroupBox { border: 1px solid #d8b4e2; margin-top: 8px; }"
+    "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 7px; top: 0px;"
+    " padding: 0px 1px; color: #ffffff; background-color: #800090; }";
 constexpr double kFontSize = 9.75;
 constexpr double kSmallFontSize = 8.25;
 constexpr int kTimerIntervalMs = 500;
@@ -65,12 +77,20 @@ void WriteCommon(QWidget *w, const Control &m)
         w->setEnabled(m.enabled);
 }
 
+// A tool tip shows rich text when its text looks like it; a text from the program text file is
+// always shown as written.
+QString PlainToolTip(const QString &text)
+{
+    return text.isEmpty() ? text : Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal);
+}
+
 void Write(QLabel *w, const Label &m)
 {
     if (w->text() != m.caption)
         w->setText(m.caption);
-    if (w->toolTip() != m.toolTip)
-        w->setToolTip(m.toolTip);
+    const QString toolTip = PlainToolTip(m.toolTip);
+    if (w->toolTip() != toolTip)
+        w->setToolTip(toolTip);
     SetBold(w, m.bold);
 }
 
@@ -92,18 +112,40 @@ void Write(QRadioButton *w, const OptionButton &m)
     if (w->text() != m.caption)
         w->setText(m.caption);
     if (w->isChecked() != m.value) {
-        // Exclusive buttons cannot all be cleared; the model may well clear them all.
-        w->setAutoExclusive(false);
+        // An exclusive group cannot be cleared; the model may well clear it.
+        QButtonGroup *group = w->group();
+        group->setExclusive(false);
         w->setChecked(m.value);
-        w->setAutoExclusive(true);
+        group->setExclusive(true);
     }
     SetBold(w, m.bold);
 }
 
+// The Tab stop of an option group is its selected button (the first when none is): Tab reaches the
+// group there, the arrows move within it and Space selects. Qt keeps only the last focused button
+// of a group as a Tab stop, which may be an unselected one.
+void SetTabStop(QButtonGroup *group)
+{
+    const QList<QAbstractButton *> buttons = group->buttons();
+    const QAbstractButton *stop = group->checkedButton() ? group->checkedButton() : buttons.front();
+    for (QAbstractButton *button : buttons) {
+        const Qt::FocusPolicy policy = button == stop
+                                           ? Qt::FocusPolicy(button->focusPolicy() | Qt::TabFocus)
+                                           : Qt::FocusPolicy(button->focusPolicy() & ~Qt::TabFocus);
+        if (button->focusPolicy() != policy)
+            button->setFocusPolicy(policy);
+    }
+}
+
+// Only what differs is written: setting the maximum length, or the text, drops the selection even
+// when the value stays the same.
 void Write(QLineEdit *w, const TextBox &m)
 {
-    w->setReadOnly(m.locked);
-    w->setMaxLength(m.maxLength > 0 ? m.maxLength : 32767);
+    if (w->isReadOnly() != m.locked)
+        w->setReadOnly(m.locked);
+    const int maxLength = m.maxLength > 0 ? m.maxLength : 32767;
+    if (w->maxLength() != maxLength)
+        w->setMaxLength(maxLength);
     const qsizetype caret = std::clamp<qsizetype>(m.caret, 0, m.text.size());
     if (w->text() != m.text) {
         w->setText(m.text);
@@ -153,8 +195,10 @@ MainWindow::MainWindow(Services services, QWidget *parent)
     timer1_ = new QTimer(this);
     timer1_->setInterval(kTimerIntervalMs);
     connect(timer1_, &QTimer::timeout, this, [this] {
-        if (!writingBack_)
-            Run([this] { controller_.Timer1_Timer(); });
+        if (!writingBack_) {
+            controller_.Timer1_Timer();
+            WriteBack();
+        }
     });
     timer1_->start();
     WriteBack();
@@ -216,6 +260,17 @@ void MainWindow::BuildControls()
     }
     tab(43, Make<QPushButton>(f.cmdClear[1], pm, 2100, 1920, 700, 300));
 
+    // Each pair of option buttons is one group. Grouped by their parent alone, Qt would take
+    // every option button below the window for one group with the two placed on the window.
+    for (const auto &[first, second] :
+         {std::pair{&f.optDee, &f.optDeeCecil}, std::pair{&f.optInputDateWithoutAYN, &f.optInputDateWithAYN},
+          std::pair{&f.optPlus, &f.optMinus}}) {
+        auto *group = new QButtonGroup(this);
+        group->addButton(static_cast<QRadioButton *>(WidgetOf(*first)));
+        group->addButton(static_cast<QRadioButton *>(WidgetOf(*second)));
+        optionGroups_.push_back(group);
+    }
+
     QWidget *out = fraOutput_;
     Make<QLabel>(f.lblGregorian, out, 240, 360, 2295, 360);
     Make<QLineEdit>(f.txbOutputGC, out, 2520, 360, 2775, 330);
@@ -236,6 +291,7 @@ void MainWindow::ApplyDesign()
 {
     setWindowTitle(form_.caption);
     setFixedSize(TwipsToPixels(MainForm::kWidth), TwipsToPixels(MainForm::kHeight));
+    ::InitIconResource();
     setWindowIcon(QIcon(QStringLiteral(":/vardex/vardex.png")));
     SetPointSize(this, kFontSize);  // the controls inherit it; only the small ones set their own
     SetPointSize(WidgetOf(form_.cmdClear[1]), kSmallFontSize);
@@ -255,7 +311,43 @@ void MainWindow::ApplyDesign()
     for (const Bound &b : bound_) {
         if (auto *button = qobject_cast<QPushButton *>(b.widget))
             button->setAutoDefault(true);  // Enter presses the button that has the focus
+        if (auto *label = qobject_cast<QLabel *>(b.widget))
+            label->setTextFormat(Qt::PlainText);  // the maker's name and address come from a file
     }
+    for (QGroupBox *frame : {fraInput_, fraOutput_, fraPlusMinus_})
+        frame->setStyleSheet(QString::fromLatin1(kFrameStyle));
+    NameForScreenReaders();
+}
+
+// Each box and list by the label that goes with it, and the two Clear buttons by what they clear:
+// a frame's caption is what a screen reader would otherwise announce for all of them. The Dee
+// output boxes follow the variant (WriteBack).
+void MainWindow::NameForScreenReaders()
+{
+    MainForm &f = form_;
+    const std::pair<const Control *, const char *> names[] = {
+        {&f.cboMonthNames, "Month"},
+        {&f.cboDayNumbers, "Day"},
+        {&f.txbYearADBCetc, "Year"},
+        {&f.cboYearDesADBCetc, "Era"},
+        {&f.cboCalendar[0], "Calendar, or a weekday to search for"},
+        {&f.txbYearCEJC, "Year-month-day date with its calendar designator"},
+        {&f.cboCalendar[1], "Calendar of the year-month-day date"},
+        {&f.cmdClear[0], "Clear the input date"},
+        {&f.cmdClear[1], "Clear the arithmetic"},
+        {&f.txbArith[0], "Years to add or subtract"},
+        {&f.txbArith[1], "Months to add or subtract"},
+        {&f.txbArith[2], "Weeks to add or subtract"},
+        {&f.txbArith[3], "Days to add or subtract"},
+        {&f.txbOutputGC, "Gregorian, month-day-year"},
+        {&f.txbOutputGCwithAYN, "Gregorian, year-month-day"},
+        {&f.txbOutputJC, "Julian, month-day-year"},
+        {&f.txbOutputJCwithAYN, "Julian, year-month-day"},
+        {&f.txbJDN, "Julian day number"},
+        {&f.txbDayOfWeek, "Day of week"},
+    };
+    for (const auto &[control, name] : names)
+        WidgetOf(*control)->setAccessibleName(QString::fromLatin1(name));
 }
 
 void MainWindow::ConnectEvents()
@@ -277,9 +369,11 @@ void MainWindow::ConnectEvents()
             });
         } else if (auto *edit = qobject_cast<QLineEdit *>(b.widget)) {
             auto *model = static_cast<TextBox *>(b.model);
-            connect(edit, &QLineEdit::textEdited, this, [edit, model](const QString &text) {
-                model->text = text;
-                model->caret = edit->cursorPosition();
+            connect(edit, &QLineEdit::textEdited, this, [this, edit, model](const QString &text) {
+                Run([edit, model, &text] {
+                    model->text = text;
+                    model->caret = edit->cursorPosition();
+                });
             });
             connect(edit, &QLineEdit::cursorPositionChanged, this, [this, model](int, int now) {
                 if (!writingBack_)
@@ -337,6 +431,9 @@ bool MainWindow::Start()
                                                   WriteBack();
                                                   move(TwipsToPixels(form_.left), TwipsToPixels(form_.top));
                                                   show();
+                                                  KeepOnScreen(this);
+                                                  // again once the window system has framed it
+                                                  QTimer::singleShot(0, this, [this] { KeepOnScreen(this); });
                                               }});
     if (started)
         WriteBack();
@@ -348,6 +445,9 @@ void MainWindow::Run(const std::function<void()> &handler)
     if (writingBack_)
         return;
     handler();
+    // The refresher's derivation after every action as well as on its tick, so that a control
+    // the action enables takes the next key at once.
+    controller_.SettleRefresher();
     WriteBack();
 }
 
@@ -370,6 +470,15 @@ void MainWindow::WriteBack()
             Write(w, *static_cast<ComboBox *>(b.model));
         WriteCommon(b.widget, *b.model);
     }
+    for (QButtonGroup *group : optionGroups_)
+        SetTabStop(group);
+    const auto nameDeeBox = [this](const TextBox &box, const QString &form) {
+        const QString name = form_.strDeeCalendarName + QStringLiteral(", ") + form;
+        if (QWidget *w = WidgetOf(box); w->accessibleName() != name)
+            w->setAccessibleName(name);
+    };
+    nameDeeBox(form_.txbOutputDEE, QStringLiteral("month-day-year"));
+    nameDeeBox(form_.txbOutputDEEwithAYN, QStringLiteral("year-month-day"));
     if (form_.focusRequest) {
         if (QWidget *w = WidgetOf(*form_.focusRequest))
             w->setFocus(Qt::OtherFocusReason);
@@ -389,13 +498,21 @@ QWidget *MainWindow::WidgetOf(const Control &control) const
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyRelease) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            if (watched == txbYearADBCetc_)
-                Run([this] { controller_.txbYearADBCetc_KeyUp(kEnterKey); });
-            else if (watched == txbYearCEJC_)
-                Run([this] { controller_.txbYearCEJC_KeyUp(kEnterKey); });
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool yearBox = watched == txbYearADBCetc_ || watched == txbYearCEJC_;
+        if (yearBox && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            !key->isAutoRepeat()) {
+            // Only a release whose press this box received: the Enter that closes a message box
+            // is released in the box the focus returns to.
+            if (event->type() == QEvent::KeyPress) {
+                enterPressedIn_ = watched;
+            } else if (std::exchange(enterPressedIn_, nullptr) == watched) {
+                if (watched == txbYearADBCetc_)
+                    Run([this] { controller_.txbYearADBCetc_KeyUp(kEnterKey); });
+                else
+                    Run([this] { controller_.txbYearCEJC_KeyUp(kEnterKey); });
+            }
         }
     } else if (event->type() == QEvent::FocusOut) {
         // Only a move of the focus within the window counts as leaving a box; a message box or

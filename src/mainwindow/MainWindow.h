@@ -18,6 +18,7 @@
 #include "seams/PopUps.h"
 #include "support/widgets/TableWindowHost.h"
 
+class QButtonGroup;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -80,6 +81,7 @@ private:
     void ApplyDesign();
     void ConnectEvents();
     void SetTabOrder();
+    void NameForScreenReaders();
     void Run(const std::function<void()> &handler);  // a handler, then the write-back
     void ShowHelp();
     void Quit();
@@ -102,6 +104,7 @@ private:
     QTimer *timer1_ = nullptr;
     std::unique_ptr<TextViewer> viewer_;  // the help, created on first use
     bool writingBack_ = false;
+    QObject *enterPressedIn_ = nullptr;  // the year box Enter last went down in
 
     struct Bound {
         Control *model;
@@ -109,6 +112,7 @@ private:
     };
     std::vector<Bound> bound_;
     std::vector<std::pair<int, QWidget *>> tabIndex_;
+    std::vector<QButtonGroup *> optionGroups_;
 
     // Widgets the view talks to by name.
     QGroupBox *fraInput_ = nullptr;

@@ -18,6 +18,15 @@ void MainController::CheckInputComplete()
     f_.blnInputComplete = entry.type != InputType::Incomplete;
 }
 
+void MainController::SettleRefresher()
+{
+    // A tick enables Calculate before it lets a designator choose its calendar, and finds a
+    // designator typed in lower case only once it has upper-cased it: the third tick after a
+    // change is the first to change nothing.
+    for (int tick = 0; tick < 3; ++tick)
+        Timer1_Timer();
+}
+
 void MainController::Timer1_Timer()
 {
     CheckInputComplete();

@@ -57,6 +57,14 @@ void MainController::OptionClicked(OptionButton &option)
         optDeeCecil_Click();
 }
 
+void MainController::FocusCalculate()
+{
+    // Whether Calculate can take the focus depends on the input just changed: derive it first
+    // rather than from the state the last tick left.
+    SettleRefresher();
+    SetFocusIfPossible(f_.cmdCalculate);
+}
+
 bool MainController::SetFocusIfPossible(Button &button)
 {
     if (!f_.windowVisible || !button.visible || !button.enabled)

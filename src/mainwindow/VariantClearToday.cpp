@@ -98,7 +98,7 @@ void MainController::cmdToday_Click()
     PutDateMDY(today);
     PutDateYMD(today);
     ClearOutputs();
-    SetFocusIfPossible(f_.cmdCalculate);
+    FocusCalculate();
 }
 
 }  // namespace vardex

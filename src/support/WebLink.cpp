@@ -1,7 +1,5 @@
 #include "WebLink.h"
 
-#include <algorithm>
-
 #include "input/TextUtils.h"
 
 namespace vardex {
@@ -32,11 +30,9 @@ void OpenWebLink(const QString &address, Shell &shell, Dialogs &dialogs)
 
 QString FileExtension(const QString &path, bool lowerCase)
 {
-    // Windows paths separate folders with "\", ours and web addresses with "/": the last
-    // component starts after the last of either.
-    const qsizetype lastSeparator =
-        std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
-    const QString name = path.mid(lastSeparator + 1);
+    // Only "\\" ends a component: a web address has none, so its extension is whatever follows
+    // its last ".", the domain's last label with any path after it when there is no file name.
+    const QString name = path.mid(path.lastIndexOf(QLatin1Char('\\')) + 1);
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     if (dot < 0)
         return {};

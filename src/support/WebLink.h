@@ -13,9 +13,10 @@ namespace vardex {
 // exclamation icon, naming the shell's code and, for codes 2, 8 and 31, the likely cause.
 void OpenWebLink(const QString &address, Shell &shell, Dialogs &dialogs);
 
-// The extension of the last component of path: the text after its last ".", lower-cased when
-// lowerCase is true; the empty text when that component has no ".". For a web address without a
-// file name this is whatever follows the last "." after the last "/" (for example "org").
+// The extension of the last component of path (after its last "\\"): the text after its last ".",
+// lower-cased when lowerCase is true; the empty text when that component has no ".". A web
+// address has no "\\": for one without a file name this is the domain's last label with any
+// path that follows ("example/manual" for https://vardex.example/manual).
 QString FileExtension(const QString &path, bool lowerCase);
 
 }  // namespace vardex

@@ -18,6 +18,14 @@ TEST(Arguments, ParseInt32)
     EXPECT_EQ(ParseInt32(" 5"), std::nullopt);
 }
 
+// A message quotes an argument with its bytes that are no UTF-8, and control characters, escaped;
+// well-formed UTF-8 passes.
+TEST(Arguments, InvalidBytesAreEscapedInMessages)
+{
+    const ParseResult r = ParseArguments({"calc", "--ymd", "1-1-1 CE", "--x\xe9t\xc3\xa9\x01\xed\xa0\x80"});
+    EXPECT_EQ(r.error, "unknown option '--x\\xE9t\xc3\xa9\\x01\\xED\\xA0\\x80'");
+}
+
 TEST(Arguments, ConvertWithDate)
 {
     const ParseResult r =

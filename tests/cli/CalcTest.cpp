@@ -105,5 +105,19 @@ TEST(CliCalc, MessagesAndExitStatuses)
     }
 }
 
+// An amount the window's box would not keep gets the box's message, not a silent zero.
+TEST(CliCalc, AmountsAreCheckedAsTheWindowChecksTheirBoxes)
+{
+    for (const char *amount : {"abc", "1x"}) {
+        const CliResult r = RunCli({"calc", "--ymd", "2024-3-5 CE", "--plus", amount, "", "", ""});
+        EXPECT_EQ(r.status, 1) << amount;
+        EXPECT_EQ(r.err, "Invalid input in the arithmetical function.\n") << amount;
+        EXPECT_EQ(r.out, "") << amount;
+    }
+    const CliResult grouped =
+        RunCli({"calc", "--ymd", "2024-3-5 CE", "--plus", "1 000", "", "", "", "--json"});
+    EXPECT_TRUE(grouped.out.contains("\"gregorian_ymd\": \"3024-03-05 CE\"")) << grouped.err.toStdString();
+}
+
 }  // namespace
 }  // namespace vardex::test

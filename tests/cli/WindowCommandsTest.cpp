@@ -51,6 +51,17 @@ TEST(CliSequence, MessagesOfTheWindow)
     EXPECT_EQ(RunCli({"sequence", "--ymd", "2024-2-27 CE"}).status, 2) << "--days is required";
 }
 
+// The window's Date sequence and Vernal equinoxes buttons are disabled for a weekday search.
+TEST(CliSequence, AWeekdaySearchIsNoDateToStartFrom)
+{
+    const CliResult sequence = RunCli({"sequence", "--mdy", "1", "1", "2024", "CE", "monday", "--days", "3"});
+    EXPECT_EQ(sequence.status, 2);
+    EXPECT_EQ(sequence.err, "vardex-cli: the date sequence needs a calendar, not a weekday search\n");
+    const CliResult equinox = RunCli({"equinox", "--mdy", "1", "1", "2024", "CE", "monday", "--years", "3"});
+    EXPECT_EQ(equinox.status, 2);
+    EXPECT_EQ(equinox.err, "vardex-cli: the equinox table needs a calendar, not a weekday search\n");
+}
+
 TEST(CliEquinox, ThreeYearsFrom2024)
 {
     const CliResult r =

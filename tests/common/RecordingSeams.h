@@ -80,8 +80,8 @@ class FixedScreen : public Screen {
 public:
     int WidthTwips() const override { return width; }
     int HeightTwips() const override { return height; }
-    int width = 1920 * 15;
-    int height = 1080 * 15;
+    int width = 800 * 15;  // the offscreen platform's screen
+    int height = 800 * 15;
 };
 
 class RecordingPopUps : public PopUps {

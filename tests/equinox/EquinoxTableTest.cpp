@@ -169,17 +169,33 @@ TEST(EquinoxRun, StopsAfterYear4000WithTheSummaryOutOfN)
         << output.toStdString();
 }
 
-TEST(EquinoxRun, FirstYearOutsideTheRangeWritesNoRows)
+TEST(EquinoxRun, FirstYearAbove4000WritesNoRows)
 {
-    for (const int32_t first : {4001, 0, INT32_MIN}) {
-        QString output;
-        RecordingDialogs dialogs;
-        const EquinoxRunResult result = RunVernalEquinoxes(Inputs(first, 2), output, dialogs);
-        EXPECT_TRUE(result.rows.empty()) << first;
-        EXPECT_EQ(dialogs.Texts(),
-                  QStringList{"Vernal equinoxes are calculated only for years in the range 1 through 4000."});
-        EXPECT_TRUE(output.endsWith(": 0 of 2\r\n")) << first;
-    }
+    QString output;
+    RecordingDialogs dialogs;
+    const EquinoxRunResult result = RunVernalEquinoxes(Inputs(4001, 2), output, dialogs);
+    EXPECT_TRUE(result.rows.empty());
+    EXPECT_EQ(dialogs.Texts(),
+              QStringList{"Vernal equinoxes are calculated only for years in the range 1 through 4000."});
+    EXPECT_TRUE(output.endsWith(": 0 of 2\r\n"));
+}
+
+// The window opens for years 1..4000 only, but the main window's input can move below 1 while it
+// is open: only the upper limit stops a run, and years -9..0 have their own column widths.
+TEST(EquinoxRun, YearsBelowOneAreWrittenWithTheirWidths)
+{
+    QString output;
+    RecordingDialogs dialogs;
+    const EquinoxRunResult result = RunVernalEquinoxes(Inputs(-9, 11), output, dialogs);
+    ASSERT_EQ(result.rows.size(), 11u);
+    EXPECT_TRUE(dialogs.shown.empty());
+    QStringList rows;
+    for (const EquinoxRow &row : result.rows)
+        rows << row.text;
+    EXPECT_EQ(rows[0], "  -9     1,717,851.9958      -9-03-21 CE 11:46 a    -9-03-21 D 06:38 a  -9*");
+    EXPECT_TRUE(rows[9].startsWith("   0     ")) << rows[9].toStdString();
+    EXPECT_EQ(rows[9].indexOf(" CE "), rows[10].indexOf(" CE ")) << "years 0 and 1 end their dates alike";
+    EXPECT_TRUE(output.contains(" of 11")) << "with its summary";
 }
 
 // --- Number of years as typed ---------------------------------------------------------------

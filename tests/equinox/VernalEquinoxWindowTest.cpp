@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -129,10 +130,21 @@ INSTANTIATE_TEST_SUITE_P(, EquinoxWindowVariant, testing::Bool(),
 
 TEST_F(EquinoxWindow, OpensBelowTheMainWindowsOutputFrame)
 {
-    main->move(main->pos() + QPoint(40, 30));
+    main->move(main->pos() + QPoint(20, -30));
     ASSERT_TRUE(Open());
     EXPECT_EQ(window->pos(), main->pos() + QPoint(TwipsToPixels(160), TwipsToPixels(3000 + 300)));
     EXPECT_EQ(window->height(), window->cmdCopyToClipboard->geometry().bottom() + 1 + TwipsToPixels(600));
+}
+
+// On a small screen the window is moved just enough to show all of it, buttons included.
+TEST_F(EquinoxWindow, StaysOnTheScreenWhereThatPlaceWouldLeaveIt)
+{
+    main->move(main->pos() + QPoint(20, 200));
+    ASSERT_TRUE(Open());
+    const QRect screen = window->screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(window->frameGeometry())) << window->frameGeometry().bottom();
+    EXPECT_EQ(window->frameGeometry().bottom(), screen.bottom());
+    EXPECT_EQ(window->pos().x(), main->pos().x() + TwipsToPixels(160)) << "across, it fitted";
 }
 
 // --- Runs -----------------------------------------------------------------------------------

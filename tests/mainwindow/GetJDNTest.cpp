@@ -177,6 +177,8 @@ TEST_F(MainWindowTest, GetYear)
     EXPECT_EQ(controller.GetYear(), -1000);
     form.txbYearCEJC.text = "1 500-03-21 CE";
     EXPECT_EQ(controller.GetYear(), 1500);
+    form.txbYearCEJC.text = QString::fromUtf8("12\u202F345-03-05 CE");  // as a French locale groups it
+    EXPECT_EQ(controller.GetYear(), 12345);
     form.txbYearCEJC.text = "12,345-03-05 CE";
     EXPECT_EQ(controller.GetYear(), 12);
     EnterMDY(3, 1, "44", "BC", kJulian);

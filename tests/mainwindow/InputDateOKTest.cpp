@@ -42,6 +42,9 @@ INSTANTIATE_TEST_SUITE_P(
                     YearCase{"Trimmed", "  2024 ", true, "", "2024"},
                     YearCase{"Comma", "99,999", true, "", "99,999"},
                     YearCase{"Blank", "99 999", true, "", "99 999"},
+                    // The groups a French locale writes are read back: U+202F, and U+00A0.
+                    YearCase{"NarrowNoBreakSpace", "12\u202F345", true, "", "12\u202F345"},
+                    YearCase{"NoBreakSpace", "12\u00A0345", true, "", "12\u00A0345"},
                     YearCase{"TooLarge", "100000", false, "Year is out of permitted range", "100000"},
                     YearCase{"HugeDigits", "99999999999999999999999999999", false,
                              "Year is out of permitted range", "99999999999999999999999999999"}),
@@ -107,6 +110,8 @@ INSTANTIATE_TEST_SUITE_P(
         YmdCase{"DeeNeedsItsDesignator", "2024-3-5", kDee, false,
                 "Please specify calendar for year-month-day date.", MessageIcon::None, "2024-3-5"},
         YmdCase{"UpperCased", " 2024-3-5 jc ", kJulian, true, "", MessageIcon::None, "2024-3-5 JC"},
+        YmdCase{"NarrowNoBreakSpace", "12\u202F345-3-5 CE", kGregorian, true, "", MessageIcon::None,
+                "12\u202F345-3-5 CE"},
         YmdCase{"Inconsistent", "2024-3-5 jc", kGregorian, false,
                 "Inconsistent calendar designations in year-month-day date.", MessageIcon::Exclamation,
                 "2024-3-5 JC"},

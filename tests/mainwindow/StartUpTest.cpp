@@ -43,7 +43,7 @@ TEST_F(MainWindowTest, StartUpFillsTheListsAndEntersToday)
     EXPECT_EQ(form.lngTextBoxCapacityInKB, 63);
     EXPECT_EQ(form.strProgramTextFile, "vardex.dat");
     EXPECT_EQ(form.top, 1000);
-    EXPECT_EQ(form.left, (1920 * 15 - MainForm::kWidth) / 2);
+    EXPECT_EQ(form.left, (800 * 15 - MainForm::kWidth) / 2);
     EXPECT_EQ(form.lblOnlineUserManual.toolTip,
               "Click here for the online user manual at vardex.example.org/manual");
     EXPECT_TRUE(dialogs.shown.empty());

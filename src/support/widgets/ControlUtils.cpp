@@ -11,8 +11,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTextEdit>
 #include <QWidget>
+
+#include "Geometry.h"
 
 namespace vardex {
 
@@ -89,6 +92,16 @@ uint32_t ToBgr(const QColor &colour)
 {
     return static_cast<uint32_t>(colour.red()) | static_cast<uint32_t>(colour.green()) << 8 |
            static_cast<uint32_t>(colour.blue()) << 16;
+}
+
+void KeepOnScreen(QWidget *window)
+{
+    if (!window || !window->screen())
+        return;
+    const QRect frame = window->frameGeometry();
+    const QPoint inside = PlaceInside(frame, window->screen()->availableGeometry());
+    if (inside != frame.topLeft())
+        window->move(window->pos() + (inside - frame.topLeft()));
 }
 
 bool SetFocusIfPossible(QWidget *button)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <cstdint>
 #include <limits>
@@ -42,6 +43,24 @@ inline QPoint TopLeftToPixels(int topTwips, int leftTwips)
 {
     return {TwipsToPixels(leftTwips), TwipsToPixels(topTwips)};
 }
+
+// Where a window whose outer frame is `frame` goes to lie inside `area`: where it is when it fits,
+// otherwise moved just enough; a window larger than the area keeps its top-left corner inside it.
+constexpr QPoint PlaceInside(const QRect &frame, const QRect &area)
+{
+    const auto axis = [](int start, int length, int areaStart, int areaLength) {
+        const int end = areaStart + areaLength;
+        if (start + length > end)
+            start = end - length;
+        return start < areaStart ? areaStart : start;
+    };
+    return {axis(frame.x(), frame.width(), area.x(), area.width()),
+            axis(frame.y(), frame.height(), area.y(), area.height())};
+}
+
+static_assert(PlaceInside({10, 10, 100, 100}, {0, 0, 800, 600}) == QPoint(10, 10), "kept where it fits");
+static_assert(PlaceInside({750, 550, 100, 100}, {0, 0, 800, 600}) == QPoint(700, 500), "moved just enough");
+static_assert(PlaceInside({-102, 67, 1486, 780}, {0, 0, 1280, 1024}) == QPoint(0, 67), "too wide: left edge");
 
 static_assert(TwipsToPixels(15) == 1 && TwipsToPixels(7) == 0 && TwipsToPixels(8) == 1,
               "a pixel is 15 twips, rounded to the nearest");

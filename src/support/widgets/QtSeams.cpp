@@ -4,9 +4,11 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QSize>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include "Geometry.h"
@@ -54,11 +56,32 @@ void QtClipboard::SetText(const QString &text) { QGuiApplication::clipboard()->s
 int QtShell::Open(const QString &address)
 {
     constexpr int kStarted = 42;  // any value above 32 means a browser was started
+    constexpr int kNotFound = 2;
     constexpr int kNoApplication = 31;
+    constexpr int kFailed = 5;  // a failure the three named codes do not describe
     const QUrl url(address, QUrl::TolerantMode);
     if (!url.isValid())
         return kNoApplication;
-    return QDesktopServices::openUrl(url) ? kStarted : kNoApplication;
+    // QDesktopServices starts xdg-open detached and reports only that it started; its exit
+    // status says whether a browser took the address. xdg-open returns as soon as it has handed
+    // the address on, so a short wait does not hold up the window.
+    const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (xdgOpen.isEmpty())
+        return QDesktopServices::openUrl(url) ? kStarted : kNoApplication;
+    QProcess process;
+    process.start(xdgOpen, {url.toString()});
+    if (!process.waitForStarted())
+        return kNoApplication;
+    if (!process.waitForFinished(kXdgOpenWaitMs))
+        return kStarted;  // still busy: a browser in the foreground has it
+    if (process.exitStatus() != QProcess::NormalExit)
+        return kFailed;
+    switch (process.exitCode()) {
+    case 0: return kStarted;
+    case 2: return kNotFound;       // the address names a file that does not exist
+    case 3: return kNoApplication;  // no browser or other program for it
+    default: return kFailed;        // 1 usage, 4 the action failed
+    }
 }
 
 QSize QtScreen::SizePixels() const

@@ -25,10 +25,12 @@ public:
     void SetText(const QString &text) override;
 };
 
-// Opens addresses with QDesktopServices: 42 when a handler took the address, 31 (no
-// application for it) otherwise.
+// Opens addresses with the desktop's xdg-open, waiting up to kXdgOpenWaitMs for its verdict
+// (QDesktopServices where there is no xdg-open): 42 when a browser took the address; 2 for a file
+// that does not exist, 31 when no program is there for it, 5 for any other failure.
 class QtShell : public Shell {
 public:
+    static constexpr int kXdgOpenWaitMs = 3000;
     int Open(const QString &address) override;
 };
 

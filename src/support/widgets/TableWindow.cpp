@@ -10,6 +10,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 #include <QWindow>
 #include <utility>
 
@@ -266,6 +267,10 @@ bool TableWindow::event(QEvent *event)
 void TableWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    // Below the main window's output frame where that fits on the screen; checked again once the
+    // window system has put its frame around the window.
+    KeepOnScreen(this);
+    QTimer::singleShot(0, this, [this] { KeepOnScreen(this); });
     // Also on being shown: a window system may show the window without activating it. Running
     // the activation twice changes nothing.
     if (!event->spontaneous())

@@ -8,9 +8,12 @@
 #include <QStringDecoder>
 #include <QTextCursor>
 #include <QTimer>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <functional>
 #include <memory>
 #include <system_error>
@@ -85,31 +88,50 @@ FileText Failure(int errorNumber)
     return {QString(), errorNumber, QString::fromStdString(std::generic_category().message(errorNumber))};
 }
 
-// The file's text as UTF-8, at most kReadLimit bytes of it.
+// The file's text, at most kReadLimit bytes of it, in the encoding its byte-order mark names
+// (UTF-8, UTF-16 or UTF-32), UTF-8 without one. Only a regular file is read: opening a FIFO waits
+// for a writer, a device may never end, and neither is a help text.
 FileText ReadFileText(const QString &path)
 {
     if (path.isEmpty())
         return Failure(ENOENT);
     errno = 0;
-    std::unique_ptr<std::FILE, int (*)(std::FILE *)> file(
-        std::fopen(QFile::encodeName(path).constData(), "rb"), &std::fclose);
-    if (!file)
+    struct Descriptor {
+        int value;
+        ~Descriptor()
+        {
+            if (value >= 0)
+                ::close(value);
+        }
+    } const file{::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    const int descriptor = file.value;
+    if (descriptor < 0)
         return Failure(errno != 0 ? errno : EIO);
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0)
+        return Failure(errno != 0 ? errno : EIO);
+    if (S_ISDIR(status.st_mode))
+        return Failure(EISDIR);
+    if (!S_ISREG(status.st_mode))
+        return {QString(), EINVAL, QStringLiteral("Not a regular file.")};
 
     QByteArray bytes(kReadLimit, Qt::Uninitialized);
     qsizetype filled = 0;
     while (filled < kReadLimit) {
-        const size_t got =
-            std::fread(bytes.data() + filled, 1, static_cast<size_t>(kReadLimit - filled), file.get());
-        filled += static_cast<qsizetype>(got);
+        const ssize_t got =
+            ::read(descriptor, bytes.data() + filled, static_cast<size_t>(kReadLimit - filled));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return Failure(errno != 0 ? errno : EIO);
         if (got == 0)
             break;
+        filled += got;
     }
-    if (std::ferror(file.get()))
-        return Failure(errno != 0 ? errno : EIO);
     bytes.truncate(filled);
 
-    QStringDecoder decoder(QStringDecoder::Utf8);  // skips a leading byte-order mark
+    const auto encoding = QStringConverter::encodingForData(bytes);     // from a byte-order mark
+    QStringDecoder decoder(encoding.value_or(QStringConverter::Utf8));  // the mark itself is skipped
     return {decoder.decode(bytes), 0, QString()};
 }
 

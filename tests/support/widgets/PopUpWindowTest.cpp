@@ -34,7 +34,7 @@ protected:
     }
     void Click() { QTest::mouseClick(popUp.lblMessage, Qt::LeftButton); }
 
-    test::FixedScreen screen;  // 1920 x 1080 pixels
+    test::FixedScreen screen;  // 800 x 800 pixels
     PopUpWindow popUp{screen};
 };
 
@@ -95,8 +95,8 @@ TEST_F(PopUpWindowTest, CentresByTheSizeOfThePreviousDisplay)
 {
     popUp.PopUp("first", 3000, 600, 0, 0, 0);
     popUp.PopUpCenterScreen("second", 1500, 300, 0);
-    // Screen 28800 x 16200 twips; the window was 3000 x 600 when the position was worked out.
-    EXPECT_EQ(popUp.pos(), QPoint((28800 - 3000) / 2 / 15, (16200 - 600) / 2 / 15));
+    // Screen 12000 x 12000 twips; the window was 3000 x 600 when the position was worked out.
+    EXPECT_EQ(popUp.pos(), QPoint((12000 - 3000) / 2 / 15, (12000 - 600) / 2 / 15));
     EXPECT_EQ(popUp.size(), QSize(100, 20));
 }
 

@@ -1,8 +1,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDate>
+#include <QFile>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -22,6 +24,25 @@ TEST(SystemClock, ReadsAsTodaysGregorianDate)
     const QDate read(today.date.year, today.date.month, today.date.day);
     EXPECT_TRUE(read == before || read == QDate::currentDate()) << SystemClock().ShortDateText();
     EXPECT_EQ(today.jdn, read.toJulianDay());
+}
+
+// xdg-open reports by its exit status whether a program took the address; a failure must reach
+// the launcher's message instead of passing silently.
+TEST(QtShell, ReadsXdgOpensExitStatus)
+{
+    QTemporaryDir bin;
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin.path()) + ":" + path);
+    const std::pair<int, int> cases[] = {{0, 42}, {2, 2}, {3, 31}, {4, 5}};
+    for (const auto &[status, expected] : cases) {
+        QFile script(bin.filePath("xdg-open"));
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        script.write(QStringLiteral("#!/bin/sh\nexit %1\n").arg(status).toUtf8());
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        EXPECT_EQ(QtShell().Open("https://vardex.example/manual"), expected) << "exit " << status;
+    }
+    qputenv("PATH", path);
 }
 
 TEST(QtScreen, MeasuresThePrimaryScreenInTwips)

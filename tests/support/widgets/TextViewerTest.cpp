@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextCursor>
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <gtest/gtest.h>
 #include <system_error>
@@ -152,6 +154,26 @@ TEST_F(TextViewerTest, AFileThatCannotBeReadIsReportedWithItsReason)
         EXPECT_FALSE(viewer.isVisible());
         EXPECT_FALSE(viewer.blnFileDisplayed);
     }
+}
+
+// A FIFO would hold the program in open() until a writer came: only a regular file is read.
+TEST_F(TextViewerTest, AFileThatIsNoRegularFileIsRefused)
+{
+    const QString fifo = dir.filePath("help.fifo");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    Show(fifo);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, QString("Error %1.  Not a regular file.").arg(EINVAL));
+    EXPECT_FALSE(viewer.isVisible());
+}
+
+TEST_F(TextViewerTest, ReadsTheEncodingItsByteOrderMarkNames)
+{
+    const QString text = QStringLiteral("Dee-Cecil \u20AC\n");
+    QByteArray utf16 = "\xFF\xFE";
+    utf16.append(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);  // little-endian
+    Show(WriteFile(utf16, "utf16.txt"));
+    EXPECT_EQ(viewer.txbText1->toPlainText(), text);
 }
 
 TEST_F(TextViewerTest, CloseKeepsTheFileAndTheFrameUnloadsIt)
