@@ -61,6 +61,11 @@ VernalEquinoxWindow::VernalEquinoxWindow(TableWindowHost &host, Dialogs &dialogs
       optMeanST(new QRadioButton(QStringLiteral("Mean solar time"), this)),
       optApparentST(new QRadioButton(QStringLiteral("Apparent"), this))
 {
+    txbNumYears->setAccessibleName(QStringLiteral("Number of years"));
+    txbOutput->setAccessibleName(QStringLiteral("Vernal equinoxes"));
+    // On Linux a list's accessible name is its current entry; its description carries the name.
+    cboDegrees->setAccessibleDescription(QStringLiteral("Degrees west of Greenwich"));
+    cboMinutes->setAccessibleDescription(QStringLiteral("Minutes west of Greenwich"));
     LayOut();
     connect(cboDegrees, &QComboBox::activated, this, &VernalEquinoxWindow::cboLongitude_Click);
     connect(cboMinutes, &QComboBox::activated, this, &VernalEquinoxWindow::cboLongitude_Click);

@@ -346,8 +346,13 @@ void MainWindow::NameForScreenReaders()
         {&f.txbJDN, "Julian day number"},
         {&f.txbDayOfWeek, "Day of week"},
     };
-    for (const auto &[control, name] : names)
-        WidgetOf(*control)->setAccessibleName(QString::fromLatin1(name));
+    for (const auto &[control, name] : names) {
+        QWidget *w = WidgetOf(*control);
+        w->setAccessibleName(QString::fromLatin1(name));
+        // On Linux a list's accessible name is its current entry; its description carries the name.
+        if (qobject_cast<QComboBox *>(w))
+            w->setAccessibleDescription(QString::fromLatin1(name));
+    }
 }
 
 void MainWindow::ConnectEvents()

@@ -52,6 +52,8 @@ DateSequenceWindow::DateSequenceWindow(TableWindowHost &host, Dialogs &dialogs, 
       txbNumDays(countBox),
       lblDates2(new QLabel(QStringLiteral("days from the input date."), this))
 {
+    txbNumDays->setAccessibleName(QStringLiteral("Number of days"));
+    txbOutput->setAccessibleName(QStringLiteral("Date sequence"));
     lblDates1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblDates2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Form_Load();

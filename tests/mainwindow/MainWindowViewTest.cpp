@@ -202,6 +202,9 @@ TEST_F(MainWindowView, ScreenReadersTellTheBoxesApart)
         return QAccessible::queryAccessibleInterface(window.WidgetOf(control))->text(QAccessible::Name);
     };
     EXPECT_EQ(name(f.txbYearADBCetc), "Year");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(window.WidgetOf(f.cboMonthNames))
+                  ->text(QAccessible::Description),
+              "Month");
     EXPECT_EQ(name(f.txbArith[0]), "Years to add or subtract");
     EXPECT_EQ(name(f.txbJDN), "Julian day number");
     EXPECT_EQ(name(f.txbOutputDEE), "Dee-Cecil, month-day-year");
