@@ -6,11 +6,14 @@
 #   make sanitize   the tests under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan)
 #   make fuzz       every libFuzzer target for FUZZ_SECONDS each (build-fuzz, clang-14)
 #   make format     clang-format the sources; make format-check fails where they are not
+#   make mutate     mutation testing of the logic, MUTANTS=N of them (build-mutate, -O0); not in CI
 BUILD_DIR ?= build
 BENCH_DIR ?= build-release
 ASAN_DIR ?= build-asan
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
+MUTATE_DIR ?= build-mutate
+MUTANTS ?= 200
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 # The sanitizer build optimises less (-O1, line tables only): it compiles in half the time of
@@ -25,6 +28,7 @@ DEB_PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev li
 BENCH_PACKAGES := python3
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 FORMAT_PACKAGES := clang-format
+MUTATE_PACKAGES := python3 ninja-build
 
 # Tests that cannot run under AddressSanitizer, and why:
 #   Textbank.NothingLoadedInAFreshCopy  loads a second copy of libtextbank with dlmopen into a
@@ -35,8 +39,8 @@ ASAN_SKIPPED_TESTS := ^Textbank\.NothingLoadedInAFreshCopy$$
 ASAN_ENV := QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=abort_on_error=1 \
             UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps bench-deps fuzz-deps format-deps configure build test check-all run bench sanitize fuzz clean format \
-        format-check
+.PHONY: all deps bench-deps fuzz-deps format-deps mutate-deps configure build test check-all run bench sanitize fuzz \
+        clean format format-check mutate
 
 all: build
 
@@ -61,6 +65,9 @@ bench-deps: deps
 
 fuzz-deps: deps
 	$(call install_missing,$(FUZZ_PACKAGES))
+
+mutate-deps: deps
+	$(call install_missing,$(MUTATE_PACKAGES))
 
 format-deps:
 	$(call install_missing,$(FORMAT_PACKAGES))
@@ -97,6 +104,9 @@ fuzz: fuzz-deps
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target vardex_fuzzers
 	fuzz/run_fuzzers.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
+mutate: mutate-deps
+	python3 tools/mutate.py --mutants $(MUTANTS) --build $(MUTATE_DIR)
+
 SOURCES = $(shell git ls-files '*.cpp' '*.h' '*.hpp' 2>/dev/null || find libs src tests bench fuzz -name '*.cpp' -o -name '*.h' -o -name '*.hpp')
 
 format: format-deps
@@ -106,4 +116,4 @@ format-check: format-deps
 	clang-format --dry-run --Werror $(SOURCES)
 
 clean:
-	rm -rf $(BUILD_DIR) $(BENCH_DIR) $(ASAN_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(BENCH_DIR) $(ASAN_DIR) $(FUZZ_DIR) $(MUTATE_DIR)

@@ -1,0 +1,182 @@
+#!/usr/bin/env python3
+"""Mutation testing of Vardex's logic: how many small faults planted in the code the tests catch.
+
+    tools/mutate.py [--mutants N] [--seed S] [--build build-mutate] [--jobs 2] [--list]
+
+Each mutant changes one line of one source file of the logic (src/engine, src/input, the main
+window's logic, the table builders of src/sequence and src/equinox, libs/): a relational or
+arithmetic operator swapped, && and || swapped, an integer constant off by one, a condition
+negated, or a statement deleted. The tool builds the mutant in a build folder of its own (-O0,
+Ninja: only what changed), skips it when it does not compile, runs the tests of the programs the
+change rebuilt (all of them when a shared library changed), stopping at the first failure, and
+restores the file. It prints the score per folder and every mutant that survived. A fixed random
+sample of N mutants (seed fixed) keeps a run short; --mutants 0 tries them all.
+"""
+import argparse
+import os
+import random
+import re
+import subprocess
+import sys
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+FOLDERS = ["src/engine", "src/input", "src/mainwindow", "src/sequence", "src/equinox", "libs/daybridge",
+           "libs/skyfold", "libs/textbank"]
+SKIPPED_FILES = re.compile(r"(Window\.(cpp|h)$|/include/[a-z]+\.h$)")  # views; the libraries' C headers
+
+# (name, pattern, replacement): each match on a line is one mutant.
+OPERATORS = [
+    ("<= to <", r"(?<![<>=!])<=(?!=)", "<"), ("< to <=", r"(?<![<>=!-])<(?![<=])", "<="),
+    (">= to >", r"(?<![<>=!])>=(?!=)", ">"), ("> to >=", r"(?<![<>=!-])>(?![>=])", ">="),
+    ("== to !=", r"==", "!="), ("!= to ==", r"!=", "=="),
+    ("&& to ||", r"&&", "||"), ("|| to &&", r"\|\|", "&&"),
+    ("+ to -", r"(?<![+\w\"'])\s\+\s(?!\+)", " - "), ("- to +", r"(?<=\w|\))\s-\s", " + "),
+    ("* to /", r"(?<=\w|\))\s\*\s", " / "), ("/ to *", r"(?<=\w|\))\s/\s", " * "),
+    ("constant + 1", r"(?<![\w.'])(\d+)(?![\w.'])", None), ("constant - 1", r"(?<![\w.'])([1-9]\d*)(?![\w.'])", None),
+]
+CONDITION = re.compile(r"\b(if|while)\s*\((.*)\)\s*(\{?)\s*$")
+STATEMENT = re.compile(r"^\s+(?!return\b|break\b|continue\b|case\b|default\b|else\b|const\b|auto\b|int|uint|bool|double|QString|std::|static\b|using\b|namespace\b|template\b|typename\b|[A-Z]\w*\s+[\w&*]+\s*[=;({])[^{}]*;\s*$")
+
+
+def source_files():
+    for folder in FOLDERS:
+        for dirpath, _, names in os.walk(os.path.join(ROOT, folder)):
+            for name in sorted(names):
+                path = os.path.relpath(os.path.join(dirpath, name), ROOT)
+                if name.endswith((".cpp", ".h", ".hpp")) and not SKIPPED_FILES.search(path):
+                    yield path
+
+
+def is_code(line):
+    stripped = line.strip()
+    return stripped and not stripped.startswith(("//", "#", "*", "/*", "static_assert")) and "static_assert" not in line
+
+
+def mutants_of(path):
+    lines = open(os.path.join(ROOT, path), encoding="utf-8").read().split("\n")
+    in_comment = False
+    for number, line in enumerate(lines, 1):
+        if "/*" in line:
+            in_comment = "*/" not in line
+        elif in_comment:
+            in_comment = "*/" not in line
+            continue
+        if not is_code(line):
+            continue
+        code, _, _ = line.partition("//")
+        code = re.sub(r'"(?:[^"\\]|\\.)*"', lambda m: "\0" * len(m.group()), code)  # no string texts
+        for name, pattern, replacement in OPERATORS:
+            for match in re.finditer(pattern, code):
+                if replacement is None:
+                    value = int(match.group(1)) + (1 if name.endswith("+ 1") else -1)
+                    new = line[:match.start(1)] + str(value) + line[match.end(1):]
+                else:
+                    new = line[:match.start()] + replacement + line[match.end():]
+                yield (path, number, f"{name}: {line.strip()}", new)
+        condition = CONDITION.search(code)
+        if condition:
+            start, end = condition.span(2)
+            yield (path, number, f"negated condition: {line.strip()}",
+                   line[:start] + "!(" + line[start:end] + ")" + line[end:])
+        if STATEMENT.match(code):
+            yield (path, number, f"deleted: {line.strip()}", "")
+
+
+def run(command, cwd=ROOT, timeout=None):
+    return subprocess.run(command, cwd=cwd, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=timeout)
+
+
+def configure(build):
+    if not os.path.exists(os.path.join(ROOT, build, "build.ninja")):
+        run(["cmake", "-S", ".", "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=", "-DCMAKE_CXX_FLAGS=-O0",
+             "-DCMAKE_C_FLAGS=-O0"]).check_returncode()
+    result = run(["cmake", "--build", build])
+    if result.returncode != 0:
+        sys.exit("the unmutated tree does not build:\n" + result.stdout.decode(errors="replace")[-3000:])
+
+
+def tests_to_run(build, since):
+    """ctest label regex for the programs rebuilt since `since`; None: run everything."""
+    bindir = os.path.join(ROOT, build, "bin")
+    rebuilt = [n for n in os.listdir(bindir) if os.path.getmtime(os.path.join(bindir, n)) >= since]
+    if any(".so" in n for n in rebuilt):
+        return None  # a shared library: its users are not relinked
+    labels = {n for n in rebuilt if n.endswith("_test") or n == "exhaustive_check"}
+    if "vardex-cli" in rebuilt:
+        labels.add("cli_test")
+    return "^(" + "|".join(sorted(labels)) + ")$" if labels else ""
+
+
+def try_mutant(build, jobs, mutant):
+    path, number, _, new = mutant
+    full = os.path.join(ROOT, path)
+    original = open(full, encoding="utf-8").read()
+    lines = original.split("\n")
+    lines[number - 1] = new
+    start = time.time()
+    try:
+        open(full, "w", encoding="utf-8").write("\n".join(lines))
+        if run(["cmake", "--build", build, "--", "-k", "0"]).returncode != 0:
+            return "no compile"
+        labels = tests_to_run(build, start - 1)
+        if labels == "":
+            return "survived"  # nothing that is tested was rebuilt
+        command = ["ctest", "--stop-on-failure", "-j", str(jobs), "--timeout", "120"]
+        if labels:
+            command += ["-L", labels]
+        try:
+            killed = run(command, cwd=os.path.join(ROOT, build), timeout=1800).returncode != 0
+        except subprocess.TimeoutExpired:
+            killed = True
+        return "killed" if killed else "survived"
+    finally:
+        open(full, "w", encoding="utf-8").write(original)
+        os.utime(full)  # newer than the mutant's objects, so that the next build restores them
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--mutants", type=int, default=int(os.environ.get("MUTANTS", 100)))
+    parser.add_argument("--seed", type=int, default=int(os.environ.get("SEED", 20240305)))
+    parser.add_argument("--build", default="build-mutate")
+    parser.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
+    parser.add_argument("--list", action="store_true", help="print the sample and stop")
+    args = parser.parse_args()
+
+    every = [m for path in source_files() for m in mutants_of(path)]
+    sample = every if args.mutants == 0 else random.Random(args.seed).sample(every, min(args.mutants, len(every)))
+    sample.sort(key=lambda m: (m[0], m[1]))
+    if args.list:
+        for path, number, change, _ in sample:
+            print(f"{path}:{number}: {change}")
+        return 0
+    print(f"{len(sample)} mutants of {len(every)}, seed {args.seed}", flush=True)
+    configure(args.build)
+    results = {}
+    began = time.time()
+    for i, mutant in enumerate(sample, 1):
+        outcome = try_mutant(args.build, args.jobs, mutant)
+        results.setdefault(outcome, []).append(mutant)
+        print(f"[{i}/{len(sample)} {time.time() - began:5.0f} s] {outcome:10s} {mutant[0]}:{mutant[1]}: {mutant[2]}",
+              flush=True)
+    run(["cmake", "--build", args.build])
+
+    print("\nscore by folder (killed / compiled mutants):")
+    for folder in FOLDERS:
+        killed = sum(1 for m in results.get("killed", []) if m[0].startswith(folder))
+        survived = sum(1 for m in results.get("survived", []) if m[0].startswith(folder))
+        if killed + survived:
+            print(f"  {folder:18s} {killed:4d} / {killed + survived:4d}  {100 * killed / (killed + survived):5.1f} %")
+    killed, survived = len(results.get("killed", [])), len(results.get("survived", []))
+    if killed + survived:
+        print(f"  {'all':18s} {killed:4d} / {killed + survived:4d}  {100 * killed / (killed + survived):5.1f} %"
+              f"   ({len(results.get('no compile', []))} did not compile)")
+    print("\nsurvivors:")
+    for path, number, change, _ in results.get("survived", []):
+        print(f"  {path}:{number}: {change}")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
