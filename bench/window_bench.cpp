@@ -48,7 +48,7 @@ void Calculate_Arithmetic(benchmark::State &state)
 {
     StartedWindow w;
     w.EnterYMD(QStringLiteral("2023-1-31 CE"), kGregorian);
-    w.Arithmetic(true, QStringLiteral("1"), QStringLiteral("13"), QStringLiteral("2"), QStringLiteral("3"));
+    w.Arithmetic(true, {"1", "13", "2", "3"});
     Calculate(state, w);
 }
 BENCHMARK(Calculate_Arithmetic)->Unit(benchmark::kMicrosecond);
@@ -66,7 +66,7 @@ void Timer1Tick(benchmark::State &state)
 {
     StartedWindow w;
     w.EnterYMD(QStringLiteral("2024-3-5 CE"), 0);
-    w.Arithmetic(true, QStringLiteral("1"), QString(), QString(), QStringLiteral("10"));
+    w.Arithmetic(true, {"1", "", "", "10"});
     for (auto _ : state) {
         w.controller.Timer1_Timer();
         benchmark::DoNotOptimize(w.form.cmdCalculate.enabled);

@@ -16,15 +16,24 @@ struct FuzzWindow : test::StartedMainWindow {
     // Called first for every input: the record of messages holds one input's only.
     void Begin() { dialogs.shown.clear(); }
 
-    // InputDateOK and GetJDN as Calculate runs them, after the refresher has seen the input.
+    // Calculate as a user presses it once the refresher has seen the input (two ticks: the first
+    // may choose the calendar a typed designator names). It must end in a result in all eight
+    // output boxes or in a message: never half an output, never a Calculate that does nothing.
     void CheckAndConvert()
     {
         controller.Timer1_Timer();
         controller.Timer1_Timer();
-        if (!controller.InputDateOK())
+        if (!form.cmdCalculate.enabled)
             return;
-        if (controller.GetJDN(controller.InputCalendarText(), true))
-            controller.ShowOutputs();
+        controller.cmdCalculate_Click();
+        int shown = 0;
+        for (TextBox *box : form.OutputBoxes()) {
+            if (box->visible == box->text.isEmpty())
+                __builtin_trap();
+            shown += box->visible;
+        }
+        if ((shown != 0 && shown != 8) || (shown == 0 && dialogs.shown.empty()))
+            __builtin_trap();
     }
 };
 

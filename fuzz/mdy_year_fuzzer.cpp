@@ -1,5 +1,5 @@
 // The year of the month,day,year form: any text typed into txbYearADBCetc, with any month, day,
-// era and calendar or weekday, through InputDateOK and GetJDN.
+// era and calendar or weekday, through Calculate.
 //
 // Input: bytes 0-3 choose the month, the day, the era and the calendar entry (each taken modulo
 // the length of its list, the empty entry included); the rest is the text, read as UTF-8.
@@ -28,11 +28,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     f.txbYearADBCetc.text =
         QString::fromUtf8(reinterpret_cast<const char *>(data + 4), static_cast<qsizetype>(size - 4));
     f.txbYearADBCetc.caret = f.txbYearADBCetc.text.size();
-    if (f.cboCalendar[0].listIndex >= 4) {  // a weekday: Calculate's search reads both calendars
-        c.Timer1_Timer();
-        c.cmdCalculate_Click();
-        return 0;
-    }
     w.CheckAndConvert();
     return 0;
 }

@@ -1,5 +1,5 @@
 // The year-month-day text: any text typed into txbYearCEJC, with any entry of its calendar list
-// and either Dee variant, through InputDateOK and GetJDN.
+// and either Dee variant, through Calculate.
 //
 // Input: byte 0 chooses the calendar entry (bits 0-1) and the Dee variant (bit 2) and whether
 // the rest is read as UTF-8 or Latin-1 (bit 3); the rest is the text.

@@ -10,12 +10,17 @@ negated, or a statement deleted. The tool builds the mutant in a build folder of
 Ninja: only what changed), skips it when it does not compile, runs the tests of the programs the
 change rebuilt (all of them when a shared library changed), stopping at the first failure, and
 restores the file. It prints the score per folder and every mutant that survived. A fixed random
-sample of N mutants (seed fixed) keeps a run short; --mutants 0 tries them all.
+sample of N mutants (seed fixed) keeps a run short; --mutants 0 tries them all. --save FILE
+keeps the sample, and --replay FILE tries that same sample again after the code has changed: each
+mutant is found by its line's text (the nearest such line to where it was), and the mutants of
+lines that are gone are counted apart.
 """
 import argparse
+import json
 import os
 import random
 import re
+import signal
 import subprocess
 import sys
 import time
@@ -83,14 +88,39 @@ def mutants_of(path):
             yield (path, number, f"deleted: {line.strip()}", "")
 
 
+def saved(path, sample):
+    lines = {}
+    with open(path, "w", encoding="utf-8") as out:
+        json.dump([{"path": p, "line": n, "change": c, "original": lines.setdefault(p, read_lines(p))[n - 1], "new": new}
+                   for p, n, c, new in sample], out, indent=0)
+
+
+def replayed(path):
+    """The saved mutants found again in today's files, and the number of them whose line is gone."""
+    found, gone, lines = [], 0, {}
+    for m in json.load(open(path, encoding="utf-8")):
+        text = lines.setdefault(m["path"], read_lines(m["path"]) if os.path.exists(os.path.join(ROOT, m["path"])) else [])
+        places = [i for i, line in enumerate(text, 1) if line == m["original"]]
+        if not places:
+            gone += 1
+            continue
+        number = min(places, key=lambda i: abs(i - m["line"]))
+        found.append((m["path"], number, m["change"], m["new"]))
+    return found, gone
+
+
+def read_lines(path):
+    return open(os.path.join(ROOT, path), encoding="utf-8").read().split("\n")
+
+
 def run(command, cwd=ROOT, timeout=None):
     return subprocess.run(command, cwd=cwd, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=timeout)
 
 
 def configure(build):
     if not os.path.exists(os.path.join(ROOT, build, "build.ninja")):
-        run(["cmake", "-S", ".", "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=", "-DCMAKE_CXX_FLAGS=-O0",
-             "-DCMAKE_C_FLAGS=-O0"]).check_returncode()
+        run(["cmake", "-S", ".", "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Debug", "-DCMAKE_CXX_FLAGS_DEBUG=-O0",
+             "-DCMAKE_C_FLAGS_DEBUG=-O0"]).check_returncode()
     result = run(["cmake", "--build", build])
     if result.returncode != 0:
         sys.exit("the unmutated tree does not build:\n" + result.stdout.decode(errors="replace")[-3000:])
@@ -117,7 +147,7 @@ def try_mutant(build, jobs, mutant):
     start = time.time()
     try:
         open(full, "w", encoding="utf-8").write("\n".join(lines))
-        if run(["cmake", "--build", build, "--", "-k", "0"]).returncode != 0:
+        if run(["cmake", "--build", build]).returncode != 0:
             return "no compile"
         labels = tests_to_run(build, start - 1)
         if labels == "":
@@ -126,9 +156,12 @@ def try_mutant(build, jobs, mutant):
         if labels:
             command += ["-L", labels]
         try:
-            killed = run(command, cwd=os.path.join(ROOT, build), timeout=1800).returncode != 0
+            result = run(command, cwd=os.path.join(ROOT, build), timeout=1800)
         except subprocess.TimeoutExpired:
-            killed = True
+            return "killed"
+        if b"No tests were found" in result.stdout:
+            sys.exit(f"no tests carry the labels {labels}: is every test program labelled in tests/CMakeLists.txt?")
+        killed = result.returncode != 0
         return "killed" if killed else "survived"
     finally:
         open(full, "w", encoding="utf-8").write(original)
@@ -142,16 +175,26 @@ def main():
     parser.add_argument("--build", default="build-mutate")
     parser.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
     parser.add_argument("--list", action="store_true", help="print the sample and stop")
+    parser.add_argument("--save", help="keep the sample in this file")
+    parser.add_argument("--replay", help="try the sample kept in this file")
     args = parser.parse_args()
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped"))  # through the finally that restores the file
 
     every = [m for path in source_files() for m in mutants_of(path)]
-    sample = every if args.mutants == 0 else random.Random(args.seed).sample(every, min(args.mutants, len(every)))
+    gone = 0
+    if args.replay:
+        sample, gone = replayed(args.replay)
+    else:
+        sample = every if args.mutants == 0 else random.Random(args.seed).sample(every, min(args.mutants, len(every)))
     sample.sort(key=lambda m: (m[0], m[1]))
+    if args.save:
+        saved(args.save, sample)
     if args.list:
         for path, number, change, _ in sample:
             print(f"{path}:{number}: {change}")
         return 0
-    print(f"{len(sample)} mutants of {len(every)}, seed {args.seed}", flush=True)
+    origin = f"replayed from {args.replay}, {gone} gone with their lines" if args.replay else f"seed {args.seed}"
+    print(f"{len(sample)} mutants of {len(every)}, {origin}", flush=True)
     configure(args.build)
     results = {}
     began = time.time()

@@ -35,7 +35,7 @@ struct DesktopProgram {
     SystemClock clock;
     QtScreen screen;
     QtShell shell;
-    PopUpWindow popUp{screen};
+    PopUpWindow popUp;
     const QString folder = QCoreApplication::applicationDirPath();
     MainWindow window;
 };

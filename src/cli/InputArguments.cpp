@@ -82,7 +82,7 @@ EnteredInput EnterInput(const DateInput &date, const std::optional<ArithInput> &
         for (size_t i = 0; i < arithmetic->amounts.size() && !amountFault; ++i) {
             entry.amounts[i] = QString::fromStdString(arithmetic->amounts[i]);
             // The check the window runs as the user leaves each box in turn.
-            amountFault = CheckAmountBox(entry.amounts[i], AmountField(i)).message;
+            amountFault = CheckAmountBox(entry.amounts[i]).message;
         }
     }
 

@@ -71,15 +71,6 @@ constexpr bool IsDeeLeapYear(int32_t year)
     return r != 0 && r % 4 == 0;
 }
 
-// Days of the month, 0 for a month outside 1..12.
-constexpr int16_t DeeMonthLength(int16_t month, int32_t year)
-{
-    if (month < 1 || month > 12)
-        return 0;
-    return static_cast<int16_t>(daybridge::algo::kCommonMonthLengths[month] +
-                                (month == 2 && IsDeeLeapYear(year)));
-}
-
 // The JDN of a Dee date, or nothing for an impossible date or one whose JDN does not fit in 32 bits.
 constexpr std::optional<int32_t> DeeDateToJDN(const CalendarDate &date, DeeVariant variant)
 {

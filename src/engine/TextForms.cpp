@@ -1,5 +1,6 @@
 #include "TextForms.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -8,6 +9,24 @@
 #include "daybridge.h"
 
 namespace vardex {
+
+namespace {
+
+// "HH:MM" of the fraction of a day, or "XX:XX:XX" outside [0, 1) or for NaN.
+std::string DayFractionToTime(double fraction)
+{
+    if (!(fraction >= 0.0 && fraction < 1.0))  // NaN fails both tests
+        return "XX:XX:XX";
+    if (fraction > 0.0 && fraction < 0.99999999)
+        fraction += 1e-8;  // so that 0.5 - 1 ulp still reads 12:00
+    auto seconds = static_cast<int32_t>(std::floor(fraction * 86400.0));
+    if (seconds == 86400)
+        seconds = 86399;
+    const int32_t totalMinutes = seconds / 60;
+    return TwoDigits(totalMinutes / 60) + ":" + TwoDigits(totalMinutes % 60);
+}
+
+}  // namespace
 
 std::string TwoDigits(int32_t value)
 {
@@ -48,28 +67,8 @@ std::string SeparateThousands(std::string_view number, std::string_view separato
     const std::string input(number);  // the library wants a NUL-terminated text
     std::string buffer(20, ' ');
     separate_thousands(input.c_str(), static_cast<unsigned char>(separator.front()), buffer.data());
-    TrimAtNul(buffer);
+    buffer.erase(std::find(buffer.begin(), buffer.end(), '\0'), buffer.end());  // its text ends at a NUL
     return buffer;
-}
-
-void TrimAtNul(std::string &text)
-{
-    const auto nul = text.find('\0');
-    if (nul != std::string::npos)
-        text.resize(nul);
-}
-
-std::string DayFractionToTime(double fraction)
-{
-    if (!(fraction >= 0.0 && fraction < 1.0))  // NaN fails both tests
-        return "XX:XX:XX";
-    if (fraction > 0.0 && fraction < 0.99999999)
-        fraction += 1e-8;  // so that 0.5 - 1 ulp still reads 12:00
-    auto seconds = static_cast<int32_t>(std::floor(fraction * 86400.0));
-    if (seconds == 86400)
-        seconds = 86399;
-    const int32_t totalMinutes = seconds / 60;
-    return TwoDigits(totalMinutes / 60) + ":" + TwoDigits(totalMinutes % 60);
 }
 
 std::string TimeOfDayText(double dayNumber) { return DayFractionToTime(dayNumber - std::floor(dayNumber)); }

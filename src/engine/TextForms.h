@@ -28,13 +28,7 @@ std::string FormatDate(const CalendarDate &date, std::string_view separator,
 // empty separator returns the text unchanged. The result holds at most 19 characters.
 std::string SeparateThousands(std::string_view number, std::string_view separator);
 
-// Cuts text at its first NUL character, if any.
-void TrimAtNul(std::string &text);
-
-// "HH:MM" of the fraction of a day, or "XX:XX:XX" outside [0, 1) or for NaN.
-std::string DayFractionToTime(double fraction);
-
-// "HH:MM" of the fractional part of a day number.
+// "HH:MM" of the fractional part of a day number, "XX:XX:XX" for NaN or infinity.
 std::string TimeOfDayText(double dayNumber);
 
 // Rounds a day number to the nearest minute in place; exactly 30 seconds round down, and a

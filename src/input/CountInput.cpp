@@ -9,7 +9,7 @@ std::optional<int> ReadCount(QString &text, const CountRules &rules, Dialogs &di
     text = TrimBlanks(text);
     if (text.isEmpty())
         return std::nullopt;
-    if (!IsNumberWithCommas(text, false, false)) {
+    if (!IsNumberWithChars(text, false, {})) {
         dialogs.ShowMessage(rules.invalidMessage, rules.title, MessageIcon::Information);
         return std::nullopt;
     }

@@ -20,15 +20,14 @@ QString Designator(QString s)
 std::optional<Message> CheckMonthDayYearYear(QString &year, const QString &title)
 {
     const auto fault = [&](const QString &text, MessageIcon icon) {
-        return Message{text, title, icon, InputField::Year};
+        return Message{text, title, icon};
     };
     year = TrimBlanks(year);
     if (year.startsWith(u'+') || !IsNumberWithChars(year, true, QStringLiteral(",.") + kGroupBlanks) ||
-        CountOccurrences(year, QStringLiteral("-"), true) > 1)
+        year.count(u'-') > 1)
         return fault(QStringLiteral("Invalid year value"), MessageIcon::Exclamation);
-    StripLeading(year, QStringLiteral("0"));
-    if (year.isEmpty())
-        year = QStringLiteral("0");
+    while (year.size() > 1 && year.startsWith(u'0'))
+        year.remove(0, 1);
     if (year.startsWith(u'-') || year == QStringLiteral("0"))
         return fault(QStringLiteral("Zero and negative years not accepted.") + kCrLf +
                          QStringLiteral("Input the date as year-month-day."),
@@ -43,7 +42,7 @@ std::optional<Message> CheckMonthDayYearYear(QString &year, const QString &title
 std::optional<Message> CheckYearMonthDay(InputEntry &entry, const InputContext &context)
 {
     const auto fault = [&](const QString &text, MessageIcon icon) {
-        return Message{text, context.title, icon, InputField::YearMonthDay};
+        return Message{text, context.title, icon};
     };
     QString &date = entry.yearMonthDay;
     date = TrimBlanks(date).toUpper();
@@ -80,7 +79,13 @@ std::optional<Message> CheckYearMonthDay(InputEntry &entry, const InputContext &
     if (negative)
         numbers.remove(0, 1);
     StripChars(numbers, QStringLiteral("CDEJ,.'") + kGroupBlanks);
-    if (SplitText(numbers, QStringLiteral("-"), 1, entry.ymdParts, true, 0, 0) != 3)
+    // One more leading or trailing dash is no empty part.
+    if (numbers.startsWith(u'-'))
+        numbers.remove(0, 1);
+    if (numbers.endsWith(u'-'))
+        numbers.chop(1);
+    entry.ymdParts = numbers.split(u'-');
+    if (entry.ymdParts.size() != 3)
         return fault(QStringLiteral("Invalid input date"), MessageIcon::Exclamation);
     if (negative)
         entry.ymdParts[0].prepend(u'-');

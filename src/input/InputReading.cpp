@@ -29,11 +29,6 @@ bool FitsInt32(int64_t value)
     return value >= std::numeric_limits<int32_t>::min() && value <= std::numeric_limits<int32_t>::max();
 }
 
-InputField AmountField(size_t box)
-{
-    return static_cast<InputField>(static_cast<size_t>(InputField::YearsAmount) + box);
-}
-
 enum class ArithCheck { Ok, Negative, TooLarge };
 
 // One reading of the input, step by step as the window's procedures take it; the date being read
@@ -54,12 +49,12 @@ public:
         if (e_.type == InputType::MonthDayYear) {
             date.month = e_.month;
             date.day = e_.day;
-            date.year = WholeNumber(LeadingNumber(DigitsOnly(e_.year)));
+            date.year = WholeNumber(LeadingNumber(KeepChars(e_.year, kDigits)));
             e_.year = date.year >= 9999 ? context_.format.Grouped(date.year) : QString::number(date.year);
             if (IsBeforeCommonEra(e_.era))
                 date.year = YearBeforeCommonEra(date.year);
             e_.lastCalendar = calendar;
-            if (!InputDateValid(reportInvalidDate, InputField::Year))
+            if (!InputDateValid(reportInvalidDate))
                 return false;
             if (arithmeticChosen && CheckArithmetic() != ArithCheck::Ok)
                 return false;
@@ -69,7 +64,7 @@ public:
             };
             date = {part(0), part(1), part(2)};
             e_.lastCalendar = calendar;
-            if (!InputDateValid(reportInvalidDate, InputField::YearMonthDay))
+            if (!InputDateValid(reportInvalidDate))
                 return false;
             e_.yearMonthDay = YearMonthDayText(date, e_.ymdCalendarEntry, context_);
             if (arithmeticChosen && CheckArithmetic() != ArithCheck::Ok)
@@ -98,7 +93,7 @@ private:
         return jdn.has_value();
     }
 
-    bool InputDateValid(bool report, InputField field)
+    bool InputDateValid(bool report)
     {
         const bool valid = Convert();
         const CalendarDate &date = e_.lastDate;
@@ -113,14 +108,14 @@ private:
                 text += kCrLf + kCrLf + QStringLiteral("In the ") + name + QStringLiteral(" Calendar") +
                         kCrLf + QString::number(date.year) + QStringLiteral(" is not a leap year.");
             }
-            messages_.push_back({text, QStringLiteral("Invalid input"), MessageIcon::Information, field});
+            messages_.push_back({text, QStringLiteral("Invalid input"), MessageIcon::Information});
         }
         return valid;
     }
 
-    void ReportRange(InputField field)
+    void ReportRange()
     {
-        messages_.push_back({ArithmeticRangeMessage(), context_.title, MessageIcon::Information, field});
+        messages_.push_back({ArithmeticRangeMessage(), context_.title, MessageIcon::Information});
     }
 
     ArithCheck CheckArithmetic()
@@ -129,12 +124,12 @@ private:
             const QString &text = e_.amounts[i];
             if (text.startsWith(u'-')) {
                 messages_.push_back(
-                    {kNegativeAmount, context_.title, MessageIcon::Information, AmountField(i)});
+                    {kNegativeAmount, context_.title, MessageIcon::Information});
                 return ArithCheck::Negative;
             }
-            const std::optional<int32_t> amount = ToInt32(LeadingNumber(DigitsOnly(text)));
+            const std::optional<int32_t> amount = ToInt32(LeadingNumber(KeepChars(text, kDigits)));
             if (!amount) {
-                ReportRange(AmountField(i));
+                ReportRange();
                 return ArithCheck::TooLarge;
             }
             e_.lastAmounts[i] = *amount;
@@ -163,7 +158,7 @@ private:
             }
         }
         if (!FitsInt32(year)) {
-            ReportRange(InputField::YearsAmount);
+            ReportRange();
             return false;
         }
         e_.lastDate.year = static_cast<int32_t>(year);
@@ -181,7 +176,7 @@ private:
             return false;
         while (!Convert()) {  // end of month: 31 January + 1 month = last day of February
             if (e_.lastDate.day <= 1) {
-                ReportRange(InputField::YearsAmount);
+                ReportRange();
                 return false;
             }
             --e_.lastDate.day;
@@ -189,7 +184,7 @@ private:
         const int64_t days = 7 * int64_t{e_.lastAmounts[2]} + e_.lastAmounts[3];
         const int64_t jdn = e_.sign == ArithmeticSign::Plus ? e_.lastJdn + days : e_.lastJdn - days;
         if (!FitsInt32(jdn)) {
-            ReportRange(InputField::DaysAmount);
+            ReportRange();
             return false;
         }
         e_.lastJdn = static_cast<int32_t>(jdn);
@@ -244,23 +239,18 @@ QString YearMonthDayText(const CalendarDate &date, int ymdCalendarEntry, const I
     return text + u' ' + QString::fromLatin1(CalendarDesignator(calendar, context.variant));
 }
 
-AmountCheck CheckAmountBox(const QString &text, InputField field)
+AmountCheck CheckAmountBox(const QString &text)
 {
     QString rest = TrimBlanks(text);
     const QString title = QStringLiteral("Invalid input");
     if (rest.startsWith(u'-'))
-        return {Message{kNegativeAmount, title, MessageIcon::Information, field}, false};
+        return {Message{kNegativeAmount, title, MessageIcon::Information}, false};
     StripChars(rest, QStringLiteral("0123456789,.'") + kGroupBlanks);
     if (rest.isEmpty())
         return {};
     return {Message{QStringLiteral("Invalid input in the arithmetical function."), title,
-                    MessageIcon::Information, field},
+                    MessageIcon::Information},
             true};
-}
-
-InputField AmountField(size_t box)
-{
-    return static_cast<InputField>(static_cast<size_t>(InputField::YearsAmount) + box);
 }
 
 QString ArithmeticRangeMessage()

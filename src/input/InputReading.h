@@ -43,10 +43,7 @@ struct AmountCheck {
     std::optional<Message> message;
     bool clearBox = false;
 };
-AmountCheck CheckAmountBox(const QString &text, InputField field);
-
-// The field of amount box 0..3: years, months, weeks, days.
-InputField AmountField(size_t box);
+AmountCheck CheckAmountBox(const QString &text);
 
 // "The date arithmetic goes beyond the range of dates that can be calculated."
 QString ArithmeticRangeMessage();

@@ -100,7 +100,7 @@ void MainController::txbArith_LostFocus(int index)
     if (index < 0 || index >= static_cast<int>(f_.txbArith.size()))
         return;
     TextBox &box = f_.txbArith[static_cast<size_t>(index)];
-    const AmountCheck check = CheckAmountBox(box.text, AmountField(static_cast<size_t>(index)));
+    const AmountCheck check = CheckAmountBox(box.text);
     if (check.message)
         seams_.dialogs.Show(*check.message);
     if (check.clearBox) {

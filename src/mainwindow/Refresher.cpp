@@ -44,7 +44,9 @@ void MainController::Timer1_Timer()
         f_.txbArith[i].enabled = arithmetic;
         if (!arithmetic)
             continue;
-        const QString unit = TrimTrailingChars(f_.lblArith[i].caption, QStringLiteral("s"));
+        QString unit = f_.lblArith[i].caption;
+        while (unit.endsWith(u's'))
+            unit.chop(1);
         const bool one = LeadingNumber(f_.txbArith[i].text) == 1;
         f_.lblArith[i].caption = one ? unit : unit + u's';
     }

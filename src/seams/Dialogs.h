@@ -10,15 +10,11 @@ enum class MessageIcon { None, Information, Exclamation, Critical };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageReply { Ok, Yes, No };
 
-// The part of the input a message is about, where a window that wants to may put the focus.
-enum class InputField { None, Year, YearMonthDay, YearsAmount, MonthsAmount, WeeksAmount, DaysAmount };
-
 // A message with one OK button, as the domain functions report it for a window to show.
 struct Message {
     QString text;  // line breaks are "\r\n"
     QString title;
     MessageIcon icon = MessageIcon::None;
-    InputField field = InputField::None;
     friend bool operator==(const Message &, const Message &) = default;
 };
 

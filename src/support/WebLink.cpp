@@ -6,7 +6,8 @@ namespace vardex {
 
 void OpenWebLink(const QString &address, Shell &shell, Dialogs &dialogs)
 {
-    const QString target = ReplaceNoCase(address, QStringLiteral("http:"), QStringLiteral("https:"));
+    const QString target =
+        QString(address).replace(QStringLiteral("http:"), QStringLiteral("https:"), Qt::CaseInsensitive);
     const QString extension = FileExtension(target, true);
     const int result = shell.Open(target);
     if (result >= 33)

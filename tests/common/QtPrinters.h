@@ -2,23 +2,12 @@
 #pragma once
 
 #include <QColor>
-#include <QPoint>
 #include <QRect>
-#include <QSize>
 #include <ostream>
 
 #include "RecordingSeams.h"  // prints QString
 
-inline void PrintTo(const QSize &size, std::ostream *os) { *os << size.width() << " x " << size.height(); }
-
-inline void PrintTo(const QPoint &point, std::ostream *os)
-{
-    *os << '(' << point.x() << ", " << point.y() << ')';
-}
-
-inline void PrintTo(const QRect &rect, std::ostream *os)
-{
-    *os << '(' << rect.x() << ", " << rect.y() << ") " << rect.width() << " x " << rect.height();
-}
-
+inline void PrintTo(const QSize &s, std::ostream *os) { *os << s.width() << " x " << s.height(); }
+inline void PrintTo(const QPoint &p, std::ostream *os) { *os << '(' << p.x() << ", " << p.y() << ')'; }
+inline void PrintTo(const QRect &r, std::ostream *os) { PrintTo(r.topLeft(), os), PrintTo(r.size(), os); }
 inline void PrintTo(const QColor &colour, std::ostream *os) { *os << colour.name().toStdString(); }

@@ -4,8 +4,10 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "seams/Clipboard.h"
@@ -25,23 +27,30 @@ struct ShownMessage {
     QString title;
     MessageIcon icon;
     MessageButtons buttons;
+    friend bool operator==(const ShownMessage &, const ShownMessage &) = default;
+    friend void PrintTo(const ShownMessage &m, std::ostream *os)
+    {
+        *os << '"' << m.text.toStdString() << "\" titled \"" << m.title.toStdString() << "\", icon "
+            << int(m.icon) << ", buttons " << int(m.buttons);
+    }
 };
 
 class RecordingDialogs : public Dialogs {
 public:
+    // Answers Yes/No questions from replies, in order; No when none is left.
     MessageReply ShowMessage(const QString &text, const QString &title, MessageIcon icon,
                              MessageButtons buttons) override
     {
         shown.push_back({text, title, icon, buttons});
+        if (whileShown)
+            whileShown();
         if (buttons == MessageButtons::Ok)
             return MessageReply::Ok;
-        if (replies.empty())
-            return MessageReply::No;
-        const MessageReply reply = replies.front();
-        replies.pop_front();
+        const MessageReply reply = replies.empty() ? MessageReply::No : replies.front();
+        if (!replies.empty())
+            replies.pop_front();
         return reply;
     }
-    // The texts shown so far, oldest first.
     QStringList Texts() const
     {
         QStringList texts;
@@ -50,58 +59,46 @@ public:
         return texts;
     }
     std::vector<ShownMessage> shown;
-    std::deque<MessageReply> replies;  // answers to Yes/No questions, in order; No when none left
+    std::deque<MessageReply> replies;
+    std::function<void()> whileShown;  // called while each message is open
 };
 
-class RecordingClipboard : public Clipboard {
-public:
-    void Clear() override
-    {
-        text.clear();
-        ++clears;
-    }
+struct RecordingClipboard : Clipboard {
+    void Clear() override { text.clear(), ++clears; }
     void SetText(const QString &t) override { text = t; }
     QString text;
     int clears = 0;
 };
 
-class RecordingShell : public Shell {
-public:
-    int Open(const QString &address) override
-    {
-        opened << address;
-        return result;
-    }
+struct RecordingShell : Shell {
+    int Open(const QString &address) override { return opened << address, result; }
     QStringList opened;
     int result = 42;
 };
 
-class FixedScreen : public Screen {
-public:
+struct FixedScreen : Screen {
     int WidthTwips() const override { return width; }
-    int HeightTwips() const override { return height; }
+    int HeightTwips() const override { return 800 * 15; }
     int width = 800 * 15;  // the offscreen platform's screen
-    int height = 800 * 15;
 };
 
-class RecordingPopUps : public PopUps {
-public:
-    struct Shown {
-        QString message;
-        int width, height, intervalMs, top, left;
-    };
+struct RecordingPopUps : PopUps {
+    // message, width, height, interval, top, left
     void PopUp(const QString &message, int width, int height, int intervalMs, int top, int left) override
     {
         shown.push_back({message, width, height, intervalMs, top, left});
     }
-    std::vector<Shown> shown;
+    std::vector<std::tuple<QString, int, int, int, int, int>> shown;
 };
 
-class ScriptedClock : public Clock {
-public:
+struct ScriptedClock : Clock {
     explicit ScriptedClock(std::string t = "2024-03-05") : text(std::move(t)) {}
     std::string ShortDateText() const override { return text; }
     std::string text;
 };
+
+// The pop-up the program shows when it has copied a result.
+inline const std::tuple<QString, int, int, int, int, int> kCopiedPopUp{
+    "Result copied to clipboard", 2920, 300, 2000, 3900, 8050};
 
 }  // namespace vardex::test

@@ -11,10 +11,8 @@
 
 namespace vardex::test {
 
-inline QString NoProgramText(int16_t) { return QString(); }
-
 struct StartedMainWindow {
-    explicit StartedMainWindow(std::function<QString(int16_t)> programText = NoProgramText)
+    explicit StartedMainWindow(std::function<QString(int16_t)> programText = {})
         : controller(form, MainSeams{dialogs, clipboard, clock, popUps, screen, std::move(programText)})
     {
         // Month names and digit grouping as the expected texts have them, whatever the machine's.
@@ -22,8 +20,7 @@ struct StartedMainWindow {
         started = controller.StartUp({});
     }
 
-    // The month,day,year form, filled as a user fills it; era and calendar are the entries of
-    // cboYearDesADBCetc and cboCalendar(0).
+    // The month,day,year form filled as a user fills it; era and calendar are list entries.
     void EnterMDY(int month, int day, const QString &year, int era, int calendar)
     {
         controller.SelectOption(form.optInputDateWithoutAYN);
@@ -35,7 +32,7 @@ struct StartedMainWindow {
         controller.Timer1_Timer();
     }
 
-    // The year-month-day form; calendar is the entry of cboCalendar(1), chosen before typing.
+    // The year-month-day form; calendar is the entry of its list, chosen before typing.
     void EnterYMD(const QString &text, int calendar)
     {
         controller.SelectOption(form.optInputDateWithAYN);
@@ -45,20 +42,17 @@ struct StartedMainWindow {
         controller.Timer1_Timer();
     }
 
-    void Arithmetic(bool plus, const QString &years, const QString &months, const QString &weeks,
-                    const QString &days)
+    void Arithmetic(bool plus, const std::array<QString, 4> &amounts)
     {
         controller.SelectOption(plus ? form.optPlus : form.optMinus);
-        form.txbArith[0].text = years;
-        form.txbArith[1].text = months;
-        form.txbArith[2].text = weeks;
-        form.txbArith[3].text = days;
+        for (size_t i = 0; i < 4; ++i)
+            form.txbArith[i].text = amounts[i];
         controller.Timer1_Timer();
     }
 
     RecordingDialogs dialogs;
     RecordingClipboard clipboard;
-    ScriptedClock clock{"2024-03-05"};
+    ScriptedClock clock;
     RecordingPopUps popUps;
     FixedScreen screen;
     MainForm form;

@@ -1,49 +1,76 @@
+// Dates that do not exist, today's date from the system's text, and the texts made from engine
+// values.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "engine/Calendars.h"
+#include "engine/TextForms.h"
+#include "engine/Today.h"
 
 namespace vardex {
 namespace {
 
-TEST(Calendars, OnlyTheDeeCalendarFollowsTheVariant)
-{
-    const CalendarDate date{2024, 3, 5};
-    EXPECT_EQ(DateToJDN(Calendar::Gregorian, date, DeeVariant::DeeCecil), 2460375);
-    EXPECT_EQ(DateToJDN(Calendar::Gregorian, date, DeeVariant::Dee), 2460375);
-    EXPECT_EQ(DateToJDN(Calendar::Julian, date, DeeVariant::Dee), 2460388);
-    // Dee-Cecil runs a day ahead of Gregorian after its 2024 leap day; Dee one more.
-    EXPECT_EQ(DateToJDN(Calendar::Dee, date, DeeVariant::DeeCecil), 2460374);
-    EXPECT_EQ(DateToJDN(Calendar::Dee, date, DeeVariant::Dee), 2460373);
-}
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-TEST(Calendars, ADateThatDoesNotExistHasNoJdn)
+// The calendars of a JDN in each variant: tests/cli/commands.txt.
+TEST(Calendars, NoJdnForADateACalendarDoesNotHave)
 {
-    EXPECT_FALSE(DateToJDN(Calendar::Dee, {2024, 2, 29}, DeeVariant::DeeCecil));  // no Dee leap year
+    EXPECT_FALSE(DateToJDN(Calendar::Dee, {2024, 2, 29}, DeeVariant::DeeCecil));
     EXPECT_FALSE(DateToJDN(Calendar::Gregorian, {1900, 2, 29}, DeeVariant::DeeCecil));
     EXPECT_TRUE(DateToJDN(Calendar::Julian, {1900, 2, 29}, DeeVariant::DeeCecil));
 }
 
-TEST(Calendars, JdnToDateInEachCalendar)
+TEST(Today, ReadsMonthFirstAndYearFirstTextsAndNothingElse)
 {
-    EXPECT_EQ(JDNToDate(Calendar::Gregorian, 2460375, DeeVariant::DeeCecil), (CalendarDate{2024, 3, 5}));
-    EXPECT_EQ(JDNToDate(Calendar::Julian, 2460375, DeeVariant::DeeCecil), (CalendarDate{2024, 2, 21}));
-    EXPECT_EQ(JDNToDate(Calendar::Dee, 2460375, DeeVariant::DeeCecil), (CalendarDate{2024, 3, 6}));
-    EXPECT_EQ(JDNToDate(Calendar::Dee, 2460375, DeeVariant::Dee), (CalendarDate{2024, 3, 7}));
+    for (const char *text : {"12/31/2021", "12-31-2021", "12.31.2021", "2021-12-31", "2021/12/31"}) {
+        EXPECT_EQ(GetTodayDate(text).date, (CalendarDate{2021, 12, 31})) << text;
+        EXPECT_EQ(TodayJDN(text), 2459580) << text;
+    }
+    EXPECT_EQ(GetTodayDate(" 3/ 5/2024").date, (CalendarDate{2024, 3, 5})) << "fields at fixed places";
+    for (const char *text : {"", "x", "Friday", "99999999999999999999", "1/2/3", "-/-/-"})
+        EXPECT_EQ(TodayJDN(text), 0) << text;
 }
 
-TEST(Calendars, NamesAndLetters)
+// Dates as vardex-cli convert writes them, grouped beyond 9999: tests/cli/commands.txt.
+TEST(TextForms, GroupingWithOtherSeparators)
 {
-    EXPECT_EQ(CalendarOfLetter(U'G'), Calendar::Gregorian);
-    EXPECT_EQ(CalendarOfLetter(U'J'), Calendar::Julian);
-    EXPECT_EQ(CalendarOfLetter(U'D'), Calendar::Dee);
-    EXPECT_FALSE(CalendarOfLetter(U'S'));  // "Sunday": a weekday names no calendar
-    EXPECT_STREQ(CalendarDesignator(Calendar::Dee, DeeVariant::Dee), "D");
-    EXPECT_STREQ(CalendarDesignator(Calendar::Dee, DeeVariant::DeeCecil), "DC");
-    EXPECT_STREQ(CalendarDesignator(Calendar::Julian, DeeVariant::Dee), "JC");
-    EXPECT_STREQ(MonthName(0), "");
-    EXPECT_STREQ(MonthName(1), "January");
-    EXPECT_STREQ(MonthName(12), "December");
-    EXPECT_STREQ(MonthName(13), "");
+    EXPECT_EQ(FormatDate({-4999999, 12, 31}, "/", "."), "-4.999.999/12/31");
+    EXPECT_EQ(FormatDate({INT32_MIN, 1, 1}, "-", ","), "-2,147,483,648-01-01");
+    EXPECT_EQ(SeparateThousands("1234567", ""), "1234567");
+    EXPECT_EQ(SeparateThousands("-12345", "'x"), "-12'345");
+    EXPECT_EQ(SeparateThousands("123456789012345678901234", ","), "123,456,789,012,345") << "19 at most";
+}
+
+TEST(TextForms, ClockTimesOfDayNumbers)
+{
+    EXPECT_EQ(TimeOfDayText(2460389.0 + 21.0 / 24 + 51.0 / 1440), "21:51");
+    EXPECT_EQ(TimeOfDayText(-0.25), "18:00");
+    EXPECT_EQ(TimeOfDayText(std::nextafter(0.5, 0.0)), "12:00");
+    EXPECT_EQ(TimeOfDayText(0.99999999), "23:59");
+    EXPECT_EQ(TimeOfDayText(kNaN), "XX:XX:XX");
+}
+
+// Exactly 30 seconds round down, 30.5 up; 24:00 becomes midnight of the next day.
+TEST(TextForms, RoundToMinute)
+{
+    // clang-format off
+    const std::pair<double, double> cases[] = {
+        {10 + 91.0 / 86400, 10 + 2.0 / 1440},      {10 + 90.0 / 86400, 10 + 1.0 / 1440},
+        {10 + 90.6 / 86400, 10 + 2.0 / 1440},      {10 + 3599.6 / 86400, 10 + 60.0 / 1440},
+        {2460000 + 86399.6 / 86400, 2460001},      {77 + (86400 - 20) / 86400.0, 78},   {2460000, 2460000},
+        {-3 + 0.5 + 31.0 / 86400, -3 + 0.5 + 1.0 / 1440}, {1e300, 1e300},
+        {INT32_MAX + 86399.9 / 86400, INT32_MAX + 86399.9 / 86400}};
+    // clang-format on
+    for (auto [in, expected] : cases) {
+        const double original = in;
+        RoundToMinute(in);
+        EXPECT_DOUBLE_EQ(in, expected) << std::setprecision(17) << original;
+    }
+    double nan = kNaN;
+    RoundToMinute(nan);
+    EXPECT_TRUE(std::isnan(nan));
 }
 
 }  // namespace

@@ -12,40 +12,25 @@
 namespace vardex {
 namespace {
 
-struct MessageCase {
-    const char *name;
-    int32_t code;
-    QString message;
-};
-
-class LoadMessages : public testing::TestWithParam<MessageCase> {};
-
-TEST_P(LoadMessages, NameTheCauseAndTheLine)
+TEST(ProgramText, LoadMessagesNameTheCauseAndTheLine)
 {
-    EXPECT_EQ(ProgramTextLoadMessage(GetParam().code, "/opt/vardex/vardex.dat"), GetParam().message);
+    // clang-format off
+    const std::pair<int32_t, QString> cases[] = {
+        {-1512, "Duplicate in program text at line 12."}, {-1501, "Duplicate in program text at line 1."},
+        {INT32_MIN, "Duplicate in program text at line 2147482148."},
+        {-1003, "String too long at line 3."},            {-1500, "String too long at line 500."},
+        {-501, "Missing string at line 1."},              {-1000, "Missing string at line 500."},
+        {-500, "Error -500"},                             {-5, "Error -5"},
+        {-9, "Error -9"},                                 {0, "No program text was read."},
+        {-1, "Cannot open file containing program text.\r\n/opt/vardex/vardex.dat"},
+        {-2, "Particular memory allocation error."},      {-3, "Too much program text."},
+        {-4, "Text not recovered."},                      {-6, "File is empty."},
+        {-7, "Error reading file."},                      {-8, "General memory allocation error."},
+        {3, ""}};
+    // clang-format on
+    for (const auto &[code, message] : cases)
+        EXPECT_EQ(ProgramTextLoadMessage(code, "/opt/vardex/vardex.dat"), message) << code;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    ProgramText, LoadMessages,
-    testing::Values(
-        MessageCase{"DuplicateLine12", -12 - 1500, "Duplicate in program text at line 12."},
-        MessageCase{"DuplicateLine1", -1501, "Duplicate in program text at line 1."},
-        MessageCase{"MostNegativeCode", INT32_MIN, "Duplicate in program text at line 2147482148."},
-        MessageCase{"TooLongLine3", -1003, "String too long at line 3."},
-        MessageCase{"TooLongLine500", -1500, "String too long at line 500."},
-        MessageCase{"MissingLine1", -501, "Missing string at line 1."},
-        MessageCase{"MissingLine500", -1000, "Missing string at line 500."},
-        MessageCase{"Error37", -37, "Error -37"}, MessageCase{"Error5", -5, "Error -5"},
-        MessageCase{"Error9", -9, "Error -9"}, MessageCase{"Error500", -500, "Error -500"},
-        MessageCase{"NothingRead", 0, "No program text was read."},
-        MessageCase{"CannotOpen", -1, "Cannot open file containing program text.\r\n/opt/vardex/vardex.dat"},
-        MessageCase{"ParticularMemory", -2, "Particular memory allocation error."},
-        MessageCase{"TooMuchText", -3, "Too much program text."},
-        MessageCase{"NotRecovered", -4, "Text not recovered."},
-        MessageCase{"EmptyFile", -6, "File is empty."}, MessageCase{"ReadError", -7, "Error reading file."},
-        MessageCase{"GeneralMemory", -8, "General memory allocation error."},
-        MessageCase{"SuccessIsNoFailure", 3, ""}),
-    [](const auto &info) { return std::string(info.param.name); });
 
 class ProgramTextFiles : public testing::Test {
 protected:
@@ -66,11 +51,9 @@ TEST_F(ProgramTextFiles, AFileThatCannotBeOpenedIsFatalAndShowsThePathTried)
     for (const QString &programFolder : {folder.path(), folder.path() + "/"}) {
         test::RecordingDialogs shown;
         EXPECT_FALSE(LoadProgramText(programFolder, "vardex.dat", shown));
-        ASSERT_EQ(shown.shown.size(), 1u);
-        EXPECT_EQ(shown.shown[0].text, expected) << "one \"/\" between folder and name";
-        EXPECT_TRUE(shown.shown[0].title.isEmpty());
-        EXPECT_EQ(shown.shown[0].icon, MessageIcon::Critical);
-        EXPECT_EQ(shown.shown[0].buttons, MessageButtons::Ok);
+        EXPECT_EQ(shown.shown, std::vector<test::ShownMessage>(
+                                   {{expected, "", MessageIcon::Critical, MessageButtons::Ok}}))
+            << "one \"/\" between folder and name";
     }
 }
 

@@ -1,3 +1,4 @@
+// Opening a web link: always over https, and a browser that cannot be started reported with its cause.
 #include <gtest/gtest.h>
 
 #include "RecordingSeams.h"
@@ -6,61 +7,14 @@
 namespace vardex {
 namespace {
 
-struct FailureCase {
-    const char *name;
-    int code;
-    QString address;
-    QString message;
-};
-
-class ShellFailures : public testing::TestWithParam<FailureCase> {};
-
-TEST_P(ShellFailures, AreShownWithTheirCause)
-{
-    test::RecordingShell shell;
-    shell.result = GetParam().code;
-    test::RecordingDialogs dialogs;
-    OpenWebLink(GetParam().address, shell, dialogs);
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, GetParam().message);
-    EXPECT_EQ(dialogs.shown[0].title, "Cannot launch web browser");
-    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(dialogs.shown[0].buttons, MessageButtons::Ok);
-}
-
-const QString kPrefix = "Error launching web browser, error code = ";
-
-QString NoApplicationFor(const QString &extension)
-{
-    return kPrefix + "31.\r\n\r\nFile extension '" + extension +
-           "' is not associated with any application program.";
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    WebLink, ShellFailures,
-    testing::Values(
-        FailureCase{"NoApplicationForHtm", 31, "HTTP://vardex.example.org/guide/Page.HTM",
-                    "Error launching web browser, error code = 31.\r\n\r\n"
-                    "File extension 'htm' is not associated with any application program."},
-        FailureCase{"NoApplicationForDomain", 31, "http://vardex.example.org", NoApplicationFor("org")},
-        FailureCase{"NoApplicationForAFolder", 31, "https://x.example.org/manual",
-                    NoApplicationFor("org/manual")},
-        FailureCase{"OutOfMemory", 8, "https://vardex.example.org", kPrefix + "8.\r\n\r\nOut of memory."},
-        FailureCase{"NotFound", 2, "https://vardex.example.org", kPrefix + "2.\r\n\r\nPlease try once more."},
-        FailureCase{"OtherCode", 5, "https://vardex.example.org", kPrefix + "5."},
-        FailureCase{"HighestFailure", 32, "https://vardex.example.org", kPrefix + "32."}),
-    [](const auto &info) { return std::string(info.param.name); });
-
 TEST(WebLink, EveryLinkOpensWithHttps)
 {
     const std::pair<QString, QString> cases[] = {
         {"HTTP://vardex.example.org/a.htm", "https://vardex.example.org/a.htm"},
         {"hTtP://vardex.example.org", "https://vardex.example.org"},
-        {"https://vardex.example.org", "https://vardex.example.org"},
         {"HTTPS://vardex.example.org", "HTTPS://vardex.example.org"},
         {"http://a.example.org/?next=http://b.example.org",
-         "https://a.example.org/?next=https://b.example.org"},
-    };
+         "https://a.example.org/?next=https://b.example.org"}};
     for (const auto &[address, opened] : cases) {
         test::RecordingShell shell;
         test::RecordingDialogs dialogs;
@@ -70,45 +24,41 @@ TEST(WebLink, EveryLinkOpensWithHttps)
     }
 }
 
-TEST(WebLink, AnEmptyManualAddressOpensHttpsAloneAndReportsTheFailure)
+TEST(WebLink, AFailureIsShownWithItsCause)
 {
-    test::RecordingShell shell;
-    shell.result = 2;
-    test::RecordingDialogs dialogs;
-    OpenWebLink("http://" + QString(), shell, dialogs);
-    EXPECT_EQ(shell.opened, QStringList{"https://"});
-    EXPECT_EQ(dialogs.Texts(), QStringList{kPrefix + "2.\r\n\r\nPlease try once more."});
+    const QString prefix = "Error launching web browser, error code = ";
+    const QString noApplication =
+        "31.\r\n\r\nFile extension '%1' is not associated with any application program.";
+    const std::tuple<int, QString, QString> cases[] = {
+        {31, "HTTP://vardex.example.org/guide/Page.HTM", noApplication.arg("htm")},
+        {31, "http://vardex.example.org", noApplication.arg("org")},
+        {31, "https://x.example.org/manual", noApplication.arg("org/manual")},
+        {8, "https://vardex.example.org", "8.\r\n\r\nOut of memory."},
+        {2, "http://", "2.\r\n\r\nPlease try once more."},  // an empty manual address
+        {5, "https://vardex.example.org", "5."},
+        {32, "https://vardex.example.org", "32."}};
+    for (const auto &[code, address, message] : cases) {
+        test::RecordingShell shell;
+        shell.result = code;
+        test::RecordingDialogs dialogs;
+        OpenWebLink(address, shell, dialogs);
+        EXPECT_EQ(dialogs.shown,
+                  std::vector<test::ShownMessage>({{prefix + message, "Cannot launch web browser",
+                                                    MessageIcon::Exclamation, MessageButtons::Ok}}));
+    }
 }
 
-struct ExtensionCase {
-    const char *name;
-    QString path;
-    bool lowerCase;
-    QString extension;
-};
-
-class Extensions : public testing::TestWithParam<ExtensionCase> {};
-
-TEST_P(Extensions, OfTheLastComponent)
+TEST(WebLink, TheExtensionOfTheLastComponent)
 {
-    EXPECT_EQ(FileExtension(GetParam().path, GetParam().lowerCase), GetParam().extension);
+    // clang-format off
+    const std::tuple<QString, bool, QString> cases[] = {
+        {"C:\\Vardex\\Help.TXT", true, "txt"}, {"C:\\Vardex\\Help.TXT", false, "TXT"}, {"notes.", true, ""},
+        {"/home/ann/my.docs/readme", true, "docs/readme"}, {"C:\\Vardex\\", true, ""}, {"a.tar.GZ", 1, "gz"},
+        {"a/b.x\\c", true, ""}, {"C:\\a.x/c.D", true, "d"}};
+    // clang-format on
+    for (const auto &[path, lowerCase, extension] : cases)
+        EXPECT_EQ(FileExtension(path, lowerCase), extension) << path.toStdString();
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    WebLink, Extensions,
-    testing::Values(ExtensionCase{"WindowsPath", "C:\\Vardex\\Help.TXT", true, "txt"},
-                    ExtensionCase{"CaseKept", "C:\\Vardex\\Help.TXT", false, "TXT"},
-                    ExtensionCase{"SlashIsNoSeparator", "/home/ann/my.docs/readme", true, "docs/readme"},
-                    ExtensionCase{"LastDot", "backup.tar.GZ", true, "gz"},
-                    ExtensionCase{"WebPage", "https://vardex.example.org/guide/Page.HTM", true, "htm"},
-                    ExtensionCase{"WebAddressWithoutFile", "https://vardex.example.org", false, "org"},
-                    ExtensionCase{"WebFolder", "https://vardex.example/manual", true, "example/manual"},
-                    ExtensionCase{"EndsWithSeparator", "C:\\Vardex\\", true, ""},
-                    ExtensionCase{"EndsWithDot", "notes.", true, ""},
-                    ExtensionCase{"HiddenFile", "/home/ann/.profile", true, "profile"},
-                    ExtensionCase{"BackslashAfterSlash", "a/b.x\\c", true, ""},
-                    ExtensionCase{"SlashAfterBackslash", "C:\\a.x/c.D", true, "d"}),
-    [](const auto &info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace vardex

@@ -8,8 +8,6 @@
 #include <algorithm>
 
 #include "Geometry.h"
-#include "engine/NumberReading.h"
-#include "seams/Screen.h"
 
 namespace vardex {
 
@@ -21,11 +19,10 @@ constexpr int kInitialHeight = 300;
 
 }  // namespace
 
-PopUpWindow::PopUpWindow(const Screen &screen, QWidget *parent)
+PopUpWindow::PopUpWindow(QWidget *parent)
     : QWidget(parent, Qt::Dialog | Qt::FramelessWindowHint),
       lblMessage(new QLabel(QStringLiteral("Label1"), this)),
-      Timer1(new QTimer(this)),
-      screen_(screen)
+      Timer1(new QTimer(this))
 {
     setWindowModality(Qt::ApplicationModal);
     resize(SizeToPixels(kInitialWidth, kInitialHeight));
@@ -48,28 +45,6 @@ void PopUpWindow::PopUp(const QString &message, int width, int height, int inter
     resize(SizeToPixels(width, height));
     lblMessage->resize(size());
     move(TopLeftToPixels(top, left));
-    StartAndWait(intervalMs);
-}
-
-void PopUpWindow::PopUpCenterScreen(const QString &message, int width, int height, int intervalMs)
-{
-    // Twips widened to double so the halving is exact before rounding.
-    const double currentWidth = PixelsToTwips(this->width());
-    const double currentHeight = PixelsToTwips(this->height());
-    const double left = RoundHalfEven((screen_.WidthTwips() - currentWidth) / 2);
-    const double top = RoundHalfEven((screen_.HeightTwips() - currentHeight) / 2);
-    PopUp(message, width, height, intervalMs, static_cast<int>(top), static_cast<int>(left));
-}
-
-void PopUpWindow::PopUpInForm(const QWidget &frmMe, const QString &message, int width, int height,
-                              int intervalMs, int top, int left)
-{
-    // pos() of a window is the outer corner of its frame, where its twips position is counted.
-    const QPoint origin = frmMe.pos();
-    move(origin + TopLeftToPixels(top, left));
-    lblMessage->setText(message);
-    resize(SizeToPixels(width, height));
-    lblMessage->resize(TwipsToPixels(width), lblMessage->height());
     StartAndWait(intervalMs);
 }
 

@@ -15,26 +15,15 @@ class QTimer;
 
 namespace vardex {
 
-class Screen;
-
 class PopUpWindow : public QWidget, public PopUps {
     Q_OBJECT
 
 public:
-    // screen gives the size used to centre the window; it must outlive the window.
-    explicit PopUpWindow(const Screen &screen, QWidget *parent = nullptr);
+    explicit PopUpWindow(QWidget *parent = nullptr);
 
     // Shows message in a window of width x height whose top-left corner is at (left, top) on
     // the screen, for intervalMs milliseconds. Geometry in twips; an interval below 0 counts as 0.
     void PopUp(const QString &message, int width, int height, int intervalMs, int top, int left) override;
-
-    // As PopUp, centred on the screen by the size the window had from its previous display.
-    void PopUpCenterScreen(const QString &message, int width, int height, int intervalMs);
-
-    // As PopUp, with top and left counted from the top-left corner of frmMe. Only the message's
-    // width follows the new size; its height stays as it was.
-    void PopUpInForm(const QWidget &frmMe, const QString &message, int width, int height, int intervalMs,
-                     int top, int left);
 
     QLabel *const lblMessage;
     QTimer *const Timer1;
@@ -50,8 +39,6 @@ protected:
 private:
     void Timer1_Timer();
     void StartAndWait(int intervalMs);
-
-    const Screen &screen_;
 };
 
 }  // namespace vardex

@@ -10,21 +10,10 @@
 
 #include "QtPrinters.h"
 
-#include "engine/Today.h"
-#include "support/SystemClock.h"
 #include "support/widgets/QtSeams.h"
 
 namespace vardex {
 namespace {
-
-TEST(SystemClock, ReadsAsTodaysGregorianDate)
-{
-    const QDate before = QDate::currentDate();
-    const TodayDate today = GetTodayDate(SystemClock().ShortDateText());
-    const QDate read(today.date.year, today.date.month, today.date.day);
-    EXPECT_TRUE(read == before || read == QDate::currentDate()) << SystemClock().ShortDateText();
-    EXPECT_EQ(today.jdn, read.toJulianDay());
-}
 
 // xdg-open reports by its exit status whether a program took the address; a failure must reach
 // the launcher's message instead of passing silently.
@@ -45,69 +34,33 @@ TEST(QtShell, ReadsXdgOpensExitStatus)
     qputenv("PATH", path);
 }
 
-TEST(QtScreen, MeasuresThePrimaryScreenInTwips)
+TEST(QtDialogs, ShowTheMessageAsPlainTextAndReportTheButton)
 {
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    ASSERT_NE(screen, nullptr);
-    const QtScreen full;
-    EXPECT_EQ(full.WidthTwips(), screen->geometry().width() * 15);
-    EXPECT_EQ(full.HeightTwips(), screen->geometry().height() * 15);
-    const QtScreen available(QtScreen::Area::Available);
-    EXPECT_EQ(available.HeightTwips(), screen->availableGeometry().height() * 15);
+    using Box = QMessageBox;
+    const std::tuple<MessageIcon, MessageButtons, Box::StandardButton, Box::Icon, MessageReply> cases[] = {
+        {MessageIcon::Exclamation, MessageButtons::YesNo, Box::Yes, Box::Warning, MessageReply::Yes},
+        {MessageIcon::Critical, MessageButtons::Ok, Box::Ok, Box::Critical, MessageReply::Ok}};
+    for (const auto &[icon, buttons, press, shownIcon, reply] : cases) {
+        QString text, title;
+        QMessageBox::Icon boxIcon = QMessageBox::NoIcon;
+        Qt::TextFormat format = Qt::AutoText;
+        QMessageBox::StandardButtons boxButtons;
+        QTimer::singleShot(0, [&, press = press] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            std::tie(text, title, boxIcon, format, boxButtons) = std::tuple(
+                box->text(), box->windowTitle(), box->icon(), box->textFormat(), box->standardButtons());
+            box->button(press)->click();
+        });
+        QtDialogs dialogs;
+        EXPECT_EQ(dialogs.ShowMessage("Line one.\r\n<b>Line two.</b>", "Calculate", icon, buttons), reply);
+        EXPECT_EQ(std::tuple(text, title, format),
+                  std::tuple(QString("Line one.\n<b>Line two.</b>"), QString("Calculate"), Qt::PlainText));
+        EXPECT_EQ(boxIcon, shownIcon);
+        EXPECT_EQ(boxButtons, buttons == MessageButtons::Ok ? QMessageBox::StandardButtons(QMessageBox::Ok)
+                                                            : QMessageBox::Yes | QMessageBox::No);
+    }
 }
-
-struct DialogCase {
-    const char *name;
-    MessageIcon icon;
-    MessageButtons buttons;
-    QMessageBox::StandardButton press;
-    QMessageBox::Icon expectedIcon;
-    MessageReply expectedReply;
-};
-
-class QtDialogsTest : public testing::TestWithParam<DialogCase> {};
-
-TEST_P(QtDialogsTest, ShowsTheMessageAndReportsTheButton)
-{
-    const DialogCase &c = GetParam();
-    QString text, title;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    Qt::TextFormat format = Qt::AutoText;
-    QMessageBox::StandardButtons buttons;
-    QTimer::singleShot(0, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        text = box->text();
-        title = box->windowTitle();
-        icon = box->icon();
-        format = box->textFormat();
-        buttons = box->standardButtons();
-        box->button(c.press)->click();
-    });
-    QtDialogs dialogs;
-    const MessageReply reply =
-        dialogs.ShowMessage("Line one.\r\n<b>Line two.</b>", "Calculate", c.icon, c.buttons);
-
-    EXPECT_EQ(reply, c.expectedReply);
-    EXPECT_EQ(text, "Line one.\n<b>Line two.</b>");
-    EXPECT_EQ(format, Qt::PlainText);
-    EXPECT_EQ(title, "Calculate");
-    EXPECT_EQ(icon, c.expectedIcon);
-    EXPECT_EQ(buttons, c.buttons == MessageButtons::Ok ? QMessageBox::StandardButtons(QMessageBox::Ok)
-                                                       : QMessageBox::Yes | QMessageBox::No);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Boxes, QtDialogsTest,
-    testing::Values(DialogCase{"Plain", MessageIcon::None, MessageButtons::Ok, QMessageBox::Ok,
-                               QMessageBox::NoIcon, MessageReply::Ok},
-                    DialogCase{"ExclamationYes", MessageIcon::Exclamation, MessageButtons::YesNo,
-                               QMessageBox::Yes, QMessageBox::Warning, MessageReply::Yes},
-                    DialogCase{"InformationNo", MessageIcon::Information, MessageButtons::YesNo,
-                               QMessageBox::No, QMessageBox::Information, MessageReply::No},
-                    DialogCase{"Critical", MessageIcon::Critical, MessageButtons::Ok, QMessageBox::Ok,
-                               QMessageBox::Critical, MessageReply::Ok}),
-    [](const auto &info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace vardex

@@ -1,0 +1,113 @@
+// vardex-cli run as a separate process, as scripts run it: each transcript of the .txt files of
+// this folder runs the program and compares its outputs and exit status.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
+#include <QProcess>
+
+namespace vardex::test {
+namespace {
+
+struct CliResult {
+    QString out, err;
+    int status = -1;
+};
+
+// vardex-cli run with the arguments, under the locale when one is given, to its end.
+CliResult RunCli(const QStringList &arguments, const QString &locale)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!locale.isEmpty())
+        environment.insert(QStringLiteral("LC_ALL"), locale);
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(VARDEX_CLI_PATH), arguments);
+    process.waitForFinished(30000);
+    return {QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError()),
+            process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1};
+}
+
+struct Transcript {
+    std::string name;
+    QStringList lines;  // as in the file, after the "==" line
+    friend void PrintTo(const Transcript &t, std::ostream *os) { *os << t.name; }
+};
+
+std::vector<Transcript> Transcripts()
+{
+    std::vector<Transcript> transcripts;
+    const QDir folder(QStringLiteral(CLI_TRANSCRIPTS));
+    for (const QString &name : folder.entryList({"*.txt"}, QDir::Files, QDir::Name)) {
+        QFile file(folder.filePath(name));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        for (const QString &line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+            if (line.startsWith("== "))
+                transcripts.push_back({line.mid(3).toStdString(), {}});
+            else if (!transcripts.empty() && !line.startsWith(u'#'))
+                transcripts.back().lines << line;
+        }
+    }
+    return transcripts;
+}
+
+// The arguments of a "$" line: blank-separated, a double-quoted one may hold blanks or be empty.
+QStringList Arguments(const QString &line)
+{
+    QStringList args;
+    static const QRegularExpression word(R"re("([^"]*)"|(\S+))re");
+    for (const QRegularExpressionMatch &m : word.globalMatch(line))
+        args << (m.capturedStart(1) >= 0 ? m.captured(1) : m.captured(2));
+    return args;
+}
+
+class Cli : public testing::TestWithParam<Transcript> {};
+
+// "$ args" runs the program ("@ locale" under that LC_ALL); "= n" is its exit status. Standard
+// output is the "> " lines, in full; "^> " gives its start, "~> " a part, "-> " a part it must
+// not hold. The same with "!" stand for standard error. A stream with no lines is empty.
+TEST_P(Cli, Transcript)
+{
+    QString command, locale, out, err;
+    int status = 0;
+    std::vector<std::pair<QString, QString>> patterns;  // (kind and stream, text)
+    for (const QString &line : GetParam().lines) {
+        const QString text = line.mid(2);
+        if (line.startsWith("$ "))
+            command = text;
+        else if (line.startsWith("@ "))
+            locale = text;
+        else if (line.startsWith("= "))
+            status = text.toInt();
+        else if (line.startsWith(u'>'))
+            out += text + u'\n';
+        else if (line.startsWith(u'!'))
+            err += text + u'\n';
+        else if (!line.isEmpty())
+            patterns.emplace_back(line.left(2), line.mid(3));
+    }
+    const CliResult r = RunCli(Arguments(command), locale);
+    EXPECT_EQ(r.status, status) << r.err.toStdString();
+    bool outChecked = !out.isEmpty(), errChecked = !err.isEmpty();
+    for (const auto &[kind, text] : patterns) {
+        const QString &actual = kind[1] == u'>' ? r.out : r.err;
+        (kind[1] == u'>' ? outChecked : errChecked) = true;
+        const bool holds = kind[0] == u'^' ? actual.startsWith(text) : actual.contains(text);
+        EXPECT_EQ(holds, kind[0] != u'-') << kind.toStdString() << " " << text.toStdString() << "\nin:\n"
+                                          << actual.toStdString();
+    }
+    if (!outChecked || !out.isEmpty())
+        EXPECT_EQ(r.out, out);
+    if (!errChecked || !err.isEmpty())
+        EXPECT_EQ(r.err, err);
+}
+
+INSTANTIATE_TEST_SUITE_P(Transcripts, Cli, testing::ValuesIn(Transcripts()),
+                         [](const auto &info) { return info.param.name; });
+
+}  // namespace
+}  // namespace vardex::test

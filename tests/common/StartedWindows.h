@@ -1,0 +1,74 @@
+// The main window on the (offscreen) display, started on recording seams, for the tests of the
+// windows as a user sees them; the table windows open from it as the program opens them.
+#pragma once
+
+#include <QAbstractButton>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "QtPrinters.h"
+#include "RecordingSeams.h"
+#include "mainwindow/MainWindow.h"
+
+namespace vardex::test {
+
+class StartedWindows : public testing::Test {
+protected:
+    explicit StartedWindows(std::string today = "2024-03-05") : clock(std::move(today)) {}
+
+    MainWindow::Services Services(bool programTextLoads = true)
+    {
+        const auto text = [](int16_t n) {
+            return n == kMakerNameText ? "<img src=\"/dev/zero\">" : "<b>x</b>";
+        };
+        return {MainSeams{dialogs, clipboard, clock, popUps, screen, text}, shell,
+                [programTextLoads](const QString &) { return programTextLoads; }, QStringLiteral("/nowhere")};
+    }
+
+    // The main window started; `open` is the handler of its button that opens `window`, created on
+    // first use and shown modelessly with the pop-ups `windowPopUps`.
+    template <typename Window = QWidget>
+    void Start(std::function<void()> MainWindow::*open = nullptr, std::unique_ptr<Window> *window = nullptr)
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        main = std::make_unique<MainWindow>(Services());
+        if constexpr (!std::is_same_v<Window, QWidget>) {
+            main.get()->*open = [this, window] {
+                if (!*window)
+                    *window = std::make_unique<Window>(*main, dialogs, clipboard, *windowPopUps);
+                (*window)->show();
+                (*window)->raise();
+                (*window)->activateWindow();
+            };
+        }
+        ASSERT_TRUE(main->Start());
+    }
+
+    template <typename W = QWidget> W *Widget(const Control &control)
+    {
+        return qobject_cast<W *>(main->WidgetOf(control));
+    }
+    // A click at the start of the button, where an option button's circle is.
+    static void Click(QAbstractButton *button)
+    {
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+    }
+    // Hands the activation to window and waits for it.
+    static bool Activate(QWidget *window)
+    {
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window);
+    }
+
+    RecordingDialogs dialogs;
+    RecordingClipboard clipboard;
+    ScriptedClock clock;
+    RecordingPopUps popUps;
+    PopUps *windowPopUps = &popUps;
+    FixedScreen screen;
+    RecordingShell shell;
+    std::unique_ptr<MainWindow> main;  // the table windows of derived tests go before it
+};
+
+}  // namespace vardex::test

@@ -1,0 +1,89 @@
+// Keeping the input controls in step: which form is complete, the designators of a year-month-day
+// text and the dates Today writes. The texts of a day, as vardex-cli shows them: tests/cli/calc.txt.
+#include <gtest/gtest.h>
+
+#include "InputCases.h"
+#include "input/InputSync.h"
+
+namespace vardex::test {
+namespace {
+
+TEST(InputSync, AFormIsCompleteWithAllItsParts)
+{
+    EXPECT_EQ(DeriveInputType(Mdy(3, 5, " 2024 ")).type, InputType::MonthDayYear);
+    EXPECT_EQ(DeriveInputType(Mdy(3, 5, " 2024 ")).year, "2024");
+    EXPECT_EQ(DeriveInputType(Ymd("x", kJulian)).type, InputType::YearMonthDay);
+    const InputEntry incomplete[] = {Mdy(0, 5, "2024"),     Mdy(3, 0, "2024"),          Mdy(3, 5, "  "),
+                                     Mdy(3, 5, "2024", ""), Mdy(3, 5, "2024", "AD", 0), Ymd("", kJulian),
+                                     Ymd("2024-3-5 JC", 0)};
+    for (const InputEntry &entry : incomplete)
+        EXPECT_EQ(DeriveInputType(entry).type, InputType::Incomplete)
+            << entry.month << entry.day << entry.year.toStdString();
+    InputEntry none = Mdy(3, 5, "2024");
+    none.monthDayYearChosen = false;
+    EXPECT_EQ(DeriveInputType(none).type, InputType::Incomplete);
+}
+
+TEST(InputSync, DesignatorsFollowTheChosenCalendar)
+{
+    const std::tuple<QString, int, DeeVariant, QString> cases[] = {
+        {"700-1-1 jc", kGregorian, DeeVariant::DeeCecil, "700-1-1 CE"},
+        {"5-3-1 DC", kGregorian, DeeVariant::DeeCecil, "5-3-1 CE"},
+        {"5-3-1 DC", kJulian, DeeVariant::DeeCecil, "5-3-1 JC"},
+        {"2024-3-5 ce", kDee, DeeVariant::DeeCecil, "2024-3-5 DC"},
+        {"2024-3-5 JC", kDee, DeeVariant::Dee, "2024-3-5 D"},
+        {"2024-3-5 D", kJulian, DeeVariant::Dee, "2024-3-5 JC"},
+        {"2024-3-5 jc", 0, DeeVariant::Dee, "2024-3-5 JC"}};
+    for (const auto &[text, entry, variant, expected] : cases)
+        EXPECT_EQ(Redesignated(text, entry, variant), expected) << text.toStdString() << " " << entry;
+    // Choosing the form: "CE" after the first character, else "JC"; a Dee designator is not recognised.
+    EXPECT_EQ(std::tuple(EntryWhenYmdFormChosen("1600-2-29 CE", 0), EntryWhenYmdFormChosen("1600-2-29 D", 0),
+                         EntryWhenYmdFormChosen("CE", 0), EntryWhenYmdFormChosen("1600-2-29 CE", kJulian)),
+              std::tuple(int(kGregorian), 0, 0, int(kJulian)));
+}
+
+struct SyncCase {
+    QString text;
+    int entry;
+    bool shown;
+    DeeVariant variant;
+    DesignatorSync sync;
+};
+
+TEST(InputSync, OneStepUpperCasesFindsTheLegendAndChoosesItsCalendar)
+{
+    const SyncCase cases[] = {{"5-3-1 DC", 0, true, DeeVariant::DeeCecil, {"5-3-1 DC", kDee, 2}},
+                              {"5-3-1 D", 0, true, DeeVariant::Dee, {"5-3-1 D", kDee, 2}},
+                              {"5-3-1 JC", kGregorian, true, DeeVariant::Dee, {"5-3-1 JC", kGregorian, 1}},
+                              {"5-3-1 CE", 0, true, DeeVariant::Dee, {"5-3-1 CE", kGregorian, 0}},
+                              {"5-3-1 jc", 0, true, DeeVariant::Dee, {"5-3-1 JC", 0, -1}},
+                              {"5-3-1 CE", 0, false, DeeVariant::Dee, {"5-3-1 CE", 0, -1}},
+                              {"5-3-1", 0, true, DeeVariant::Dee, {"5-3-1", 0, -1}}};
+    for (const SyncCase &c : cases) {
+        const DesignatorSync sync = SyncDesignator(c.text, c.entry, c.shown, c.variant);
+        EXPECT_EQ(std::tuple(sync.text, sync.ymdCalendarEntry, sync.legendIndex),
+                  std::tuple(c.sync.text, c.sync.ymdCalendarEntry, c.sync.legendIndex))
+            << c.text.toStdString();
+    }
+    EXPECT_EQ(SettledDesignator("5-3-1 jc", 0, DeeVariant::Dee).ymdCalendarEntry, kJulian);
+    EXPECT_EQ(DesignatorLegends(DeeVariant::Dee)[2],
+              "'D' = the proleptic Dee Calendar with astronomical year numbering");
+}
+
+// Today's calendar: the main window's tests. Its date as the month,day,year controls show it:
+TEST(InputSync, ADateInTheMonthDayYearControls)
+{
+    const std::tuple<CalendarDate, QString, QString, QString> fields[] = {
+        {{-43, 3, 15}, "AD", "44", "BC"},       {{2024, 3, 15}, "BCE", "2024", "CE"},
+        {{2024, 3, 15}, "", "2024", "CE"},      {{2024, 3, 15}, "BC", "2024", "AD"},
+        {{0, 3, 15}, "", "1", "BCE"},           {{0, 3, 15}, "BC", "1", "BC"},
+        {{12000, 3, 15}, "AD", "12,000", "AD"}, {{-11999, 3, 15}, "CE", "12,000", "BCE"},
+        {{-9998, 3, 15}, "CE", "9999", "BCE"},  {{9999, 3, 15}, "CE", "9999", "CE"}};
+    for (const auto &[date, era, year, shownEra] : fields) {
+        const MonthDayYearFields f = MonthDayYearFieldsOf(date, era, NumberFormat::Commas());
+        EXPECT_EQ(std::tuple(f.month, f.day, f.year, f.era), std::tuple(3, 15, year, shownEra)) << date.year;
+    }
+}
+
+}  // namespace
+}  // namespace vardex::test
