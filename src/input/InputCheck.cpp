@@ -19,9 +19,7 @@ QString Designator(QString s)
 
 std::optional<Message> CheckMonthDayYearYear(QString &year, const QString &title)
 {
-    const auto fault = [&](const QString &text, MessageIcon icon) {
-        return Message{text, title, icon};
-    };
+    const auto fault = [&](const QString &text, MessageIcon icon) { return Message{text, title, icon}; };
     year = TrimBlanks(year);
     if (year.startsWith(u'+') || !IsNumberWithChars(year, true, QStringLiteral(",.") + kGroupBlanks) ||
         year.count(u'-') > 1)

@@ -123,8 +123,7 @@ private:
         for (size_t i = 0; i < e_.amounts.size(); ++i) {
             const QString &text = e_.amounts[i];
             if (text.startsWith(u'-')) {
-                messages_.push_back(
-                    {kNegativeAmount, context_.title, MessageIcon::Information});
+                messages_.push_back({kNegativeAmount, context_.title, MessageIcon::Information});
                 return ArithCheck::Negative;
             }
             const std::optional<int32_t> amount = ToInt32(LeadingNumber(KeepChars(text, kDigits)));
