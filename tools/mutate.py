@@ -13,7 +13,8 @@ restores the file. It prints the score per folder and every mutant that survived
 sample of N mutants (seed fixed) keeps a run short; --mutants 0 tries them all. --save FILE
 keeps the sample, and --replay FILE tries that same sample again after the code has changed: each
 mutant is found by its line's text (the nearest such line to where it was), and the mutants of
-lines that are gone are counted apart.
+lines that are gone are counted apart. --resume LOG takes the outcomes a stopped run printed (its
+standard output) and tries only the rest, so that a long run can be taken up again.
 """
 import argparse
 import json
@@ -109,6 +110,13 @@ def replayed(path):
     return found, gone
 
 
+def resumed(log):
+    """(path, line, change) -> outcome, from the lines a run printed for each mutant it tried."""
+    line = re.compile(r"^\[\d+/\d+\s+\d+ s\] (killed|survived|no compile)\s+([^:]+):(\d+): (.*)$")
+    found = (line.match(text.rstrip("\n")) for text in open(log, encoding="utf-8"))
+    return {(m.group(2), int(m.group(3)), m.group(4)): m.group(1) for m in found if m}
+
+
 def read_lines(path):
     return open(os.path.join(ROOT, path), encoding="utf-8").read().split("\n")
 
@@ -177,6 +185,7 @@ def main():
     parser.add_argument("--list", action="store_true", help="print the sample and stop")
     parser.add_argument("--save", help="keep the sample in this file")
     parser.add_argument("--replay", help="try the sample kept in this file")
+    parser.add_argument("--resume", help="the output of a stopped run: its outcomes are kept, not tried again")
     args = parser.parse_args()
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped"))  # through the finally that restores the file
 
@@ -197,9 +206,10 @@ def main():
     print(f"{len(sample)} mutants of {len(every)}, {origin}", flush=True)
     configure(args.build)
     results = {}
+    earlier = resumed(args.resume) if args.resume else {}
     began = time.time()
     for i, mutant in enumerate(sample, 1):
-        outcome = try_mutant(args.build, args.jobs, mutant)
+        outcome = earlier.get(mutant[:3]) or try_mutant(args.build, args.jobs, mutant)
         results.setdefault(outcome, []).append(mutant)
         print(f"[{i}/{len(sample)} {time.time() - began:5.0f} s] {outcome:10s} {mutant[0]}:{mutant[1]}: {mutant[2]}",
               flush=True)

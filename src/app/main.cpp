@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "DesktopProgram.h"
+#include "difference/DateDifferenceWindow.h"
 #include "equinox/VernalEquinoxWindow.h"
 #include "sequence/DateSequenceWindow.h"
 
@@ -12,9 +13,10 @@ int main(int argc, char *argv[])
     vardex::NameApplication();
     vardex::DesktopProgram program;
     vardex::MainWindow &window = program.window;
-    // The two windows of the main window's buttons: created on first use, hidden by their Close.
+    // The windows of the main window's buttons and menus: created on first use, hidden by their Close.
     std::unique_ptr<vardex::DateSequenceWindow> sequence;
     std::unique_ptr<vardex::VernalEquinoxWindow> equinoxes;
+    std::unique_ptr<vardex::DateDifferenceWindow> difference;
     const auto showModeless = [](QWidget &w) {
         w.show();
         w.raise();
@@ -31,6 +33,12 @@ int main(int argc, char *argv[])
             equinoxes = std::make_unique<vardex::VernalEquinoxWindow>(window, program.dialogs,
                                                                       program.clipboard, program.popUp);
         showModeless(*equinoxes);
+    };
+    window.openDateDifference = [&] {
+        if (!difference)
+            difference =
+                std::make_unique<vardex::DateDifferenceWindow>(window, program.clock, program.clipboard);
+        showModeless(*difference);
     };
 
     if (!window.Start())

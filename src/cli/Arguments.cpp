@@ -144,15 +144,15 @@ private:
 };
 
 // --calendar of convert, --ymd and --today.
-bool ParseCalendarOption(Cursor &cursor, Arguments &out, std::string &error)
+bool ParseCalendarOption(Cursor &cursor, std::optional<Calendar> &calendar, std::string &error)
 {
     std::vector<std::string> v;
     if (!cursor.TakeValues("--calendar", 1, v, error))
         return false;
-    out.calendar = ParseCalendar(v[0]);
-    if (!out.calendar)
+    calendar = ParseCalendar(v[0]);
+    if (!calendar)
         error = "--calendar wants gregorian, julian or dee, not " + Quoted(v[0]);
-    return out.calendar.has_value();
+    return calendar.has_value();
 }
 
 bool ParseConvertOption(const std::string &option, Cursor &cursor, Arguments &out, std::string &error)
@@ -173,40 +173,43 @@ bool ParseConvertOption(const std::string &option, Cursor &cursor, Arguments &ou
         return out.date.has_value();
     }
     if (option == "--calendar")
-        return ParseCalendarOption(cursor, out, error);
+        return ParseCalendarOption(cursor, out.calendar, error);
     error = "unknown option " + Quoted(option) + " for convert";
     return false;
 }
 
-bool SetDateForm(Arguments &out, DateInput::Form form, std::string &error)
+bool SetDateForm(std::optional<DateInput> &input, DateInput::Form form, std::string &error)
 {
-    if (out.input && out.input->form != form) {
+    if (input && input->form != form) {
         error = "give the date once: --ymd, --mdy or --today";
         return false;
     }
-    if (!out.input)
-        out.input = DateInput{};
-    out.input->form = form;
+    if (!input)
+        input = DateInput{};
+    input->form = form;
     return true;
 }
 
-bool ParseDateOption(const std::string &option, Cursor &cursor, Arguments &out, std::string &error)
+// One option of a DATE into input, and --calendar into calendar; false, with error empty, for an
+// option that is none of them.
+bool ParseDateInputOption(const std::string &option, Cursor &cursor, std::optional<DateInput> &input,
+                          std::optional<Calendar> &calendar, std::string &error)
 {
     std::vector<std::string> v;
     if (option == "--ymd") {
         if (!cursor.TakeValues(option, 1, v, error) ||
-            !SetDateForm(out, DateInput::Form::YearMonthDay, error))
+            !SetDateForm(input, DateInput::Form::YearMonthDay, error))
             return false;
-        out.input->ymdText = v[0];
+        input->ymdText = v[0];
         return true;
     }
     if (option == "--today")
-        return SetDateForm(out, DateInput::Form::Today, error);
+        return SetDateForm(input, DateInput::Form::Today, error);
     if (option == "--mdy") {
         if (!cursor.TakeValues(option, 5, v, error) ||
-            !SetDateForm(out, DateInput::Form::MonthDayYear, error))
+            !SetDateForm(input, DateInput::Form::MonthDayYear, error))
             return false;
-        DateInput &in = *out.input;
+        DateInput &in = *input;
         in.month = MonthNumber(v[0]);
         const auto day = ParseInt32(v[1]);
         in.day = day && *day >= 1 && *day <= 31 ? *day : 0;
@@ -228,7 +231,15 @@ bool ParseDateOption(const std::string &option, Cursor &cursor, Arguments &out, 
         return error.empty();
     }
     if (option == "--calendar")
-        return ParseCalendarOption(cursor, out, error);
+        return ParseCalendarOption(cursor, calendar, error);
+    return false;
+}
+
+bool ParseDateOption(const std::string &option, Cursor &cursor, Arguments &out, std::string &error)
+{
+    if (ParseDateInputOption(option, cursor, out.input, out.calendar, error) || !error.empty())
+        return error.empty();
+    std::vector<std::string> v;
     if (option == "--plus" || option == "--minus") {
         if (out.arithmetic) {
             error = "give --plus or --minus once";
@@ -242,10 +253,27 @@ bool ParseDateOption(const std::string &option, Cursor &cursor, Arguments &out, 
     return false;
 }
 
+// diff DATE --to DATE: the options before --to give the first date, those after it the second.
+bool ParseDiffOption(const std::string &option, Cursor &cursor, Arguments &out, std::string &error)
+{
+    if (option == "--to" && !out.afterTo) {
+        out.afterTo = true;
+        return true;
+    }
+    if (out.afterTo ? ParseDateInputOption(option, cursor, out.to, out.toCalendar, error)
+                    : ParseDateInputOption(option, cursor, out.input, out.calendar, error))
+        return true;
+    if (error.empty())
+        error = "unknown option " + Quoted(option) + " for diff";
+    return false;
+}
+
 bool ParseCommandOption(const std::string &option, Cursor &cursor, Arguments &out, std::string &error)
 {
     if (out.command == Command::Convert)
         return ParseConvertOption(option, cursor, out, error);
+    if (out.command == Command::Diff)
+        return ParseDiffOption(option, cursor, out, error);
     if (ParseDateOption(option, cursor, out, error) || !error.empty())
         return error.empty();
     std::vector<std::string> v;
@@ -307,6 +335,30 @@ std::string CheckWindowCommand(Arguments &a)
     return {};
 }
 
+// A DATE of diff, with its --calendar: given, in a calendar (no weekday search).
+std::string CheckDiffDate(std::optional<DateInput> &input, const std::optional<Calendar> &calendar,
+                          const std::string &which)
+{
+    if (!input)
+        return "give the " + which + " date: --ymd TEXT, --mdy MONTH DAY YEAR ERA CALENDAR or --today";
+    if (calendar) {
+        if (input->form == DateInput::Form::MonthDayYear)
+            return "--mdy names its calendar itself; --calendar goes with --ymd or --today";
+        input->calendar = calendar;
+    }
+    if (input->form == DateInput::Form::MonthDayYear && input->calendarEntry > 3)
+        return "diff wants a calendar for --mdy: gregorian, julian or dee";
+    return {};
+}
+
+std::string CheckDiff(Arguments &a)
+{
+    if (!a.afterTo)
+        return "diff needs the second date after --to";
+    std::string error = CheckDiffDate(a.input, a.calendar, "first");
+    return error.empty() ? CheckDiffDate(a.to, a.toCalendar, "second") : error;
+}
+
 std::optional<Command> CommandNamed(const std::string &name)
 {
     if (name == "convert")
@@ -317,6 +369,8 @@ std::optional<Command> CommandNamed(const std::string &name)
         return Command::Sequence;
     if (name == "equinox")
         return Command::Equinox;
+    if (name == "diff")
+        return Command::Diff;
     return std::nullopt;
 }
 
@@ -374,7 +428,9 @@ ParseResult ParseArguments(const std::vector<std::string> &args)
     if (error.empty() && !haveCommand)
         error = "no command given";
     if (error.empty())
-        error = out.command == Command::Convert ? CheckConvert(out) : CheckWindowCommand(out);
+        error = out.command == Command::Convert ? CheckConvert(out)
+                : out.command == Command::Diff  ? CheckDiff(out)
+                                                : CheckWindowCommand(out);
     return result;
 }
 
@@ -386,6 +442,7 @@ std::string UsageText()
            "  vardex-cli [--variant dee|dee-cecil] sequence DATE [ARITH] --days N [--json]\n"
            "  vardex-cli [--variant dee|dee-cecil] equinox DATE [ARITH] --years N [--longitude DEG MIN]\n"
            "             [--mean|--apparent] [--json]\n"
+           "  vardex-cli [--variant dee|dee-cecil] diff DATE --to DATE [--json]\n"
            "  vardex-cli --help\n"
            "\n"
            "  DATE  := --ymd TEXT [--calendar CAL]             e.g. --ymd \"2024-3-5 JC\"\n"
@@ -400,6 +457,8 @@ std::string UsageText()
            "  --variant chooses the Dee calendar's epoch: dee (1-1-1 D = JDN 1,721,425) or\n"
            "  dee-cecil (1-1-1 DC = JDN 1,721,426, the default).\n"
            "  --longitude: the meridian west of Greenwich, degrees 70..79 and minutes 0..59 (77 0).\n"
+           "  diff: from the first DATE to the one after --to (To - From), in days, weeks and days, and\n"
+           "  years, months and days of each calendar; its --mdy CALENDAR is a CAL, not a weekday.\n"
            "\n"
            "Exit status: 0 done, 1 the program refused the input (its message on standard error),\n"
            "2 malformed arguments, an incomplete input date, or a table asked for a weekday search.\n";

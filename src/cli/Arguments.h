@@ -13,7 +13,7 @@
 
 namespace vardex::cli {
 
-enum class Command { Help, Convert, Calc, Sequence, Equinox };
+enum class Command { Help, Convert, Calc, Sequence, Equinox, Diff };
 
 struct Ymd {
     int32_t year = 0;
@@ -48,8 +48,12 @@ struct Arguments {
     std::optional<int32_t> jdn;
     std::optional<Ymd> date;
     std::optional<Calendar> calendar;
-    // calc, sequence, equinox
+    // calc, sequence, equinox, and the first date of diff
     std::optional<DateInput> input;
+    // diff: the date after --to, with its own --calendar
+    std::optional<DateInput> to;
+    std::optional<Calendar> toCalendar;
+    bool afterTo = false;
     std::optional<ArithInput> arithmetic;
     std::optional<std::string> count;  // --days N or --years N, as typed into the window's box
     int longitudeDegrees = 77;         // equinox

@@ -6,6 +6,7 @@
 #include "Arguments.h"
 #include "CalcCommand.h"
 #include "ConvertCommand.h"
+#include "DiffCommand.h"
 #include "WindowCommands.h"
 #include "support/SystemClock.h"
 
@@ -34,6 +35,7 @@ int main(int argc, char **argv)
     case Command::Calc: return Emit(RunCalc(parsed.arguments, clock));
     case Command::Sequence: return Emit(RunSequence(parsed.arguments, clock));
     case Command::Equinox: return Emit(RunEquinox(parsed.arguments, clock));
+    case Command::Diff: return Emit(RunDiff(parsed.arguments, clock));
     }
     return kExitUsage;
 }

@@ -4,6 +4,7 @@
 
 #include "InputCheck.h"
 #include "TextUtils.h"
+#include "engine/MonthArithmetic.h"
 #include "engine/TextForms.h"
 
 namespace vardex {
@@ -136,50 +137,21 @@ private:
         return ArithCheck::Ok;
     }
 
-    bool AddMonthsYears()
-    {
-        const int64_t years = e_.lastAmounts[0];
-        const int64_t months = e_.lastAmounts[1];
-        const int64_t sign = e_.sign == ArithmeticSign::Plus ? 1 : -1;
-        int64_t year = e_.lastDate.year;
-        int64_t month = e_.lastDate.month;
-        if (years > 0)
-            year += sign * years;
-        if (months >= 1) {
-            year += sign * (months / 12);
-            month += sign * (months % 12);
-            if (month > 12) {
-                year += 1;
-                month -= 12;
-            } else if (month < 1) {
-                year -= 1;
-                month += 12;
-            }
-        }
-        if (!FitsInt32(year)) {
-            ReportRange();
-            return false;
-        }
-        e_.lastDate.year = static_cast<int32_t>(year);
-        e_.lastDate.month = static_cast<int32_t>(month);
-        return true;
-    }
-
     bool ApplyArithmetic()
     {
         // The amounts are read again. A sign that shows only now, after trimming, is reported but
         // does not stop the calculation; an amount beyond 32 bits cannot be used at all.
         if (CheckArithmetic() == ArithCheck::TooLarge)
             return false;
-        if (!AddMonthsYears())
+        const int64_t sign = e_.sign == ArithmeticSign::Plus ? 1 : -1;
+        const int64_t months = 12 * int64_t{e_.lastAmounts[0]} + e_.lastAmounts[1];
+        const MovedDate moved = AddMonths(*e_.lastCalendar, e_.lastDate, sign * months, context_.variant);
+        e_.lastDate = moved.date;
+        if (!moved.jdn) {
+            ReportRange();
             return false;
-        while (!Convert()) {  // end of month: 31 January + 1 month = last day of February
-            if (e_.lastDate.day <= 1) {
-                ReportRange();
-                return false;
-            }
-            --e_.lastDate.day;
         }
+        e_.lastJdn = *moved.jdn;
         const int64_t days = 7 * int64_t{e_.lastAmounts[2]} + e_.lastAmounts[3];
         const int64_t jdn = e_.sign == ArithmeticSign::Plus ? e_.lastJdn + days : e_.lastJdn - days;
         if (!FitsInt32(jdn)) {

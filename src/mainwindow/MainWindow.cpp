@@ -9,13 +9,18 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "seams/PopUps.h"
+#include "support/AboutText.h"
 #include "support/WebLink.h"
 #include "support/widgets/ControlUtils.h"
 #include "support/widgets/Geometry.h"
@@ -189,6 +194,7 @@ MainWindow::MainWindow(Services services, QWidget *parent)
       controller_(form_, WithPopUps(services_.seams, popUps_))
 {
     BuildControls();
+    BuildMenuBar();
     ApplyDesign();
     ConnectEvents();
     SetTabOrder();
@@ -218,23 +224,24 @@ W *MainWindow::Make(M &model, QWidget *parent, int left, int top, int width, int
 void MainWindow::BuildControls()
 {
     MainForm &f = form_;
+    formArea_ = new QWidget(this);
     auto tab = [this](int index, QWidget *w) { tabIndex_.emplace_back(index, w); };
 
-    tab(49, Make<QLabel>(f.Label3, this, 280, 130, 2415, 360));
-    tab(50, Make<QRadioButton>(f.optDee, this, 2650, 110, 3375, 360));
-    tab(51, Make<QRadioButton>(f.optDeeCecil, this, 5950, 110, 3855, 360));
-    fraInput_ = Make<QGroupBox>(f.fraInput, this, 120, 480, 7770, 2415);
-    fraOutput_ = Make<QGroupBox>(f.fraOutput, this, 120, 3000, 7770, 2295);
-    fraPlusMinus_ = Make<QGroupBox>(f.fraPlusMinus, this, 8040, 480, 2910, 2415);
-    tab(25, Make<QPushButton>(f.cmdCalculate, this, 8040, 3090, 2910, 360));
-    tab(20, Make<QPushButton>(f.cmdCopyResult, this, 8040, 3555, 2910, 360));
-    tab(48, Make<QPushButton>(f.cmdDateSequence, this, 8040, 4020, 2910, 360));
-    tab(21, Make<QPushButton>(f.cmdVernalEquinoxes, this, 8040, 4485, 2910, 360));
-    tab(13, Make<QPushButton>(f.cmdHelp, this, 8040, 4920, 1380, 360));
-    tab(7, Make<QPushButton>(f.cmdQuit, this, 9600, 4920, 1380, 360));
-    lblMakerLink_ = Make<QLabel>(f.lblMakerLink, this, 3250, 5400, 1395, 270);
-    Make<QLabel>(f.lblMakerUrl, this, 4660, 5400, 1395, 270);
-    lblOnlineUserManual_ = Make<QLabel>(f.lblOnlineUserManual, this, 8040, 5400, 2910, 240);
+    tab(49, Make<QLabel>(f.Label3, formArea_, 280, 130, 2415, 360));
+    tab(50, Make<QRadioButton>(f.optDee, formArea_, 2650, 110, 3375, 360));
+    tab(51, Make<QRadioButton>(f.optDeeCecil, formArea_, 5950, 110, 3855, 360));
+    fraInput_ = Make<QGroupBox>(f.fraInput, formArea_, 120, 480, 7770, 2415);
+    fraOutput_ = Make<QGroupBox>(f.fraOutput, formArea_, 120, 3000, 7770, 2295);
+    fraPlusMinus_ = Make<QGroupBox>(f.fraPlusMinus, formArea_, 8040, 480, 2910, 2415);
+    tab(25, Make<QPushButton>(f.cmdCalculate, formArea_, 8040, 3090, 2910, 360));
+    tab(20, Make<QPushButton>(f.cmdCopyResult, formArea_, 8040, 3555, 2910, 360));
+    tab(48, Make<QPushButton>(f.cmdDateSequence, formArea_, 8040, 4020, 2910, 360));
+    tab(21, Make<QPushButton>(f.cmdVernalEquinoxes, formArea_, 8040, 4485, 2910, 360));
+    tab(13, Make<QPushButton>(f.cmdHelp, formArea_, 8040, 4920, 1380, 360));
+    tab(7, Make<QPushButton>(f.cmdQuit, formArea_, 9600, 4920, 1380, 360));
+    lblMakerLink_ = Make<QLabel>(f.lblMakerLink, formArea_, 3250, 5400, 1395, 270);
+    Make<QLabel>(f.lblMakerUrl, formArea_, 4660, 5400, 1395, 270);
+    lblOnlineUserManual_ = Make<QLabel>(f.lblOnlineUserManual, formArea_, 8040, 5400, 2910, 240);
 
     QWidget *in = fraInput_;
     tab(9, Make<QRadioButton>(f.optInputDateWithoutAYN, in, 240, 240, 5895, 360));
@@ -290,10 +297,17 @@ void MainWindow::BuildControls()
 void MainWindow::ApplyDesign()
 {
     setWindowTitle(form_.caption);
-    setFixedSize(TwipsToPixels(MainForm::kWidth), TwipsToPixels(MainForm::kHeight));
+    // The form keeps its design size below the menu bar; the window grows by the bar's height.
+    formArea_->setFixedSize(TwipsToPixels(MainForm::kWidth), TwipsToPixels(MainForm::kHeight));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(menuBar_);
+    layout->addWidget(formArea_);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     ::InitIconResource();
     setWindowIcon(QIcon(QStringLiteral(":/vardex/vardex.png")));
-    SetPointSize(this, kFontSize);  // the controls inherit it; only the small ones set their own
+    SetPointSize(formArea_, kFontSize);  // the controls inherit it; only the small ones set their own
     SetPointSize(WidgetOf(form_.cmdClear[1]), kSmallFontSize);
     for (const Control *c : {static_cast<const Control *>(&form_.lblCE),
                              static_cast<const Control *>(&form_.lblOnlineUserManual),
@@ -422,24 +436,25 @@ void MainWindow::SetTabOrder()
 
 bool MainWindow::Start()
 {
-    const bool started = controller_.StartUp({services_.loadProgramText,
-                                              [this] {
-                                                  SetFormBackColor(this, kBackColour);
-                                                  SetControlsForeColor(this, kTextColour);
-                                                  SetTextColour(WidgetOf(form_.lblCE), kLegendColour);
-                                                  SetTextColour(lblMakerLink_, kLinkColour);
-                                                  SetTextColour(lblOnlineUserManual_, kLinkColour);
-                                                  SetTextColour(WidgetOf(form_.lblMakerUrl), kUrlColour);
-                                                  SetControlsFontName(this, QStringLiteral("Arial"), true);
-                                              },
-                                              [this] {
-                                                  WriteBack();
-                                                  move(TwipsToPixels(form_.left), TwipsToPixels(form_.top));
-                                                  show();
-                                                  KeepOnScreen(this);
-                                                  // again once the window system has framed it
-                                                  QTimer::singleShot(0, this, [this] { KeepOnScreen(this); });
-                                              }});
+    const bool started =
+        controller_.StartUp({services_.loadProgramText,
+                             [this] {
+                                 SetFormBackColor(formArea_, kBackColour);
+                                 SetControlsForeColor(formArea_, kTextColour);
+                                 SetTextColour(WidgetOf(form_.lblCE), kLegendColour);
+                                 SetTextColour(lblMakerLink_, kLinkColour);
+                                 SetTextColour(lblOnlineUserManual_, kLinkColour);
+                                 SetTextColour(WidgetOf(form_.lblMakerUrl), kUrlColour);
+                                 SetControlsFontName(formArea_, QStringLiteral("Arial"), true);
+                             },
+                             [this] {
+                                 WriteBack();
+                                 move(TwipsToPixels(form_.left), TwipsToPixels(form_.top));
+                                 show();
+                                 KeepOnScreen(this);
+                                 // again once the window system has framed it
+                                 QTimer::singleShot(0, this, [this] { KeepOnScreen(this); });
+                             }});
     if (started)
         WriteBack();
     return started;
@@ -532,18 +547,59 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
             }
         }
     } else if (event->type() == QEvent::MouseButtonRelease) {
-        // Both addresses come from the program text file, without "http://".
-        const auto open = [this](int16_t text) {
-            const QString address =
-                services_.seams.programText ? services_.seams.programText(text) : QString();
-            OpenWebLink(QStringLiteral("http://") + address, services_.shell, services_.seams.dialogs);
-        };
         if (watched == lblMakerLink_)
-            open(kMakerAddressText);
+            OpenLink(kMakerAddressText);
         else if (watched == lblOnlineUserManual_)
-            open(kManualAddressText);
+            OpenLink(kManualAddressText);
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// Both addresses come from the program text file, without "http://".
+void MainWindow::OpenLink(int16_t text)
+{
+    const QString address = services_.seams.programText ? services_.seams.programText(text) : QString();
+    OpenWebLink(QStringLiteral("http://") + address, services_.shell, services_.seams.dialogs);
+}
+
+void MainWindow::BuildMenuBar()
+{
+    menuBar_ = new QMenuBar(this);
+    // The same as the buttons, and only while they can be pressed.
+    const auto clickOf = [this](Button &button) {
+        return [this, &button] { static_cast<QPushButton *>(WidgetOf(button))->click(); };
+    };
+    QMenu *file = menuBar_->addMenu(QStringLiteral("&File"));
+    file->addAction(QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this,
+                    clickOf(form_.cmdQuit));
+    toolsMenu_ = menuBar_->addMenu(QStringLiteral("&Tools"));
+    toolsMenu_->addAction(QStringLiteral("&Date difference\u2026"), QKeySequence(Qt::CTRL | Qt::Key_D), this,
+                          [this] {
+                              if (openDateDifference)
+                                  openDateDifference();
+                          });
+    QMenu *help = menuBar_->addMenu(QStringLiteral("&Help"));
+    help->addAction(QStringLiteral("&Help"), QKeySequence(Qt::Key_F1), this, clickOf(form_.cmdHelp));
+    help->addAction(QStringLiteral("&Online user manual"), this, [this] { OpenLink(kManualAddressText); });
+    help->addSeparator();
+    help->addAction(QStringLiteral("&About Vardex"), this, [this] { ShowAbout(); });
+    help->addAction(QStringLiteral("About &Qt"), this, [this] { QMessageBox::aboutQt(this); });
+    // F10 opens the first menu, as on other desktops; Alt and a menu's letter open that menu.
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, [this, file] {
+        menuBar_->setFocus(Qt::MenuBarFocusReason);
+        menuBar_->setActiveAction(file->menuAction());
+    });
+}
+
+void MainWindow::ShowAbout()
+{
+    const QString maker =
+        services_.seams.programText ? services_.seams.programText(kMakerAddressText) : QString();
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("About Vardex"),
+                    AboutText(QStringLiteral("http://") + maker), QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);  // the address comes from a file
+    box.setIconPixmap(windowIcon().pixmap(64));
+    box.exec();
 }
 
 void MainWindow::ShowHelp()
@@ -595,14 +651,15 @@ int32_t MainWindow::TextBoxCapacityKB() const { return form_.lngTextBoxCapacityI
 
 QPoint MainWindow::TableWindowPosition() const
 {
-    // Just inside the main window's left edge, a little below the top of its output frame; pos()
-    // is the outer corner of the window's frame.
+    // Just inside the main window's left edge, the output frame's top (within the form) plus a
+    // little below the outer corner of the window's frame (pos()): where the table windows have
+    // always opened, the menu bar notwithstanding.
     constexpr int kLeftOfMain = 160;
     constexpr int kBelowOutputFrame = 300;
     return pos() + QPoint(TwipsToPixels(kLeftOfMain), fraOutput_->y() + TwipsToPixels(kBelowOutputFrame));
 }
 
-QPalette MainWindow::TableWindowPalette() const { return palette(); }
+QPalette MainWindow::TableWindowPalette() const { return formArea_->palette(); }
 
 QIcon MainWindow::TableWindowIcon() const { return windowIcon(); }
 

@@ -1,4 +1,4 @@
-// The main window on the screen: the Qt view of MainForm.
+// The main window on the screen: the Qt view of MainForm, below a menu bar.
 //
 // The view builds one widget per control of the model, at the window's design geometry (twips,
 // 15 to a pixel). Each user event copies the widget's new value into the model and calls the
@@ -23,6 +23,8 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QMenuBar;
 class QPushButton;
 class QRadioButton;
 class QTimer;
@@ -62,6 +64,14 @@ public:
     // Opens the windows of the date-sequence and vernal-equinox buttons once their checks pass.
     std::function<void()> openDateSequence;
     std::function<void()> openVernalEquinoxes;
+    // Tools > Date difference.
+    std::function<void()> openDateDifference;
+
+    // The menu bar; other windows add their entries to the Tools menu.
+    QMenuBar *MenuBar() const { return menuBar_; }
+    QMenu *ToolsMenu() const { return toolsMenu_; }
+    // The area of the form below the menu bar, of the form's design size.
+    QWidget *FormArea() const { return formArea_; }
 
     // What the table windows see of this window.
     int32_t InputJdn() override;
@@ -78,6 +88,9 @@ protected:
 
 private:
     void BuildControls();
+    void BuildMenuBar();
+    void OpenLink(int16_t text);
+    void ShowAbout();
     void ApplyDesign();
     void ConnectEvents();
     void SetTabOrder();
@@ -115,6 +128,9 @@ private:
     std::vector<QButtonGroup *> optionGroups_;
 
     // Widgets the view talks to by name.
+    QWidget *formArea_ = nullptr;
+    QMenuBar *menuBar_ = nullptr;
+    QMenu *toolsMenu_ = nullptr;
     QGroupBox *fraInput_ = nullptr;
     QGroupBox *fraOutput_ = nullptr;
     QGroupBox *fraPlusMinus_ = nullptr;

@@ -100,10 +100,12 @@ TEST_P(Cli, Transcript)
         EXPECT_EQ(holds, kind[0] != u'-') << kind.toStdString() << " " << text.toStdString() << "\nin:\n"
                                           << actual.toStdString();
     }
-    if (!outChecked || !out.isEmpty())
+    if (!outChecked || !out.isEmpty()) {
         EXPECT_EQ(r.out, out);
-    if (!errChecked || !err.isEmpty())
+    }
+    if (!errChecked || !err.isEmpty()) {
         EXPECT_EQ(r.err, err);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Transcripts, Cli, testing::ValuesIn(Transcripts()),

@@ -8,14 +8,15 @@
 cmake_minimum_required(VERSION 3.25)
 
 # unit: folder | file-name regex the unit's files match (empty: every file the folder's other units leave)
-set(units engine seams input support sequence equinox widgets mainlogic mainview sequencewindow
-          equinoxwindow cli app)
+set(units engine seams input support sequence equinox difference widgets mainlogic mainview
+          sequencewindow equinoxwindow differencewindow cli app)
 set(folder_engine engine)
 set(folder_seams seams)
 set(folder_input input)
 set(folder_support support)
 set(folder_sequence sequence)
 set(folder_equinox equinox)
+set(folder_difference difference)
 set(folder_widgets support/widgets)
 set(folder_mainlogic mainwindow)
 set(folder_mainview mainwindow)
@@ -24,6 +25,8 @@ set(folder_sequencewindow sequence)
 set(match_sequencewindow "Window\\.")
 set(folder_equinoxwindow equinox)
 set(match_equinoxwindow "Window\\.")
+set(folder_differencewindow difference)
+set(match_differencewindow "Window\\.")
 set(folder_cli cli)
 set(folder_app app)
 
@@ -34,15 +37,18 @@ set(uses_input engine seams)
 set(uses_support engine seams input)
 set(uses_sequence engine seams input)
 set(uses_equinox engine seams input)
+set(uses_difference engine seams input)
 set(uses_widgets engine seams input)
 set(uses_mainlogic engine seams input equinox)
 set(uses_mainview engine seams input support widgets mainlogic)
 set(uses_sequencewindow engine seams input widgets sequence)
 set(uses_equinoxwindow engine seams input widgets equinox)
-set(uses_cli engine seams input support sequence equinox)
-set(uses_app engine seams input support widgets mainlogic mainview sequencewindow equinoxwindow)
+set(uses_differencewindow engine seams input widgets difference)
+set(uses_cli engine seams input support sequence equinox difference)
+set(uses_app engine seams input support widgets mainlogic mainview sequencewindow equinoxwindow
+             differencewindow)
 # The units that are window code, and so may include QtWidgets headers.
-set(window_units widgets mainview sequencewindow equinoxwindow app)
+set(window_units widgets mainview sequencewindow equinoxwindow differencewindow app)
 
 set(failures "")
 

@@ -12,10 +12,10 @@
 
 namespace {
 
-const auto kDeltaT = [] {
-    void *handle = dlopen(SKYFOLD_PATH, RTLD_NOW | RTLD_LOCAL);
-    return handle ? reinterpret_cast<decltype(&deltat)>(dlsym(handle, "deltat")) : nullptr;
-}();
+void *const kLibrary = dlopen(SKYFOLD_PATH, RTLD_NOW | RTLD_LOCAL);
+const auto kDeltaT = kLibrary ? reinterpret_cast<decltype(&deltat)>(dlsym(kLibrary, "deltat")) : nullptr;
+const auto kVersion =
+    kLibrary ? reinterpret_cast<decltype(&skyfold_version)>(dlsym(kLibrary, "skyfold_version")) : nullptr;
 
 // Delta-T in seconds as the Vardex program asks for it.
 double Seconds(double year) { return kDeltaT(year, 1915) * 60; }
@@ -39,10 +39,12 @@ TEST(Skyfold, PublishedValuesAndTheStepsAtTheBoundaries)
         EXPECT_NEAR(Seconds(year), seconds, 6e-5) << year;
         const double jump = Seconds(year) - Seconds(std::nextafter(year, -1e9));
         EXPECT_LE(std::fabs(jump), std::fabs(step) + 0.0005) << year << ": jump " << jump << " s";
-        if (step != 0)
+        if (step != 0) {
             EXPECT_EQ(std::signbit(jump), std::signbit(step)) << year << ": jump " << jump << " s";
+        }
     }
     EXPECT_NEAR(Seconds(-1000), -20 + 32 * 28.2 * 28.2, 1e-6);  // the parabola, u = (y - 1820) / 100
+    EXPECT_STREQ(kVersion ? kVersion() : "", "1.0.0");
     EXPECT_NEAR(Seconds(2100), -20 + 32 * 2.8 * 2.8 - 0.5628 * 50, 1e-6);  // blended, 2050 .. 2150
 }
 

@@ -50,10 +50,12 @@ std::string Text(int32_t number)
 
 std::string Repeat(const std::string &s, int times) { return times > 0 ? s + Repeat(s, times - 1) : ""; }
 
-TEST(Textbank, ExportsBothFunctions)
+TEST(Textbank, ExportsItsFunctions)
 {
     ASSERT_NE(kLibrary, nullptr) << dlerror();
     EXPECT_TRUE(Lib().load && Lib().get);
+    const auto version = reinterpret_cast<decltype(&textbank_version)>(dlsym(kLibrary, "textbank_version"));
+    EXPECT_STREQ(version ? version() : "", "1.0.0");
 }
 
 TEST(Textbank, ReadsTextsAmongCommentsAndBlankLines)

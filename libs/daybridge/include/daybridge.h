@@ -70,6 +70,9 @@ DAYBRIDGE_API int32_t euro_day_of_week(int32_t jdn);
  * NULL) when number or out20 is NULL or the separator is outside 0..255. */
 DAYBRIDGE_API int32_t separate_thousands(const char *number, int32_t separator, char *out20);
 
+/* The library's version, "MAJOR.MINOR.PATCH"; a static string. */
+DAYBRIDGE_API const char *daybridge_version(void);
+
 #ifdef __cplusplus
 }
 #endif

@@ -57,3 +57,5 @@ extern "C" int32_t separate_thousands(const char *number, int32_t separator, cha
         out.Put(*p++);
     return out.Finish();
 }
+
+extern "C" DAYBRIDGE_API const char *daybridge_version(void) { return DAYBRIDGE_VERSION; }

@@ -41,6 +41,9 @@ enum { SKYFOLD_MODEL_ESPENAK_MEEUS_2006 = 0 };
  * parabola. `flag` selects the model as described above. */
 SKYFOLD_API double deltat(double year, int32_t flag);
 
+/* The library's version, "MAJOR.MINOR.PATCH"; a static string. */
+SKYFOLD_API const char *skyfold_version(void);
+
 #ifdef __cplusplus
 }
 #endif

@@ -82,3 +82,5 @@ extern "C" double deltat(double year, int32_t /*flag: every value selects the on
         seconds = DBL_MAX;
     return seconds / 60;
 }
+
+extern "C" SKYFOLD_API const char *skyfold_version(void) { return SKYFOLD_VERSION; }

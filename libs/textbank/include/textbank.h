@@ -106,6 +106,9 @@ enum { TEXTBANK_TERMINATED = 0, TEXTBANK_COUNTED = 1 };
  * Also returns TEXTBANK_INTERNAL_ERROR (-5) on an unexpected failure inside the library. */
 TEXTBANK_API int32_t gt(int32_t number, int32_t selector, char *buffer, int32_t capacity, int32_t flag);
 
+/* The library's version, "MAJOR.MINOR.PATCH"; a static string. */
+TEXTBANK_API const char *textbank_version(void);
+
 #ifdef __cplusplus
 }
 #endif

@@ -84,3 +84,5 @@ extern "C" int32_t gt(int32_t number, int32_t selector, char *buffer, int32_t ca
         return fail(TEXTBANK_INTERNAL_ERROR);
     }
 }
+
+extern "C" TEXTBANK_API const char *textbank_version(void) { return TEXTBANK_VERSION; }

@@ -1,0 +1,164 @@
+// The difference between two dates: its definition checked against the main window's arithmetic,
+// the edges where the calendars part, and the texts it is shown in.
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <random>
+
+#include "RecordingSeams.h"
+#include "difference/DateDifferenceResult.h"
+#include "difference/DifferenceReading.h"
+#include "engine/MonthArithmetic.h"
+#include "input/InputReading.h"
+
+namespace vardex::test {
+namespace {
+
+constexpr Calendar kG = Calendar::Gregorian, kJ = Calendar::Julian, kD = Calendar::Dee;
+constexpr DeeVariant kCecil = DeeVariant::DeeCecil;
+const InputContext kContext{kCecil, QStringLiteral("Date difference"), NumberFormat::Commas()};
+
+int32_t Jdn(Calendar calendar, CalendarDate date) { return DateToJDN(calendar, date, kCecil).value(); }
+
+// From moved by the main window's arithmetic, typed as a user would: the year-month-day form, plus
+// or minus, the years, months and days as the difference gives them.
+std::optional<int32_t> AddedBack(Calendar calendar, int32_t from, const YearsMonthsDays &d)
+{
+    InputEntry e;
+    const CalendarDate date = JDNToDate(calendar, from, kCecil);
+    const int list = calendar == kG ? 1 : calendar == kJ ? 2 : 3;
+    e.yearMonthDayChosen = true;
+    e.type = InputType::YearMonthDay;
+    e.ymdCalendarEntry = list;
+    e.ymdParts = {QString::number(date.year), QString::number(date.month), QString::number(date.day)};
+    e.sign = d.days < 0 || d.months < 0 || d.years < 0 ? ArithmeticSign::Minus : ArithmeticSign::Plus;
+    e.amounts = {QString::number(std::abs(d.years)), QString::number(std::abs(d.months)), "",
+                 QString::number(std::abs(d.days))};
+    return ReadInputDay(e, calendar, true, kContext).jdn;
+}
+
+struct Edge {
+    const char *name;
+    Calendar calendar;
+    CalendarDate from, to;
+    YearsMonthsDays expected;
+};
+
+const Edge kEdges[] = {
+    {"EndOfJanuaryToEndOfFebruary", kG, {2024, 1, 31}, {2024, 2, 29}, {0, 1, 0}},
+    {"EndOfJanuaryToFirstOfMarch", kG, {2024, 1, 31}, {2024, 3, 1}, {0, 1, 1}},
+    {"BackFromFirstOfMarch", kG, {2024, 3, 1}, {2024, 1, 31}, {0, -1, -1}},
+    {"BackFromEndOfMarch", kG, {2024, 3, 31}, {2024, 2, 29}, {0, -1, 0}},
+    {"LeapDayToItsAnniversary", kG, {2024, 2, 29}, {2025, 2, 28}, {1, 0, 0}},
+    {"LeapDayToTheNextLeapDay", kG, {2024, 2, 29}, {2028, 2, 29}, {4, 0, 0}},
+    {"DayBeforeAYear", kG, {2023, 3, 1}, {2024, 2, 29}, {0, 11, 28}},
+    {"JulianLeapDayOf1900", kJ, {1900, 2, 29}, {1901, 3, 1}, {1, 0, 1}},
+    {"DeeLeapDay", kD, {2021, 2, 29}, {2022, 2, 28}, {1, 0, 0}},
+    {"DeeCommonYear", kD, {2024, 2, 28}, {2024, 3, 1}, {0, 0, 1}},
+    {"AcrossYearZero", kG, {-1, 12, 31}, {0, 1, 1}, {0, 0, 1}},
+    {"IdesOfMarchTo2024", kJ, {-43, 3, 15}, {2024, 3, 15}, {2067, 0, 0}},
+    {"NegativeYearsBack", kJ, {-43, 3, 15}, {-44, 3, 16}, {0, -11, -30}},
+    {"SameDay", kD, {7, 7, 7}, {7, 7, 7}, {0, 0, 0}},
+};
+
+class DifferenceEdge : public testing::TestWithParam<Edge> {};
+
+TEST_P(DifferenceEdge, IsAsDefinedAndAddsBack)
+{
+    const Edge &e = GetParam();
+    const int32_t from = Jdn(e.calendar, e.from), to = Jdn(e.calendar, e.to);
+    EXPECT_EQ(CalendarDifference(e.calendar, from, to, kCecil), e.expected);
+    EXPECT_EQ(AddedBack(e.calendar, from, e.expected), to);
+}
+
+INSTANTIATE_TEST_SUITE_P(Calendars, DifferenceEdge, testing::ValuesIn(kEdges),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+// Random pairs, near and far: the main window's arithmetic gives To back, and one month more
+// would pass To.
+TEST(DateDifference, AddsBackAndTakesTheMostMonthsOnRandomPairs)
+{
+    std::mt19937 random(20261206);
+    std::uniform_int_distribution<int32_t> day(1'000'000, 2'600'000), near(-1500, 1500);
+    for (int i = 0; i < 3000; ++i) {
+        const int32_t from = day(random);
+        const int32_t to = i % 2 ? from + near(random) : day(random);
+        for (const Calendar calendar : kDifferenceCalendars) {
+            const YearsMonthsDays d = CalendarDifference(calendar, from, to, kCecil);
+            ASSERT_EQ(AddedBack(calendar, from, d), to) << from << " to " << to;
+            const int64_t sign = to < from ? -1 : 1;
+            const int64_t months = 12 * d.years + d.months + sign;
+            const MovedDate further = AddMonths(calendar, JDNToDate(calendar, from, kCecil), months, kCecil);
+            ASSERT_TRUE(sign * (*further.jdn - int64_t{to}) > 0) << from << " to " << to;
+            ASSERT_TRUE(sign * d.days >= 0 && sign * d.months >= 0 && sign * d.months < 12 &&
+                        sign * d.years >= 0);
+        }
+    }
+}
+
+TEST(DateDifference, SpansTheWholeRangeOfDays)
+{
+    constexpr int32_t kMin = std::numeric_limits<int32_t>::min(), kMax = std::numeric_limits<int32_t>::max();
+    const DateDifferenceResult r = DifferenceOf(kMin, kMax, kCecil);
+    EXPECT_EQ(r.days, 4'294'967'295);
+    EXPECT_EQ(r.weeks, (WeeksDays{613'566'756, 3}));
+    for (size_t i = 0; i < 3; ++i) {
+        const Calendar calendar = kDifferenceCalendars[i];
+        const YearsMonthsDays &d = r.inCalendars[i];
+        const MovedDate moved =
+            AddMonths(calendar, JDNToDate(calendar, kMin, kCecil), 12 * d.years + d.months, kCecil);
+        EXPECT_EQ(*moved.jdn + d.days, int64_t{kMax});
+        EXPECT_GT(d.years, 11'000'000);
+    }
+    EXPECT_EQ(DifferenceOf(kMax, kMin, kCecil).weeks, (WeeksDays{-613'566'756, -3}));
+    EXPECT_FALSE(AddMonths(kG, JDNToDate(kG, kMax, kCecil), 1, kCecil).jdn) << "beyond the last JDN";
+}
+
+TEST(DateDifference, TextsLineByLine)
+{
+    const int32_t from = Jdn(kG, {2024, 1, 31}), to = Jdn(kG, {2023, 1, 30});
+    EXPECT_EQ(DifferenceText(DifferenceOf(from, to, DeeVariant::Dee), DeeVariant::Dee, NumberFormat::Commas(),
+                             "\n"),
+              "From:      JDN 2,460,341, Wednesday\n"
+              "To:        JDN 2,459,975, Monday\n"
+              "Days:      -366\n"
+              "Weeks:     -52 weeks, -2 days\n"
+              "Gregorian: -1 year, 0 months, -1 day\n"
+              "Julian:    -1 year, 0 months, -1 day\n"
+              "Dee:       -1 year, 0 months, -1 day\n");
+    EXPECT_EQ(WeeksDaysText(InWeeks(8), NumberFormat::Commas()), "1 week, 1 day");
+}
+
+// Each date is read as the main window reads its input: the same messages, its own title.
+TEST(DifferenceReading, ReadsEitherFormAsTheMainWindowDoes)
+{
+    InputEntry mdy;
+    std::tie(mdy.monthDayYearChosen, mdy.month, mdy.day, mdy.year, mdy.era, mdy.calendarEntry) =
+        std::tuple(true, 3, 15, QString("44"), QString("BC"), 2);
+    EXPECT_EQ(ReadDifferenceDate(mdy, kContext).jdn, Jdn(kJ, {-43, 3, 15}));
+    mdy.calendarEntry = 4;  // a weekday: no search here
+    EXPECT_FALSE(ReadDifferenceDate(mdy, kContext).jdn);
+    std::tie(mdy.month, mdy.day, mdy.year, mdy.era, mdy.calendarEntry) =
+        std::tuple(2, 29, QString("2023"), QString("AD"), 1);
+    const DayReading invalid = ReadDifferenceDate(mdy, kContext);
+    ASSERT_EQ(invalid.messages.size(), 1u);
+    EXPECT_EQ(invalid.messages[0].text,
+              "The input date is invalid.\r\n\r\nIn the Gregorian Calendar\r\n2023 is not a leap year.");
+
+    const auto ymd = [](const QString &text, DeeVariant variant = kCecil) {
+        InputEntry e;
+        e.yearMonthDayChosen = true;
+        e.yearMonthDay = text;
+        const DayReading r = ReadDifferenceDate(e, {variant, "Date difference", NumberFormat::Commas()});
+        return std::pair(r.jdn,
+                         r.messages.empty() ? QString() : r.messages[0].title + ": " + r.messages[0].text);
+    };
+    EXPECT_EQ(ymd("-43-3-15 jc"), std::pair(std::optional(Jdn(kJ, {-43, 3, 15})), QString()));
+    EXPECT_EQ(ymd("2021-2-29 DC").first, Jdn(kD, {2021, 2, 29}));
+    EXPECT_EQ(ymd("2021-2-29 D", DeeVariant::Dee).first, DateToJDN(kD, {2021, 2, 29}, DeeVariant::Dee));
+    EXPECT_EQ(ymd("2024-3-5").second, "Date difference: Please specify calendar for year-month-day date.");
+    EXPECT_EQ(ymd("2024-3-5 D").second, "Date difference: Invalid input date") << "D is the other variant's";
+}
+
+}  // namespace
+}  // namespace vardex::test

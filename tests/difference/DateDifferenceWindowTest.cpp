@@ -1,0 +1,129 @@
+// The Date difference window opened from the main window's menu bar and used as a user does: typed
+// dates, either form, a fault shown in place, Swap, Today and Copy; and the menu bar above the
+// main window's unchanged form.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "StartedWindows.h"
+#include "difference/DateDifferenceWindow.h"
+#include "support/widgets/Geometry.h"
+
+namespace vardex::test {
+namespace {
+
+class DateDifferenceWindowTest : public StartedWindows {
+protected:
+    void SetUp() override
+    {
+        Start();
+        main->openDateDifference = [this] {
+            if (!window)
+                window = std::make_unique<DateDifferenceWindow>(*main, clock, clipboard);
+            window->show();
+        };
+    }
+    // The main window's input moved by `days` with its arithmetic, then Tools > Date difference.
+    void Open(const QString &days = {})
+    {
+        if (!days.isEmpty()) {
+            Click(Widget<QRadioButton>(main->Form().optPlus));
+            QTest::keyClicks(Widget<QLineEdit>(main->Form().txbArith[3]), days);
+        }
+        ASSERT_TRUE(Activate(main.get()));
+        QTest::keyClick(main.get(), Qt::Key_D, Qt::ControlModifier);
+        ASSERT_TRUE(window && window->isVisible());
+    }
+    static void Retype(QLineEdit *box, const QString &text)
+    {
+        box->selectAll();
+        QTest::keyClicks(box, text);
+    }
+    QStringList Lines() const
+    {
+        QStringList lines;
+        for (int row = 0; row < 7; ++row)
+            lines << window->ResultLine(row);
+        return lines;
+    }
+    std::unique_ptr<DateDifferenceWindow> window;
+};
+
+TEST_F(DateDifferenceWindowTest, FromTheMainWindowsResultToTodayAndOnAsTyped)
+{
+    ASSERT_NO_FATAL_FAILURE(Open("10"));
+    EXPECT_EQ(Lines(), QStringList({"JDN 2,460,385, Friday", "JDN 2,460,375, Tuesday", "-10",
+                                    "-1 week, -3 days", "0 years, 0 months, -10 days",
+                                    "0 years, 0 months, -10 days", "0 years, 0 months, -10 days"}));
+    Retype(window->To().txbYear, "2025");
+    EXPECT_EQ(window->ResultLine(2), "355");
+    EXPECT_EQ(window->ResultLine(4), "0 years, 11 months, 18 days");
+
+    Retype(window->From().txbYearMonthDay, "-43-3-15 jc");
+    EXPECT_TRUE(window->From().optYearMonthDay->isChecked()) << "typing chooses the form";
+    EXPECT_EQ(window->ResultLine(0), "JDN 1,705,426, Wednesday");
+
+    QTest::mouseClick(window->cmdSwap, Qt::LeftButton);
+    EXPECT_EQ(window->ResultLine(1), "JDN 1,705,426, Wednesday");
+    EXPECT_TRUE(window->To().optYearMonthDay->isChecked() && window->From().optMonthDayYear->isChecked());
+
+    QTest::mouseClick(window->From().cmdToday, Qt::LeftButton);
+    EXPECT_EQ(window->ResultLine(0), "JDN 2,460,375, Tuesday");
+    QTest::mouseClick(window->cmdCopyResult, Qt::LeftButton);
+    EXPECT_TRUE(clipboard.text.startsWith("From:      JDN 2,460,375, Tuesday\r\nTo:        JDN 1,705,426"));
+    EXPECT_EQ(clipboard.text.count("\r\n"), 7);
+}
+
+TEST_F(DateDifferenceWindowTest, AFaultIsShownInPlaceAndNothingIsCopied)
+{
+    ASSERT_NO_FATAL_FAILURE(Open());
+    Retype(window->To().txbYear, "20x4");
+    EXPECT_EQ(window->Problem(), "To: Invalid year value");
+    EXPECT_EQ(window->ResultLine(2), "");
+    EXPECT_FALSE(window->cmdCopyResult->isEnabled());
+    Retype(window->From().txbYearMonthDay, "2024-3-5");
+    EXPECT_EQ(window->Problem(), "From: Please specify calendar for year-month-day date.") << "From first";
+    Retype(window->From().txbYearMonthDay, "2024-2-30 CE");
+    EXPECT_EQ(window->Problem(), "From: The input date is invalid.");
+    Retype(window->From().txbYearMonthDay, "2024-3-5 CE");
+    Retype(window->To().txbYear, "2024");
+    EXPECT_EQ(window->Problem(), "");
+    EXPECT_EQ(window->ResultLine(2), "0");
+    ASSERT_TRUE(Activate(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible()) << "Esc hides it, as Close does";
+}
+
+TEST_F(DateDifferenceWindowTest, TheDeeLineFollowsTheMainWindowsVariant)
+{
+    ASSERT_NO_FATAL_FAILURE(Open());
+    Click(Widget<QRadioButton>(main->Form().optDee));
+    window->Recalculate();  // as when the user comes back to the window
+    QStringList labels;
+    for (const QLabel *label : window->findChildren<QLabel *>())
+        labels << label->text();
+    EXPECT_TRUE(labels.contains("Dee:") && !labels.contains("Dee-Cecil:")) << labels.join(' ').toStdString();
+    EXPECT_EQ(window->From().cboCalendar->itemText(2), "Dee");
+}
+
+TEST_F(DateDifferenceWindowTest, TheMenuBarSitsAboveTheUnchangedForm)
+{
+    QMenuBar *bar = main->MenuBar();
+    QStringList menus;
+    for (QAction *menu : bar->actions())
+        menus << menu->text();
+    EXPECT_EQ(menus, QStringList({"&File", "&Tools", "&Help"}));
+    QWidget *form = main->FormArea();
+    EXPECT_EQ(form->size(), QSize(743, 390));
+    EXPECT_EQ(form->y(), bar->height());
+    EXPECT_EQ(main->height(), 390 + bar->height());
+    EXPECT_EQ(Widget(main->Form().cmdCalculate)->geometry(),
+              QRect(TwipsToPixels(8040), TwipsToPixels(3090), TwipsToPixels(2910), TwipsToPixels(360)));
+    EXPECT_EQ(Widget(main->Form().cmdCalculate)->parentWidget(), form);
+}
+
+}  // namespace
+}  // namespace vardex::test
