@@ -1,5 +1,6 @@
 // vardex: the desktop program. Builds the platform services and starts the main window.
 #include <QApplication>
+#include <QProxyStyle>
 #include <memory>
 
 #include "DesktopProgram.h"
@@ -7,9 +8,27 @@
 #include "equinox/VernalEquinoxWindow.h"
 #include "sequence/DateSequenceWindow.h"
 
+namespace {
+
+// Alt pressed and released alone reaches the menu bar, as on other desktops; the look is the
+// platform's own.
+class AltReachesMenuBar : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_MenuBar_AltKeyNavigation)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+}  // namespace
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setStyle(new AltReachesMenuBar);
     vardex::NameApplication();
     vardex::DesktopProgram program;
     vardex::MainWindow &window = program.window;

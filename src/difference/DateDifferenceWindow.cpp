@@ -192,11 +192,11 @@ DateDifferenceWindow::DateDifferenceWindow(TableWindowHost &host, const Clock &c
     for (QPushButton *button : {dates_[0]->cmdToday, dates_[1]->cmdToday, cmdSwap, cmdCopyResult, cmdClose})
         button->setAutoDefault(true);  // Enter presses the button that has the focus
 
-    const QPalette hostPalette = host.TableWindowPalette();
-    SetFormBackColor(this, ToBgr(hostPalette.color(QPalette::Window)));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::WindowText, hostPalette.color(QPalette::WindowText));
-    setPalette(palette);
+    // The main window's colours: its background, and white for the texts on it.
+    SetFormBackColor(this, ToBgr(host.TableWindowPalette().color(QPalette::Window)));
+    SetControlsForeColor(this, 0xFFFFFF);
+    move(host.TableWindowPosition());
+    KeepOnScreen(this);
 
     const TodayCalendar gregorian;
     const DeeVariant variant = host.Variant();
@@ -218,6 +218,8 @@ DateDifferenceWindow::DateDifferenceWindow(TableWindowHost &host, const Clock &c
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::hide);
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::hide);
     Recalculate();
+    dates_[0]->txbYear->setFocus();
+    dates_[0]->txbYear->selectAll();
 }
 
 DateDifferenceWindow::~DateDifferenceWindow() = default;
@@ -251,8 +253,7 @@ void DateDifferenceWindow::Recalculate()
         if (resultBoxes_[row]->text() != text)
             resultBoxes_[row]->setText(text);
     }
-    problem_->setText(problem);
-    problem_->setVisible(!problem.isEmpty());
+    problem_->setText(problem);  // always there, so that the window keeps its size
     cmdCopyResult->setEnabled(result_.has_value());
 }
 

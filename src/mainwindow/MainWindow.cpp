@@ -595,8 +595,8 @@ void MainWindow::ShowAbout()
 {
     const QString maker =
         services_.seams.programText ? services_.seams.programText(kMakerAddressText) : QString();
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("About Vardex"),
-                    AboutText(QStringLiteral("http://") + maker), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("About Vardex"), AboutText(maker), QMessageBox::Ok,
+                    this);
     box.setTextFormat(Qt::PlainText);  // the address comes from a file
     box.setIconPixmap(windowIcon().pixmap(64));
     box.exec();
