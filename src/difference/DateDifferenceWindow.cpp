@@ -63,9 +63,9 @@ DifferenceDateBox::DifferenceDateBox(const QString &title, QWidget *parent)
     txbYear->setMaxLength(12);
     txbYear->setFixedWidth(txbYear->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 10 + 12);
     txbYearMonthDay->setMaxLength(40);
-    txbYearMonthDay->setPlaceholderText(QStringLiteral("e.g. -43-03-15 JC"));
-    auto *legend = new QLabel(QStringLiteral("designator CE, JC, D or DC"), this);
-    legend->setTextFormat(Qt::PlainText);
+    // The designators in the box itself, so that the window fits small screens.
+    txbYearMonthDay->setPlaceholderText(QStringLiteral("e.g. -43-3-15 JC (CE, JC, D or DC)"));
+    txbYearMonthDay->setToolTip(QStringLiteral("Year-month-day with CE, JC, D or DC"));
     optMonthDayYear->setChecked(true);
 
     auto *grid = new QGridLayout(this);
@@ -75,10 +75,9 @@ DifferenceDateBox::DifferenceDateBox(const QString &title, QWidget *parent)
     grid->addWidget(txbYear, 0, 3);
     grid->addWidget(cboEra, 0, 4);
     grid->addWidget(cboCalendar, 0, 5);
-    grid->addWidget(cmdToday, 0, 6);
     grid->addWidget(optYearMonthDay, 1, 0);
     grid->addWidget(txbYearMonthDay, 1, 1, 1, 3);
-    grid->addWidget(legend, 1, 4, 1, 3);
+    grid->addWidget(cmdToday, 1, 5);
 
     const auto chooseMdy = [this] {
         optMonthDayYear->setChecked(true);

@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QApplication>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -123,6 +125,17 @@ TEST_F(DateDifferenceWindowTest, TheMenuBarSitsAboveTheUnchangedForm)
     EXPECT_EQ(Widget(main->Form().cmdCalculate)->geometry(),
               QRect(TwipsToPixels(8040), TwipsToPixels(3090), TwipsToPixels(2910), TwipsToPixels(360)));
     EXPECT_EQ(Widget(main->Form().cmdCalculate)->parentWidget(), form);
+
+    // Help > Help is the Help button, and the manual is the label's link.
+    ASSERT_TRUE(Activate(main.get()));
+    QTest::keyClick(main.get(), Qt::Key_F1);
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    EXPECT_TRUE(std::any_of(windows.begin(), windows.end(), [](const QWidget *w) {
+        return w->isVisible() && w->inherits("vardex::TextViewer");
+    }));
+    QMenu *help = bar->actions().at(2)->menu();
+    help->actions().at(1)->trigger();
+    EXPECT_EQ(shell.opened, QStringList{"https://<b>x</b>"});
 }
 
 }  // namespace
