@@ -1,10 +1,10 @@
 // The Date difference window opened from the main window's menu bar and used as a user does: typed
 // dates, either form, a fault shown in place, Swap, Today and Copy; and the menu bar above the
 // main window's unchanged form.
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
