@@ -24,11 +24,11 @@ ASAN_CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS_RELWITH
 # Debian 12 packages the build and the tests need; the benchmark table and the fuzzers need a
 # few more.
 DEB_PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
-                libbenchmark-dev fonts-liberation2
+                libbenchmark-dev fonts-liberation2 libicu-dev
 BENCH_PACKAGES := python3
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 FORMAT_PACKAGES := clang-format
-MUTATE_PACKAGES := python3 ninja-build
+MUTATE_PACKAGES := python3 ninja-build ccache
 
 # LeakSanitizer stays on: the tests, the widget tests included, free what they allocate.
 ASAN_ENV := QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=abort_on_error=1 \

@@ -21,6 +21,7 @@ import json
 import os
 import random
 import re
+import shutil
 import signal
 import subprocess
 import sys
@@ -126,9 +127,12 @@ def run(command, cwd=ROOT, timeout=None):
 
 
 def configure(build):
-    if not os.path.exists(os.path.join(ROOT, build, "build.ninja")):
-        run(["cmake", "-S", ".", "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Debug", "-DCMAKE_CXX_FLAGS_DEBUG=-O0",
-             "-DCMAKE_C_FLAGS_DEBUG=-O0"]).check_returncode()
+    # ccache makes the rebuild of the restored files after each mutant (and the same mutant in a
+    # second copy of the tree) a cache hit.
+    launcher = ["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache", "-DCMAKE_C_COMPILER_LAUNCHER=ccache"] if shutil.which("ccache") else []
+    os.environ.setdefault("CCACHE_BASEDIR", ROOT)
+    run(["cmake", "-S", ".", "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Debug", "-DCMAKE_CXX_FLAGS_DEBUG=-O0",
+         "-DCMAKE_C_FLAGS_DEBUG=-O0"] + launcher).check_returncode()
     result = run(["cmake", "--build", build])
     if result.returncode != 0:
         sys.exit("the unmutated tree does not build:\n" + result.stdout.decode(errors="replace")[-3000:])

@@ -274,6 +274,8 @@ bool ParseCommandOption(const std::string &option, Cursor &cursor, Arguments &ou
         return ParseConvertOption(option, cursor, out, error);
     if (out.command == Command::Diff)
         return ParseDiffOption(option, cursor, out, error);
+    if (out.command == Command::Calendars && option == "--jdn")
+        return ParseConvertOption(option, cursor, out, error);
     if (ParseDateOption(option, cursor, out, error) || !error.empty())
         return error.empty();
     std::vector<std::string> v;
@@ -371,6 +373,8 @@ std::optional<Command> CommandNamed(const std::string &name)
         return Command::Equinox;
     if (name == "diff")
         return Command::Diff;
+    if (name == "calendars")
+        return Command::Calendars;
     return std::nullopt;
 }
 
@@ -431,6 +435,9 @@ ParseResult ParseArguments(const std::vector<std::string> &args)
         error = out.command == Command::Convert ? CheckConvert(out)
                 : out.command == Command::Diff  ? CheckDiff(out)
                                                 : CheckWindowCommand(out);
+    if (out.command == Command::Calendars && out.jdn)  // --jdn instead of a date
+        error =
+            out.input || out.arithmetic || out.calendar ? "calendars takes --jdn N or a date, not both" : "";
     return result;
 }
 
@@ -443,6 +450,7 @@ std::string UsageText()
            "  vardex-cli [--variant dee|dee-cecil] equinox DATE [ARITH] --years N [--longitude DEG MIN]\n"
            "             [--mean|--apparent] [--json]\n"
            "  vardex-cli [--variant dee|dee-cecil] diff DATE --to DATE [--json]\n"
+           "  vardex-cli [--variant dee|dee-cecil] calendars (--jdn N | DATE [ARITH]) [--json]\n"
            "  vardex-cli --help\n"
            "\n"
            "  DATE  := --ymd TEXT [--calendar CAL]             e.g. --ymd \"2024-3-5 JC\"\n"

@@ -13,7 +13,7 @@
 
 namespace vardex::cli {
 
-enum class Command { Help, Convert, Calc, Sequence, Equinox, Diff };
+enum class Command { Help, Convert, Calc, Sequence, Equinox, Diff, Calendars };
 
 struct Ymd {
     int32_t year = 0;
@@ -44,7 +44,7 @@ struct Arguments {
     Command command = Command::Help;
     DeeVariant variant = DeeVariant::DeeCecil;  // --variant
     bool json = false;
-    // convert
+    // convert, calendars
     std::optional<int32_t> jdn;
     std::optional<Ymd> date;
     std::optional<Calendar> calendar;

@@ -2,7 +2,7 @@
 
 #include "ConsoleDialogs.h"
 #include "InputArguments.h"
-#include "Json.h"
+#include "engine/Json.h"
 #include "input/Calculation.h"
 #include "input/DateTexts.h"
 #include "seams/Clock.h"

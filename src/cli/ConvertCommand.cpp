@@ -1,6 +1,6 @@
 #include "ConvertCommand.h"
 
-#include "Json.h"
+#include "engine/Json.h"
 #include "engine/TextForms.h"
 
 namespace vardex::cli {

@@ -2,9 +2,9 @@
 
 #include "ConsoleDialogs.h"
 #include "InputArguments.h"
-#include "Json.h"
 #include "difference/DateDifferenceResult.h"
 #include "difference/DifferenceReading.h"
+#include "engine/Json.h"
 #include "engine/TextForms.h"
 
 namespace vardex::cli {

@@ -5,7 +5,7 @@
 
 #include "ConsoleDialogs.h"
 #include "InputArguments.h"
-#include "Json.h"
+#include "engine/Json.h"
 #include "engine/TextForms.h"
 #include "equinox/EquinoxInput.h"
 #include "equinox/EquinoxTable.h"

@@ -5,6 +5,7 @@
 
 #include "Arguments.h"
 #include "CalcCommand.h"
+#include "CalendarsCommand.h"
 #include "ConvertCommand.h"
 #include "DiffCommand.h"
 #include "WindowCommands.h"
@@ -36,6 +37,7 @@ int main(int argc, char **argv)
     case Command::Sequence: return Emit(RunSequence(parsed.arguments, clock));
     case Command::Equinox: return Emit(RunEquinox(parsed.arguments, clock));
     case Command::Diff: return Emit(RunDiff(parsed.arguments, clock));
+    case Command::Calendars: return Emit(RunCalendars(parsed.arguments, clock));
     }
     return kExitUsage;
 }

@@ -8,7 +8,7 @@
 cmake_minimum_required(VERSION 3.25)
 
 # unit: folder | file-name regex the unit's files match (empty: every file the folder's other units leave)
-set(units engine seams input support sequence equinox difference widgets mainlogic mainview
+set(units engine seams input support sequence equinox difference world widgets mainlogic mainview
           sequencewindow equinoxwindow differencewindow cli app)
 set(folder_engine engine)
 set(folder_seams seams)
@@ -17,6 +17,7 @@ set(folder_support support)
 set(folder_sequence sequence)
 set(folder_equinox equinox)
 set(folder_difference difference)
+set(folder_world world)
 set(folder_widgets support/widgets)
 set(folder_mainlogic mainwindow)
 set(folder_mainview mainwindow)
@@ -38,13 +39,14 @@ set(uses_support engine seams input)
 set(uses_sequence engine seams input)
 set(uses_equinox engine seams input)
 set(uses_difference engine seams input)
+set(uses_world engine seams input)
 set(uses_widgets engine seams input)
 set(uses_mainlogic engine seams input equinox)
 set(uses_mainview engine seams input support widgets mainlogic)
 set(uses_sequencewindow engine seams input widgets sequence)
 set(uses_equinoxwindow engine seams input widgets equinox)
 set(uses_differencewindow engine seams input widgets difference)
-set(uses_cli engine seams input support sequence equinox difference)
+set(uses_cli engine seams input support sequence equinox difference world)
 set(uses_app engine seams input support widgets mainlogic mainview sequencewindow equinoxwindow
              differencewindow)
 # The units that are window code, and so may include QtWidgets headers.

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-namespace vardex::cli {
+namespace vardex {
 
 std::string JsonString(std::string_view text)
 {
@@ -50,4 +50,4 @@ JsonObject &JsonObject::AddBool(std::string_view key, bool value)
 JsonObject &JsonObject::AddNull(std::string_view key) { return Put(key, "null"); }
 JsonObject &JsonObject::AddRaw(std::string_view key, std::string_view json) { return Put(key, json); }
 
-}  // namespace vardex::cli
+}  // namespace vardex

@@ -1,12 +1,12 @@
-// A small writer for the one JSON object each command prints, keeping its keys in the order
-// they are written (scripts and people read them in that order).
+// A small writer of JSON objects, keeping their keys in the order they are written (scripts and
+// people read them in that order): what vardex-cli prints.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-namespace vardex::cli {
+namespace vardex {
 
 std::string JsonString(std::string_view text);
 
@@ -27,4 +27,4 @@ private:
     std::string body_;
 };
 
-}  // namespace vardex::cli
+}  // namespace vardex

@@ -1,0 +1,25 @@
+// One day in the world's calendars: the rows of the World calendars window and of
+// `vardex-cli calendars`. The calendars meet at the JDN.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/CalendarDate.h"
+
+namespace vardex {
+
+struct WorldDay {
+    std::string id;        // "hebrew", as the JSON names it
+    std::string name;      // "Hebrew"
+    bool inRange = false;  // the calendar holds this day
+    std::string text;      // "26 Kislev 5787"; "out of range"
+    std::string note;      // what else helps a reader: "leap year", "leap month", a weekday's name
+    std::string json;      // the calendar's JSON object; "null" out of range
+};
+
+// Every calendar, in the order the window and the command list them (Dee in `variant`).
+std::vector<WorldDay> DayInWorldCalendars(int32_t jdn, DeeVariant variant);
+
+}  // namespace vardex
