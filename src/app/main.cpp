@@ -7,6 +7,7 @@
 #include "difference/DateDifferenceWindow.h"
 #include "equinox/VernalEquinoxWindow.h"
 #include "sequence/DateSequenceWindow.h"
+#include "world/WorldCalendarsWindow.h"
 
 namespace {
 
@@ -36,6 +37,7 @@ int main(int argc, char *argv[])
     std::unique_ptr<vardex::DateSequenceWindow> sequence;
     std::unique_ptr<vardex::VernalEquinoxWindow> equinoxes;
     std::unique_ptr<vardex::DateDifferenceWindow> difference;
+    std::unique_ptr<vardex::WorldCalendarsWindow> world;
     const auto showModeless = [](QWidget &w) {
         w.show();
         w.raise();
@@ -58,6 +60,15 @@ int main(int argc, char *argv[])
             difference =
                 std::make_unique<vardex::DateDifferenceWindow>(window, program.clock, program.clipboard);
         showModeless(*difference);
+    };
+    window.openWorldCalendars = [&] {
+        if (!world)
+            world = std::make_unique<vardex::WorldCalendarsWindow>(window, program.clipboard);
+        showModeless(*world);
+    };
+    window.resultChanged = [&] {
+        if (world)
+            world->Refresh();
     };
 
     if (!window.Start())

@@ -39,6 +39,7 @@ void MainController::ClearOutputs()
     f_.lblGregorian.bold = false;
     f_.lblJulian.bold = false;
     f_.lblDee.bold = false;
+    f_.shownResultJdn.reset();
 }
 
 void MainController::ShowOutputs()
@@ -59,6 +60,7 @@ void MainController::ShowOutputs()
     show(f_.txbOutputDEEwithAYN, texts.deeYmd);
     show(f_.txbJDN, texts.jdn);
     show(f_.txbDayOfWeek, texts.weekday);
+    f_.shownResultJdn = f_.lngJDN;
 }
 
 }  // namespace vardex

@@ -139,6 +139,11 @@ struct MainForm {
     std::array<int32_t, 4> lngArith{};
     QStringList strYMDParts;
 
+    // The day the output boxes show, for the windows that follow the result (World calendars);
+    // nothing while they are hidden. lngJDN alone may have moved on since (the table windows read
+    // the input afresh).
+    std::optional<int32_t> shownResultJdn;
+
     // The eight output boxes, in the order they are filled.
     std::array<TextBox *, 8> OutputBoxes();
 };

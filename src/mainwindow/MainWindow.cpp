@@ -505,6 +505,12 @@ void MainWindow::WriteBack()
         form_.focusRequest = nullptr;
     }
     writingBack_ = false;
+    const std::pair result{form_.shownResultJdn, form_.deeVariant};
+    if (result != notifiedResult_) {
+        notifiedResult_ = result;
+        if (resultChanged)
+            resultChanged();
+    }
 }
 
 QWidget *MainWindow::WidgetOf(const Control &control) const
@@ -578,6 +584,11 @@ void MainWindow::BuildMenuBar()
                               if (openDateDifference)
                                   openDateDifference();
                           });
+    toolsMenu_->addAction(QStringLiteral("&World calendars\u2026"), QKeySequence(Qt::CTRL | Qt::Key_L), this,
+                          [this] {
+                              if (openWorldCalendars)
+                                  openWorldCalendars();
+                          });
     QMenu *help = menuBar_->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("&Help"), QKeySequence(Qt::Key_F1), this, clickOf(form_.cmdHelp));
     help->addAction(QStringLiteral("&Online user manual"), this, [this] { OpenLink(kManualAddressText); });
@@ -646,6 +657,8 @@ int32_t MainWindow::InputJdn()
 int32_t MainWindow::InputYear() const { return controller_.GetYear(); }
 
 DeeVariant MainWindow::Variant() const { return form_.deeVariant; }
+
+std::optional<int32_t> MainWindow::ResultJdn() const { return form_.shownResultJdn; }
 
 int32_t MainWindow::TextBoxCapacityKB() const { return form_.lngTextBoxCapacityInKB; }
 

@@ -64,8 +64,11 @@ public:
     // Opens the windows of the date-sequence and vernal-equinox buttons once their checks pass.
     std::function<void()> openDateSequence;
     std::function<void()> openVernalEquinoxes;
-    // Tools > Date difference.
+    // Tools > Date difference and Tools > World calendars.
     std::function<void()> openDateDifference;
+    std::function<void()> openWorldCalendars;
+    // Called after a change of the result shown (a new result, none, or another Dee variant).
+    std::function<void()> resultChanged;
 
     // The menu bar; other windows add their entries to the Tools menu.
     QMenuBar *MenuBar() const { return menuBar_; }
@@ -77,6 +80,7 @@ public:
     int32_t InputJdn() override;
     int32_t InputYear() const override;
     DeeVariant Variant() const override;
+    std::optional<int32_t> ResultJdn() const override;
     int32_t TextBoxCapacityKB() const override;
     QPoint TableWindowPosition() const override;
     QPalette TableWindowPalette() const override;
@@ -118,6 +122,7 @@ private:
     std::unique_ptr<TextViewer> viewer_;  // the help, created on first use
     bool writingBack_ = false;
     QObject *enterPressedIn_ = nullptr;  // the year box Enter last went down in
+    std::pair<std::optional<int32_t>, DeeVariant> notifiedResult_{std::nullopt, DeeVariant::DeeCecil};
 
     struct Bound {
         Control *model;

@@ -9,7 +9,7 @@ cmake_minimum_required(VERSION 3.25)
 
 # unit: folder | file-name regex the unit's files match (empty: every file the folder's other units leave)
 set(units engine seams input support sequence equinox difference world widgets mainlogic mainview
-          sequencewindow equinoxwindow differencewindow cli app)
+          sequencewindow equinoxwindow differencewindow worldwindow cli app)
 set(folder_engine engine)
 set(folder_seams seams)
 set(folder_input input)
@@ -18,6 +18,8 @@ set(folder_sequence sequence)
 set(folder_equinox equinox)
 set(folder_difference difference)
 set(folder_world world)
+set(folder_worldwindow world)
+set(match_worldwindow "Window\\.")
 set(folder_widgets support/widgets)
 set(folder_mainlogic mainwindow)
 set(folder_mainview mainwindow)
@@ -46,11 +48,12 @@ set(uses_mainview engine seams input support widgets mainlogic)
 set(uses_sequencewindow engine seams input widgets sequence)
 set(uses_equinoxwindow engine seams input widgets equinox)
 set(uses_differencewindow engine seams input widgets difference)
+set(uses_worldwindow engine seams input widgets world)
 set(uses_cli engine seams input support sequence equinox difference world)
 set(uses_app engine seams input support widgets mainlogic mainview sequencewindow equinoxwindow
-             differencewindow)
+             differencewindow worldwindow)
 # The units that are window code, and so may include QtWidgets headers.
-set(window_units widgets mainview sequencewindow equinoxwindow differencewindow app)
+set(window_units widgets mainview sequencewindow equinoxwindow differencewindow worldwindow app)
 
 set(failures "")
 

@@ -7,6 +7,7 @@
 #include <QPalette>
 #include <QPoint>
 #include <cstdint>
+#include <optional>
 
 #include "engine/Calendars.h"
 
@@ -24,6 +25,9 @@ public:
     virtual int32_t InputYear() const = 0;
 
     virtual DeeVariant Variant() const = 0;
+
+    // The day the window's result shows; nothing before a result or when the outputs are hidden.
+    virtual std::optional<int32_t> ResultJdn() const = 0;
 
     // How many kilobytes (1024 characters) an output box may hold before a run stops.
     virtual int32_t TextBoxCapacityKB() const = 0;

@@ -1,0 +1,60 @@
+// The World calendars window opened from the main window's Tools menu: before a result, after one,
+// as the result and the Dee variant change, and its copy.
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+
+#include "StartedWindows.h"
+#include "world/WorldCalendarsWindow.h"
+
+namespace vardex::test {
+namespace {
+
+class WorldCalendarsWindowTest : public StartedWindows {
+protected:
+    void SetUp() override
+    {
+        Start();
+        main->openWorldCalendars = [this] {
+            if (!window)
+                window = std::make_unique<WorldCalendarsWindow>(*main, clipboard);
+            window->show();
+        };
+        main->resultChanged = [this] {
+            if (window)
+                window->Refresh();
+        };
+        ASSERT_TRUE(Activate(main.get()));
+        QTest::keyClick(main.get(), Qt::Key_L, Qt::ControlModifier);
+        ASSERT_TRUE(window && window->isVisible());
+    }
+    QString Cell(int row, int column) const { return window->tblCalendars->item(row, column)->text(); }
+    std::unique_ptr<WorldCalendarsWindow> window;
+};
+
+TEST_F(WorldCalendarsWindowTest, FollowsTheMainWindowsResult)
+{
+    EXPECT_EQ(window->lblDay->text(), "No result yet: calculate a day in the main window.");
+    EXPECT_EQ(window->tblCalendars->rowCount(), 0);
+    EXPECT_FALSE(window->cmdCopy->isEnabled());
+
+    QTest::mouseClick(Widget<QPushButton>(main->Form().cmdCalculate), Qt::LeftButton);  // 5 March 2024
+    EXPECT_EQ(window->lblDay->text(), "JDN 2,460,375, Tuesday");
+    EXPECT_EQ(QStringList({Cell(0, 1), Cell(2, 0), Cell(5, 1), Cell(5, 2)}),
+              QStringList({"March 5, 2024 CE", "Dee-Cecil", "25 Adar I 5784", "leap year"}));
+
+    Click(Widget<QRadioButton>(main->Form().optDee));
+    EXPECT_EQ(Cell(2, 0), "Dee") << "the variant follows at once";
+
+    QTest::mouseClick(window->cmdCopy, Qt::LeftButton);
+    EXPECT_TRUE(clipboard.text.startsWith("JDN 2,460,375, Tuesday\r\nGregorian: March 5, 2024 CE\r\n"));
+    EXPECT_TRUE(clipboard.text.contains("Hebrew: 25 Adar I 5784 (leap year)\r\n"));
+
+    QTest::mouseClick(Widget<QPushButton>(main->Form().cmdClear[0]), Qt::LeftButton);
+    QTest::mouseClick(Widget<QPushButton>(main->Form().cmdCalculate), Qt::LeftButton);  // nothing to read
+    EXPECT_EQ(window->tblCalendars->rowCount(), 0) << "no result shown in the main window, none here";
+}
+
+}  // namespace
+}  // namespace vardex::test
