@@ -46,13 +46,33 @@ const std::array<const char *, 12> kBranches = {"Zi", "Chou", "Yin",  "Mao", "Ch
                                                 "Wu", "Wei",  "Shen", "You", "Xu",   "Hai"};
 const std::array<const char *, 12> kAnimals = {"Rat",   "Ox",   "Tiger",  "Rabbit",  "Dragon", "Snake",
                                                "Horse", "Goat", "Monkey", "Rooster", "Dog",    "Pig"};
+// The weekdays, Sunday first, of the calendars that name their own.
+using Weekdays = std::array<const char *, 7>;
+const Weekdays kHebrewWeekdays = {"Yom Rishon",  "Yom Sheni",  "Yom Shlishi", "Yom Revii",
+                                  "Yom Hamishi", "Yom Shishi", "Shabbat"};
+const Weekdays kIslamicWeekdays = {"al-Ahad",   "al-Ithnayn", "al-Thulatha", "al-Arbia",
+                                   "al-Khamis", "al-Jumah",   "al-Sabt"};
+const Weekdays kPersianWeekdays = {"Yekshanbeh",  "Doshanbeh", "Seshanbeh", "Chaharshanbeh",
+                                   "Panjshanbeh", "Jomeh",     "Shanbeh"};
+
+// A note of its parts that are there, joined by commas.
+std::string Note(std::initializer_list<std::string> parts)
+{
+    std::string note;
+    for (const std::string &part : parts) {
+        if (!part.empty())
+            note += (note.empty() ? "" : ", ") + part;
+    }
+    return note;
+}
+
 // ICU's numbers of the Japanese eras since the calendar's adoption in 1873.
 constexpr int32_t kMeijiEra = 232;
 const std::array<const char *, 5> kJapaneseEras = {"Meiji", "Taishō", "Shōwa", "Heisei", "Reiwa"};
 
 constexpr int32_t kJapaneseGregorianJdn = 2405160;  // 1 January 1873
-constexpr int32_t kShixianReformJdn = 2321877;      // 1 January 1645 (Gregorian)
-constexpr int32_t kLastChineseJdn = 2488069;        // 31 December 2100
+constexpr int32_t kShixianReformJdn = 2321885;      // 1 January 1645 (Gregorian)
+constexpr int32_t kLastChineseJdn = 2488434;        // 31 December 2100
 
 const std::string kOutOfRange = "out of range";
 
@@ -136,20 +156,22 @@ WorldDay Hebrew(int32_t jdn)
                           : d->month == 5 || !leap ? 12
                                                    : 13;
     const char *name = month == 12 && leap ? "Adar I" : kHebrewMonths[month - 1];
-    return YearMonthDay("hebrew", "Hebrew", d->extendedYear, month, name, d->day,
-                        DayMonthYear(d->day, name, d->extendedYear), nullptr, leap ? "leap year" : "", leap);
+    return YearMonthDay(
+        "hebrew", "Hebrew", d->extendedYear, month, name, d->day, DayMonthYear(d->day, name, d->extendedYear),
+        nullptr, Note({leap ? "leap year" : "", kHebrewWeekdays[static_cast<size_t>(DayOfWeek(jdn))]}), leap);
 }
 
 WorldDay TwelveMonths(const char *id, const char *name, IcuCalendar calendar, int32_t jdn,
-                      const Names12 &months, const char *suffix, int32_t firstYear = 1,
-                      int32_t lastYear = INT32_MAX)
+                      const Names12 &months, const char *suffix, const Weekdays *weekdays = nullptr,
+                      int32_t firstYear = 1, int32_t lastYear = INT32_MAX)
 {
     const std::optional<IcuDate> d = IcuDateOf(calendar, jdn);
     if (!d || d->extendedYear < firstYear || d->extendedYear > lastYear)
         return OutOfRange(id, name);
     const char *month = months[static_cast<size_t>(d->month)];
     return YearMonthDay(id, name, d->extendedYear, d->month + 1, month, d->day,
-                        DayMonthYear(d->day, month, d->extendedYear, suffix));
+                        DayMonthYear(d->day, month, d->extendedYear, suffix), nullptr,
+                        weekdays ? (*weekdays)[static_cast<size_t>(DayOfWeek(jdn))] : "");
 }
 
 WorldDay ThirteenMonths(const char *id, const char *name, IcuCalendar calendar, int32_t jdn,
@@ -266,11 +288,12 @@ std::vector<WorldDay> DayInWorldCalendars(int32_t jdn, DeeVariant variant)
         DayOfYear(jdn),
         Hebrew(jdn),
         TwelveMonths("islamic_civil", "Islamic (tabular)", IcuCalendar::IslamicCivil, jdn, kIslamicMonths,
-                     " AH"),
+                     " AH", &kIslamicWeekdays),
         // Umm al-Qura as published for 1300 to 1600 AH; ICU falls back on the tabular calendar beyond.
         TwelveMonths("islamic_umalqura", "Islamic (Umm al-Qura)", IcuCalendar::IslamicUmmAlQura, jdn,
-                     kIslamicMonths, " AH", 1300, 1600),
-        TwelveMonths("persian", "Persian (Solar Hijri)", IcuCalendar::Persian, jdn, kPersianMonths, " SH"),
+                     kIslamicMonths, " AH", &kIslamicWeekdays, 1300, 1600),
+        TwelveMonths("persian", "Persian (Solar Hijri)", IcuCalendar::Persian, jdn, kPersianMonths, " SH",
+                     &kPersianWeekdays),
         Chinese(jdn),
         ThirteenMonths("coptic", "Coptic", IcuCalendar::Coptic, jdn, kCopticMonths, "Era of Martyrs"),
         ThirteenMonths("ethiopian", "Ethiopian", IcuCalendar::Ethiopic, jdn, kEthiopianMonths,

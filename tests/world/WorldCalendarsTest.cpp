@@ -69,6 +69,15 @@ const Published kPublished[] = {
     {1799, 11, 9, "french_republican", "18 Brumaire 8"},
     {1804, 12, 2, "french_republican", "11 Frimaire 13"},
     {1806, 1, 1, "french_republican", "11 Nivôse 14"},
+    {1644, 12, 31, "chinese", "out of range"},
+    {1645, 1, 1, "chinese", "cycle 72, year 21 Jia-Shen (Monkey), month 12, day 4"},
+    {2100, 12, 31, "chinese",
+     "cycle 79, year 57 Geng-Shen (Monkey), month 12, day 1"},  // the range's last day
+    {2101, 1, 1, "chinese", "out of range"},
+    {1882, 11, 12, "islamic_umalqura", "1 Muharram 1300 AH"},
+    {1882, 11, 11, "islamic_umalqura", "out of range"},
+    {-542, 1, 1, "buddhist", "1 January 1 BE"},
+    {-543, 12, 31, "buddhist", "out of range"},
     {2012, 12, 21, "mayan", "13.0.0.0.0 4 Ajaw 3 Kʼankʼin"},
     {2026, 12, 6, "mayan", "13.0.14.2.18 6 Etzʼnabʼ 11 Mak"},
     {2024, 12, 30, "iso_week", "2025-W01-1"},
@@ -91,6 +100,10 @@ TEST(WorldCalendars, AgreeWithPublishedDates)
     EXPECT_EQ(Row(1948439, "islamic_civil").text, "out of range");
     EXPECT_EQ(Row(347998, "hebrew").text, "1 Tishrei 1") << "the epoch, 7 October 3761 BC (Julian)";
     EXPECT_EQ(Row(584283, "mayan").text, "13.0.0.0.0 4 Ajaw 8 Kumkʼu") << "the creation, GMT correlation";
+    EXPECT_EQ(Row(1825030, "coptic").text, "1 Thout 1") << "29 August 284 (Julian), the era's first day";
+    EXPECT_EQ(Row(1825029, "coptic").text, "out of range");
+    EXPECT_EQ(Row(1724221, "ethiopian").text, "1 Meskerem 1") << "29 August 8 (Julian)";
+    EXPECT_EQ(Row(1724220, "ethiopian").text, "out of range");
     EXPECT_EQ(Row(584282, "mayan").json, "null");
 }
 

@@ -42,14 +42,14 @@ TEST_F(WorldCalendarsWindowTest, FollowsTheMainWindowsResult)
     QTest::mouseClick(Widget<QPushButton>(main->Form().cmdCalculate), Qt::LeftButton);  // 5 March 2024
     EXPECT_EQ(window->lblDay->text(), "JDN 2,460,375, Tuesday");
     EXPECT_EQ(QStringList({Cell(0, 1), Cell(2, 0), Cell(5, 1), Cell(5, 2)}),
-              QStringList({"March 5, 2024 CE", "Dee-Cecil", "25 Adar I 5784", "leap year"}));
+              QStringList({"March 5, 2024 CE", "Dee-Cecil", "25 Adar I 5784", "leap year, Yom Shlishi"}));
 
     Click(Widget<QRadioButton>(main->Form().optDee));
     EXPECT_EQ(Cell(2, 0), "Dee") << "the variant follows at once";
 
     QTest::mouseClick(window->cmdCopy, Qt::LeftButton);
     EXPECT_TRUE(clipboard.text.startsWith("JDN 2,460,375, Tuesday\r\nGregorian: March 5, 2024 CE\r\n"));
-    EXPECT_TRUE(clipboard.text.contains("Hebrew: 25 Adar I 5784 (leap year)\r\n"));
+    EXPECT_TRUE(clipboard.text.contains("Hebrew: 25 Adar I 5784 (leap year, Yom Shlishi)\r\n"));
 
     QTest::mouseClick(Widget<QPushButton>(main->Form().cmdClear[0]), Qt::LeftButton);
     QTest::mouseClick(Widget<QPushButton>(main->Form().cmdCalculate), Qt::LeftButton);  // nothing to read
