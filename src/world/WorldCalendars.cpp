@@ -73,6 +73,8 @@ const std::array<const char *, 5> kJapaneseEras = {"Meiji", "Taishō", "Shōwa",
 constexpr int32_t kJapaneseGregorianJdn = 2405160;  // 1 January 1873
 constexpr int32_t kShixianReformJdn = 2321885;      // 1 January 1645 (Gregorian)
 constexpr int32_t kLastChineseJdn = 2488434;        // 31 December 2100
+constexpr int32_t kFirstUmmAlQuraJdn = 2408762;     // 12 November 1882, 1 Muharram 1300 AH
+constexpr int32_t kLastUmmAlQuraJdn = 2515426;      // 25 November 2174, 30 Dhu al-Hijjah 1600 AH
 
 const std::string kOutOfRange = "out of range";
 
@@ -163,10 +165,11 @@ WorldDay Hebrew(int32_t jdn)
 
 WorldDay TwelveMonths(const char *id, const char *name, IcuCalendar calendar, int32_t jdn,
                       const Names12 &months, const char *suffix, const Weekdays *weekdays = nullptr,
-                      int32_t firstYear = 1, int32_t lastYear = INT32_MAX)
+                      int32_t firstJdn = INT32_MIN, int32_t lastJdn = INT32_MAX)
 {
-    const std::optional<IcuDate> d = IcuDateOf(calendar, jdn);
-    if (!d || d->extendedYear < firstYear || d->extendedYear > lastYear)
+    const std::optional<IcuDate> d =
+        jdn < firstJdn || jdn > lastJdn ? std::nullopt : IcuDateOf(calendar, jdn);
+    if (!d || d->extendedYear < 1)  // from the calendar's year 1
         return OutOfRange(id, name);
     const char *month = months[static_cast<size_t>(d->month)];
     return YearMonthDay(id, name, d->extendedYear, d->month + 1, month, d->day,
@@ -187,10 +190,13 @@ WorldDay ThirteenMonths(const char *id, const char *name, IcuCalendar calendar, 
 
 WorldDay Chinese(int32_t jdn)
 {
-    const std::optional<IcuDate> d = IcuDateOf(IcuCalendar::Chinese, jdn);
     // The calendar as reformed in 1645 and published for the years to 2100; ICU's astronomy
-    // computes it by today's rules, which earlier centuries did not follow.
-    if (!d || jdn < kShixianReformJdn || jdn > kLastChineseJdn)
+    // computes it by today's rules, which earlier centuries did not follow. Checked first: the
+    // astronomy is the costly part.
+    const std::optional<IcuDate> d = jdn < kShixianReformJdn || jdn > kLastChineseJdn
+                                         ? std::nullopt
+                                         : IcuDateOf(IcuCalendar::Chinese, jdn);
+    if (!d)
         return OutOfRange("chinese", "Chinese");
     const auto i = static_cast<size_t>(d->year - 1);
     const std::string yearName =
@@ -289,9 +295,10 @@ std::vector<WorldDay> DayInWorldCalendars(int32_t jdn, DeeVariant variant)
         Hebrew(jdn),
         TwelveMonths("islamic_civil", "Islamic (tabular)", IcuCalendar::IslamicCivil, jdn, kIslamicMonths,
                      " AH", &kIslamicWeekdays),
-        // Umm al-Qura as published for 1300 to 1600 AH; ICU falls back on the tabular calendar beyond.
+        // Umm al-Qura as published, 1 Muharram 1300 to 30 Dhu al-Hijjah 1600 AH; beyond, ICU falls
+        // back on the tabular calendar, slowly.
         TwelveMonths("islamic_umalqura", "Islamic (Umm al-Qura)", IcuCalendar::IslamicUmmAlQura, jdn,
-                     kIslamicMonths, " AH", &kIslamicWeekdays, 1300, 1600),
+                     kIslamicMonths, " AH", &kIslamicWeekdays, kFirstUmmAlQuraJdn, kLastUmmAlQuraJdn),
         TwelveMonths("persian", "Persian (Solar Hijri)", IcuCalendar::Persian, jdn, kPersianMonths, " SH",
                      &kPersianWeekdays),
         Chinese(jdn),

@@ -149,9 +149,13 @@ TEST(WorldCalendars, FrenchRepublicanRoundTripsAndLeapYears)
     EXPECT_FALSE(FrenchRepublicanToJdn({4, 13, 6, false})) << "year 4 is no sextile year";
 }
 
-TEST(WorldCalendars, EveryCalendarAnswersAtTheEndsOfTheRange)
+TEST(WorldCalendars, EveryCalendarAnswersAtTheEndsOfTheRangeAndBetween)
 {
-    for (const int32_t jdn : {std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max(), 0}) {
+    std::vector<int32_t> days = {std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max(), 0};
+    for (int64_t jdn = std::numeric_limits<int32_t>::min(); jdn < std::numeric_limits<int32_t>::max();
+         jdn += 21'474'837)
+        days.push_back(static_cast<int32_t>(jdn));
+    for (const int32_t jdn : days) {
         for (const WorldDay &day : DayInWorldCalendars(jdn, DeeVariant::Dee)) {
             EXPECT_FALSE(day.text.empty()) << day.id << " at " << jdn;
             EXPECT_EQ(day.json == "null", !day.inRange) << day.id << " at " << jdn;
