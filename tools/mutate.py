@@ -136,6 +136,10 @@ def configure(build):
     result = run(["cmake", "--build", build])
     if result.returncode != 0:
         sys.exit("the unmutated tree does not build:\n" + result.stdout.decode(errors="replace")[-3000:])
+    # A test that fails without a mutant would count every mutant as killed.
+    result = run(["ctest", "-j", str(os.cpu_count() or 2), "--timeout", "120"], cwd=os.path.join(ROOT, build))
+    if result.returncode != 0:
+        sys.exit("the unmutated tree fails its tests:\n" + result.stdout.decode(errors="replace")[-3000:])
 
 
 def tests_to_run(build, since):

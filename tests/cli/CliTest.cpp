@@ -77,7 +77,7 @@ TEST_P(Cli, Transcript)
     std::vector<std::pair<QString, QString>> patterns;  // (kind and stream, text)
     for (const QString &line : GetParam().lines) {
         const QString text = line.mid(2);
-        if (line.startsWith("$ "))
+        if (line == u'$' || line.startsWith("$ "))
             command = text;
         else if (line.startsWith("@ "))
             locale = text;
@@ -87,8 +87,11 @@ TEST_P(Cli, Transcript)
             out += text + u'\n';
         else if (line.startsWith(u'!'))
             err += text + u'\n';
-        else if (!line.isEmpty())
+        else if (line.size() >= 2 && QStringLiteral("^~-").contains(line[0]) &&
+                 QStringLiteral(">!").contains(line[1]))
             patterns.emplace_back(line.left(2), line.mid(3));
+        else if (!line.isEmpty())
+            ADD_FAILURE() << "a line no transcript has: " << line.toStdString();
     }
     const CliResult r = RunCli(Arguments(command), locale);
     EXPECT_EQ(r.status, status) << r.err.toStdString();
