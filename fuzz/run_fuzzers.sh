@@ -8,7 +8,7 @@ set -uo pipefail
 build=${1:?usage: fuzz/run_fuzzers.sh BUILD_DIR [SECONDS]}
 seconds=${2:-60}
 seeds=$(cd "$(dirname "$0")" && pwd)/corpus
-targets="ymd_text mdy_year program_text separate_thousands cli_arguments"
+targets="ymd_text mdy_year program_text separate_thousands cli_arguments world_calendars"
 
 failed=""
 for target in $targets; do
