@@ -1,0 +1,43 @@
+// The styles of the year's start: on which day a place began to number a new year, and so which
+// year number a day carried there. Years are numbered AD in every style; a style moves only the
+// day on which the number changes. The calendar (Julian, Gregorian, Swedish) is another matter:
+// these functions work on the month and day as written, in whatever calendar the place kept.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/CalendarDate.h"
+
+namespace vardex {
+
+enum class YearStart {
+    Circumcision,  // 1 January
+    Annunciation,  // 25 March after 1 January: 1 January to 24 March carry the previous number
+    Pisan,         // 25 March before 1 January: 25 March to 31 December carry the next number
+    Nativity,      // 25 December: 25 to 31 December carry the next number
+    Venetian,      // 1 March: January and February carry the previous number
+    Byzantine,     // 1 September: September to December carry the next number
+    Easter,        // Easter Sunday (Julian reckoning): some days twice in a year, some not at all
+};
+
+// "circumcision", "annunciation", ... as the data file and vardex-cli name them; nothing for any
+// other text.
+std::optional<YearStart> YearStartNamed(const std::string &name);
+const char *YearStartName(YearStart style);
+
+// The year number a day of the calendar year `year` (numbered from 1 January) carried in `style`;
+// years within the JDN range (about 5.9 million either way), so that one more or less fits.
+int32_t WrittenYear(YearStart style, const CalendarDate &date);
+
+// The calendar years (numbered from 1 January) a written date may stand for: one, except in the
+// Easter style, where it may be two (the day came twice) or none (not at all).
+std::vector<int32_t> CalendarYears(YearStart style, int32_t writtenYear, int32_t month, int32_t day);
+
+// "1731/2", "1709/10", "1699/1700": the written year and the calendar year, the second shortened
+// to the digits that differ, as historians write them; the year alone when the two agree.
+std::string DualYearText(int32_t writtenYear, int32_t calendarYear);
+
+}  // namespace vardex

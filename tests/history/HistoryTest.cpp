@@ -1,0 +1,118 @@
+// Dates as they were written: Easter against published tables, each year-start style at its
+// boundaries, the dual year texts, and the Swedish calendar of 1700-1712.
+#include <gtest/gtest.h>
+
+#include "engine/Calendars.h"
+#include "history/Easter.h"
+#include "history/SwedishCalendar.h"
+#include "history/YearStart.h"
+
+namespace vardex::test {
+namespace {
+
+// Easter Sunday in both reckonings, each as a date of its own calendar. Sources: the tables of
+// the Astronomical Society of South Australia (Gregorian) and of the Orthodox Paschalion.
+struct EasterRow {
+    int32_t year;
+    CalendarDate julian, gregorian;
+};
+const EasterRow kEasters[] = {
+    {2024, {2024, 4, 22}, {2024, 3, 31}}, {2025, {2025, 4, 7}, {2025, 4, 20}},
+    {2019, {2019, 4, 15}, {2019, 4, 21}}, {2000, {2000, 4, 17}, {2000, 4, 23}},
+    {1818, {1818, 4, 14}, {1818, 3, 22}}, {2038, {2038, 4, 12}, {2038, 4, 25}},
+    {1583, {1583, 3, 31}, {1583, 4, 10}}, {325, {325, 4, 18}, {325, 4, 19}},
+};
+
+TEST(Easter, BothReckoningsAgreeWithPublishedTables)
+{
+    for (const EasterRow &row : kEasters) {
+        EXPECT_EQ(JulianEaster(row.year), row.julian) << row.year;
+        EXPECT_EQ(GregorianEaster(row.year), row.gregorian) << row.year;
+    }
+}
+
+TEST(Easter, IsAlwaysASundayBetween22MarchAnd25April)
+{
+    for (int32_t year = -3000; year <= 6000; ++year) {
+        for (const auto &[calendar, easter] : {std::pair{Calendar::Julian, JulianEaster(year)},
+                                               std::pair{Calendar::Gregorian, GregorianEaster(year)}}) {
+            const int32_t jdn = DateToJDN(calendar, easter, DeeVariant::DeeCecil).value();
+            ASSERT_EQ((jdn + 1) % 7, 0) << year << ": not a Sunday";
+            ASSERT_TRUE((easter.month == 3 && easter.day >= 22) || (easter.month == 4 && easter.day <= 25))
+                << year;
+        }
+    }
+}
+
+// Each style on the day before its new year and on the new year's day, in calendar year 1700.
+struct Boundary {
+    YearStart style;
+    CalendarDate before, first;  // the last day of written year 1699 or 1700, the first of the next
+    int32_t writtenBefore;
+};
+const Boundary kBoundaries[] = {
+    {YearStart::Circumcision, {1699, 12, 31}, {1700, 1, 1}, 1699},
+    {YearStart::Annunciation, {1700, 3, 24}, {1700, 3, 25}, 1699},
+    {YearStart::Pisan, {1700, 3, 24}, {1700, 3, 25}, 1700},
+    {YearStart::Nativity, {1700, 12, 24}, {1700, 12, 25}, 1700},
+    {YearStart::Venetian, {1700, 2, 28}, {1700, 3, 1}, 1699},
+    {YearStart::Byzantine, {1700, 8, 31}, {1700, 9, 1}, 1700},
+    {YearStart::Easter, {1700, 3, 30}, {1700, 3, 31}, 1699},  // Julian Easter 1700: 31 March
+};
+
+TEST(YearStart, EachStyleChangesItsNumberOnItsNewYearsDay)
+{
+    for (const Boundary &b : kBoundaries) {
+        const char *name = YearStartName(b.style);
+        EXPECT_EQ(YearStartNamed(name), b.style);
+        EXPECT_EQ(WrittenYear(b.style, b.before), b.writtenBefore) << name;
+        EXPECT_EQ(WrittenYear(b.style, b.first), b.writtenBefore + 1) << name;
+        EXPECT_EQ(CalendarYears(b.style, b.writtenBefore, b.before.month, b.before.day),
+                  std::vector<int32_t>{b.before.year})
+            << name;
+    }
+    EXPECT_FALSE(YearStartNamed("florentine"));
+}
+
+// Julian Easter fell on 9 April 1699, 31 March 1700 and 20 April 1701: written year 1700 ran from
+// 31 March 1700 to 19 April 1701, so it held 31 March to 19 April twice; written year 1699 ran
+// from 9 April 1699 to 30 March 1700 and never had a 5 April.
+TEST(YearStart, EasterStyleDaysTwiceOrNotAtAll)
+{
+    EXPECT_EQ(std::vector({JulianEaster(1699), JulianEaster(1700), JulianEaster(1701)}),
+              std::vector<CalendarDate>({{1699, 4, 9}, {1700, 3, 31}, {1701, 4, 20}}));
+    EXPECT_EQ(CalendarYears(YearStart::Easter, 1700, 4, 1), (std::vector<int32_t>{1700, 1701}));
+    EXPECT_EQ(CalendarYears(YearStart::Easter, 1700, 4, 20), (std::vector<int32_t>{1700}));
+    EXPECT_EQ(CalendarYears(YearStart::Easter, 1700, 3, 30), (std::vector<int32_t>{1701}));
+    EXPECT_EQ(CalendarYears(YearStart::Easter, 1699, 4, 5), (std::vector<int32_t>{}));
+}
+
+TEST(YearStart, DualYearsAreShortenedAsHistoriansWriteThem)
+{
+    const std::pair<std::pair<int32_t, int32_t>, const char *> cases[] = {
+        {{1731, 1732}, "1731/2"},  {{1709, 1710}, "1709/10"}, {{1699, 1700}, "1699/1700"},
+        {{999, 1000}, "999/1000"}, {{1752, 1752}, "1752"},    {{1750, 1749}, "1750/49"},
+    };
+    for (const auto &[years, text] : cases)
+        EXPECT_EQ(DualYearText(years.first, years.second), text);
+}
+
+TEST(SwedishCalendar, OneDayAheadOfTheJulianFrom1700To30February1712)
+{
+    const int32_t julianLeapDay1700 =
+        DateToJDN(Calendar::Julian, {1700, 2, 29}, DeeVariant::DeeCecil).value();
+    EXPECT_EQ(julianLeapDay1700, kFirstSwedishJdn);
+    EXPECT_EQ(SwedishDate(kFirstSwedishJdn), (CalendarDate{1700, 3, 1})) << "29 February 1700 left out";
+    EXPECT_FALSE(SwedishDate(kFirstSwedishJdn - 1)) << "28 February 1700 is still Julian";
+    EXPECT_EQ(SwedishDate(kLastSwedishJdn - 1), (CalendarDate{1712, 2, 29}));
+    EXPECT_EQ(SwedishDate(kLastSwedishJdn), (CalendarDate{1712, 2, 30}));
+    EXPECT_FALSE(SwedishDate(kLastSwedishJdn + 1)) << "1 March 1712 is Julian again";
+    for (int32_t jdn = kFirstSwedishJdn; jdn <= kLastSwedishJdn; ++jdn)
+        ASSERT_EQ(SwedishJdn(*SwedishDate(jdn)), jdn);
+    EXPECT_FALSE(SwedishJdn({1700, 2, 29}));
+    EXPECT_FALSE(SwedishJdn({1712, 2, 31}));
+    EXPECT_FALSE(SwedishJdn({1712, 3, 1}));
+}
+
+}  // namespace
+}  // namespace vardex::test
