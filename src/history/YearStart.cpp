@@ -84,9 +84,10 @@ std::string DualYearText(int32_t writtenYear, int32_t calendarYear)
         return first;
     const std::string second = std::to_string(calendarYear);
     // Only the last one or two digits are written again when the rest agrees: 1731/2, 1709/10;
-    // across a century the whole number (1699/1700).
+    // across a century the whole number (1699/1700), and always when the second is the earlier
+    // year (the Pisan style's 1701/1700).
     size_t common = 0;
-    if (first.size() == second.size()) {
+    if (first.size() == second.size() && calendarYear > writtenYear) {
         while (common + 1 < second.size() && first[common] == second[common])
             ++common;
     }

@@ -37,7 +37,8 @@ int32_t WrittenYear(YearStart style, const CalendarDate &date);
 std::vector<int32_t> CalendarYears(YearStart style, int32_t writtenYear, int32_t month, int32_t day);
 
 // "1731/2", "1709/10", "1699/1700": the written year and the calendar year, the second shortened
-// to the digits that differ, as historians write them; the year alone when the two agree.
+// to the one or two last digits that differ, as historians write them (in full when it is the
+// earlier year: "1701/1700"); the year alone when the two agree.
 std::string DualYearText(int32_t writtenYear, int32_t calendarYear);
 
 }  // namespace vardex

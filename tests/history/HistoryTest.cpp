@@ -91,7 +91,7 @@ TEST(YearStart, DualYearsAreShortenedAsHistoriansWriteThem)
 {
     const std::pair<std::pair<int32_t, int32_t>, const char *> cases[] = {
         {{1731, 1732}, "1731/2"},  {{1709, 1710}, "1709/10"}, {{1699, 1700}, "1699/1700"},
-        {{999, 1000}, "999/1000"}, {{1752, 1752}, "1752"},    {{1750, 1749}, "1750/49"},
+        {{999, 1000}, "999/1000"}, {{1752, 1752}, "1752"},    {{1701, 1700}, "1701/1700"},
     };
     for (const auto &[years, text] : cases)
         EXPECT_EQ(DualYearText(years.first, years.second), text);

@@ -1,0 +1,264 @@
+#include "PlaceHistory.h"
+
+#include <algorithm>
+#include <charconv>
+#include <tuple>
+
+#include "SwedishCalendar.h"
+#include "engine/Calendars.h"
+
+namespace vardex {
+
+namespace {
+
+constexpr int32_t kFirstGregorianJdn = 2299161;  // 15 October 1582, the reform's first day
+
+std::vector<std::string_view> Split(std::string_view text, std::string_view separator)
+{
+    std::vector<std::string_view> parts;
+    for (size_t start = 0;;) {
+        const size_t end = text.find(separator, start);
+        parts.push_back(
+            text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+        if (end == std::string_view::npos)
+            return parts;
+        start = end + separator.size();
+    }
+}
+
+std::string_view Trimmed(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\r'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\r'))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::optional<CalendarDate> ParseDate(std::string_view text)
+{
+    const std::vector<std::string_view> parts = Split(text, "-");
+    CalendarDate date;
+    int32_t *fields[] = {&date.year, &date.month, &date.day};
+    if (parts.size() != 3)
+        return std::nullopt;
+    for (size_t i = 0; i < 3; ++i) {
+        const auto [end, error] =
+            std::from_chars(parts[i].data(), parts[i].data() + parts[i].size(), *fields[i]);
+        if (error != std::errc() || end != parts[i].data() + parts[i].size())
+            return std::nullopt;
+    }
+    return date;
+}
+
+std::optional<KeptCalendar> KeptCalendarNamed(std::string_view name)
+{
+    for (const KeptCalendar c : {KeptCalendar::Julian, KeptCalendar::Gregorian, KeptCalendar::Swedish}) {
+        if (name == KeptCalendarName(c))
+            return c;
+    }
+    return std::nullopt;
+}
+
+// "NAME FIRST..LAST", either end left out when open.
+struct Span {
+    std::string name;
+    std::optional<CalendarDate> first, last;
+};
+std::optional<Span> ParseSpan(std::string_view text)
+{
+    text = Trimmed(text);
+    const size_t blank = text.find(' ');
+    const size_t dots = text.find("..");
+    if (blank == std::string_view::npos || dots == std::string_view::npos || dots < blank)
+        return std::nullopt;
+    Span span{std::string(text.substr(0, blank)), {}, {}};
+    const std::string_view first = Trimmed(text.substr(blank + 1, dots - blank - 1));
+    const std::string_view last = Trimmed(text.substr(dots + 2));
+    if (!first.empty() && !(span.first = ParseDate(first)))
+        return std::nullopt;
+    if (!last.empty() && !(span.last = ParseDate(last)))
+        return std::nullopt;
+    return span;
+}
+
+// The day of a date written in the calendar the place kept then.
+std::optional<int32_t> JdnAtPlace(const std::vector<CalendarPeriod> &calendars, const CalendarDate &date)
+{
+    for (const CalendarPeriod &p : calendars) {
+        const std::optional<int32_t> jdn = JdnOfKeptDate(p.calendar, date);
+        if (jdn && *jdn >= p.firstJdn && *jdn <= p.lastJdn)
+            return jdn;
+    }
+    return std::nullopt;
+}
+
+// The periods of a field, "NAME FIRST..LAST | ...", each following the one before day by day.
+template <typename Period, typename KindNamed, typename JdnOf>
+std::string ParsePeriods(std::string_view field, std::vector<Period> &periods, const KindNamed &kindNamed,
+                         const JdnOf &jdnOf)
+{
+    for (const std::string_view part : Split(field, "|")) {
+        const std::optional<Span> span = ParseSpan(part);
+        if (!span)
+            return "a period is not written as NAME FIRST..LAST: '" + std::string(Trimmed(part)) + "'";
+        const auto kind = kindNamed(span->name);
+        if (!kind)
+            return "unknown name '" + span->name + "'";
+        Period period{*kind, INT32_MIN, INT32_MAX};
+        if (span->first) {
+            const std::optional<int32_t> jdn = jdnOf(*kind, *span->first);
+            if (!jdn)
+                return "no such day: " + std::string(Trimmed(part));
+            period.firstJdn = *jdn;
+        }
+        if (span->last) {
+            const std::optional<int32_t> jdn = jdnOf(*kind, *span->last);
+            if (!jdn)
+                return "no such day: " + std::string(Trimmed(part));
+            period.lastJdn = *jdn;
+        }
+        const bool follows = periods.empty() ? period.firstJdn == INT32_MIN
+                                             : periods.back().lastJdn != INT32_MAX &&
+                                                   period.firstJdn == periods.back().lastJdn + 1;
+        if (!follows || period.firstJdn > period.lastJdn)
+            return "the periods do not follow one another day by day at '" + std::string(Trimmed(part)) + "'";
+        periods.push_back(period);
+    }
+    if (periods.back().lastJdn != INT32_MAX)
+        return "the last period must stay open";
+    return {};
+}
+
+}  // namespace
+
+const char *KeptCalendarName(KeptCalendar calendar)
+{
+    switch (calendar) {
+    case KeptCalendar::Julian: return "julian";
+    case KeptCalendar::Gregorian: return "gregorian";
+    case KeptCalendar::Swedish: return "swedish";
+    }
+    return "";
+}
+
+std::optional<CalendarDate> DateInKeptCalendar(KeptCalendar calendar, int32_t jdn)
+{
+    if (calendar == KeptCalendar::Swedish)
+        return SwedishDate(jdn);
+    return JDNToDate(calendar == KeptCalendar::Julian ? Calendar::Julian : Calendar::Gregorian, jdn, {});
+}
+
+std::optional<int32_t> JdnOfKeptDate(KeptCalendar calendar, const CalendarDate &date)
+{
+    if (calendar == KeptCalendar::Swedish)
+        return SwedishJdn(date);
+    return DateToJDN(calendar == KeptCalendar::Julian ? Calendar::Julian : Calendar::Gregorian, date, {});
+}
+
+PlaceTable ParsePlaceTable(std::string_view text)
+{
+    PlaceTable table;
+    int lineNumber = 0;
+    for (const std::string_view line : Split(text, "\n")) {
+        ++lineNumber;
+        if (Trimmed(line).empty() || line.front() == '#')
+            continue;
+        const std::vector<std::string_view> fields = Split(line, "\t");
+        const auto fail = [&](const std::string &why) {
+            table.places.clear();
+            table.error = "line " + std::to_string(lineNumber) + ": " + why;
+            return table;
+        };
+        if (fields.size() != 6)
+            return fail("6 fields separated by tabs expected, " + std::to_string(fields.size()) + " found");
+        Place place{std::string(Trimmed(fields[0])), std::string(Trimmed(fields[1])), {}, {},
+                    std::string(Trimmed(fields[4])), std::string(Trimmed(fields[5]))};
+        std::string error =
+            ParsePeriods(fields[2], place.calendars, KeptCalendarNamed,
+                         [](KeptCalendar c, const CalendarDate &d) { return JdnOfKeptDate(c, d); });
+        if (error.empty()) {
+            const auto &calendars = place.calendars;
+            error = ParsePeriods(
+                fields[3], place.styles,
+                [](std::string_view name) { return YearStartNamed(std::string(name)); },
+                [&calendars](YearStart, const CalendarDate &d) { return JdnAtPlace(calendars, d); });
+        }
+        if (!error.empty())
+            return fail(place.id + ": " + error);
+        if (place.id.empty() || place.source.empty())
+            return fail("every place needs an id and a source");
+        table.places.push_back(std::move(place));
+    }
+    return table;
+}
+
+WrittenDay WriteDay(const Place &place, int32_t jdn, std::optional<YearStart> style)
+{
+    WrittenDay day;
+    for (const CalendarPeriod &p : place.calendars) {
+        if (jdn >= p.firstJdn && jdn <= p.lastJdn)
+            day.calendar = p.calendar;
+    }
+    for (const StylePeriod &p : place.styles) {
+        if (jdn >= p.firstJdn && jdn <= p.lastJdn)
+            day.style = p.style;
+    }
+    if (style)
+        day.style = *style;
+    day.date = DateInKeptCalendar(day.calendar, jdn).value_or(CalendarDate{});
+    day.writtenYear = WrittenYear(day.style, day.date);
+    const bool oldStyle = day.calendar != KeptCalendar::Gregorian && jdn >= kFirstGregorianJdn;
+    day.text = std::to_string(day.date.day) + ' ' + MonthName(day.date.month) + ' ' +
+               DualYearText(day.writtenYear, day.date.year) + (oldStyle ? " (O.S.)" : "");
+    return day;
+}
+
+std::vector<int32_t> DaysWritten(const Place &place, int32_t writtenYear, int32_t month, int32_t day,
+                                 std::optional<YearStart> style)
+{
+    std::vector<int32_t> days;
+    for (const CalendarPeriod &calendar : place.calendars) {
+        for (const StylePeriod &period : place.styles) {
+            const YearStart used = style.value_or(period.style);
+            for (const int32_t year : CalendarYears(used, writtenYear, month, day)) {
+                const std::optional<int32_t> jdn = JdnOfKeptDate(calendar.calendar, {year, month, day});
+                const bool inStyle = style || (jdn && *jdn >= period.firstJdn && *jdn <= period.lastJdn);
+                if (jdn && *jdn >= calendar.firstJdn && *jdn <= calendar.lastJdn && inStyle)
+                    days.push_back(*jdn);
+            }
+        }
+    }
+    std::sort(days.begin(), days.end());
+    days.erase(std::unique(days.begin(), days.end()), days.end());
+    return days;
+}
+
+std::string MissingDayMessage(const Place &place, int32_t writtenYear, int32_t month, int32_t day,
+                              std::optional<YearStart> style)
+{
+    const std::string written =
+        std::to_string(day) + ' ' + MonthName(month) + ' ' + std::to_string(writtenYear);
+    const auto dayText = [](const CalendarDate &d) {
+        return std::to_string(d.day) + ' ' + MonthName(d.month) + ' ' + std::to_string(d.year);
+    };
+    // A day in the gap of a change of calendar: after the old calendar's last day, before the new one's
+    // first.
+    for (size_t i = 1; i < place.calendars.size(); ++i) {
+        const CalendarPeriod &before = place.calendars[i - 1], &after = place.calendars[i];
+        const CalendarDate last = *DateInKeptCalendar(before.calendar, before.lastJdn);
+        const CalendarDate first = *DateInKeptCalendar(after.calendar, after.firstJdn);
+        const std::vector<int32_t> years =
+            CalendarYears(style.value_or(WriteDay(place, after.firstJdn).style), writtenYear, month, day);
+        for (const int32_t year : years) {
+            const auto key = [](const CalendarDate &d) { return std::tuple(d.year, d.month, d.day); };
+            const CalendarDate date{year, month, day};
+            if (key(date) > key(last) && key(date) < key(first))
+                return written + " did not exist in " + place.name + ": " + dayText(last) +
+                       " was followed by " + dayText(first) + '.';
+        }
+    }
+    return written + " did not exist in " + place.name + '.';
+}
+
+}  // namespace vardex

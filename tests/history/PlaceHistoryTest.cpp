@@ -1,0 +1,123 @@
+// The calendar history of places, read from the program's data file: every place's change of
+// calendar on both sides and inside the gap, the styles of the year's start as England, Florence
+// and Sweden wrote dates, and the faults the file's reader finds.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "engine/Calendars.h"
+#include "history/PlaceHistory.h"
+
+namespace vardex::test {
+namespace {
+
+const PlaceTable &Table()
+{
+    static const PlaceTable table = [] {
+        std::ifstream file(CALENDAR_HISTORY_FILE);
+        std::stringstream text;
+        text << file.rdbuf();
+        return ParsePlaceTable(text.str());
+    }();
+    return table;
+}
+
+const Place &PlaceNamed(const std::string &id)
+{
+    for (const Place &place : Table().places) {
+        if (place.id == id)
+            return place;
+    }
+    throw std::runtime_error("no place " + id);
+}
+
+int32_t Julian(int32_t y, int32_t m, int32_t d) { return DateToJDN(Calendar::Julian, {y, m, d}, {}).value(); }
+
+TEST(PlaceHistory, EveryChangeOfCalendarHasNoDayBetweenAndAGapOfWrittenDates)
+{
+    ASSERT_EQ(Table().error, "");
+    ASSERT_GE(Table().places.size(), 30u);
+    for (const Place &place : Table().places) {
+        for (size_t i = 1; i < place.calendars.size(); ++i) {
+            const CalendarPeriod &old = place.calendars[i - 1], &now = place.calendars[i];
+            const WrittenDay last = WriteDay(place, old.lastJdn), first = WriteDay(place, now.firstJdn);
+            EXPECT_EQ(now.firstJdn, old.lastJdn + 1) << place.id;
+            EXPECT_EQ(last.calendar, old.calendar) << place.id;
+            EXPECT_EQ(first.calendar, now.calendar) << place.id;
+            // The day after the old calendar's last, as that calendar would have written it.
+            const CalendarDate next =
+                DateInKeptCalendar(old.calendar, old.lastJdn + 1)
+                    .value_or(DateInKeptCalendar(KeptCalendar::Julian, old.lastJdn + 1).value());
+            if (next.day != first.date.day || next.month != first.date.month) {  // a gap of written dates
+                const int32_t written = WrittenYear(first.style, next);
+                EXPECT_TRUE(DaysWritten(place, written, next.month, next.day).empty())
+                    << place.id << " " << next.year << "-" << next.month << "-" << next.day;
+            }
+            EXPECT_EQ(DaysWritten(place, last.writtenYear, last.date.month, last.date.day),
+                      std::vector<int32_t>{old.lastJdn})
+                << place.id;
+        }
+    }
+}
+
+TEST(PlaceHistory, EnglandWroteTheOldStyleAndTheAnnunciationYear)
+{
+    const Place &england = PlaceNamed("england");
+    const int32_t feb11of1731 = Julian(1732, 2, 11);  // written 11 February 1731
+    EXPECT_EQ(WriteDay(england, feb11of1731).text, "11 February 1731/2 (O.S.)");
+    EXPECT_EQ(DaysWritten(england, 1731, 2, 11), std::vector<int32_t>{feb11of1731});
+    EXPECT_EQ(DateToJDN(Calendar::Gregorian, {1732, 2, 22}, {}), feb11of1731) << "22 February 1732 N.S.";
+    EXPECT_EQ(WriteDay(england, Julian(1751, 3, 24)).text, "24 March 1750/1 (O.S.)");
+    EXPECT_EQ(WriteDay(england, Julian(1751, 3, 25)).text, "25 March 1751 (O.S.)") << "Lady Day began 1751";
+    EXPECT_EQ(WriteDay(england, Julian(1752, 1, 1)).text, "1 January 1752 (O.S.)")
+        << "1752 began on 1 January";
+    EXPECT_TRUE(DaysWritten(england, 1752, 9, 10).empty());
+    EXPECT_EQ(MissingDayMessage(england, 1752, 9, 10),
+              "10 September 1752 did not exist in England and Wales: 2 September 1752 was followed by "
+              "14 September 1752.");
+    EXPECT_EQ(WriteDay(england, Julian(1752, 9, 3)).text, "14 September 1752");
+}
+
+TEST(PlaceHistory, FlorenceAndPisaNumberedTheSameDayApart)
+{
+    const int32_t day = DateToJDN(Calendar::Gregorian, {1700, 5, 1}, {}).value();
+    EXPECT_EQ(WriteDay(PlaceNamed("florence"), day).text, "1 May 1700");
+    EXPECT_EQ(WriteDay(PlaceNamed("pisa"), day).text, "1 May 1701/1700");
+    EXPECT_EQ(WriteDay(PlaceNamed("florence"), day, YearStart::Venetian).writtenYear, 1700);
+}
+
+TEST(PlaceHistory, SwedenWroteA30February)
+{
+    const Place &sweden = PlaceNamed("sweden");
+    EXPECT_EQ(DaysWritten(sweden, 1712, 2, 30), std::vector<int32_t>{Julian(1712, 2, 29)});
+    EXPECT_EQ(DaysWritten(sweden, 1712, 2, 29), std::vector<int32_t>{Julian(1712, 2, 28)});
+    EXPECT_TRUE(DaysWritten(sweden, 1700, 2, 29).empty()) << "the leap day left out";
+    EXPECT_EQ(WriteDay(sweden, Julian(1712, 2, 29)).text, "30 February 1712 (O.S.)");
+    EXPECT_TRUE(DaysWritten(sweden, 1753, 2, 20).empty());
+    EXPECT_EQ(MissingDayMessage(sweden, 1753, 2, 20),
+              "20 February 1753 did not exist in Sweden: 17 February 1753 was followed by 1 March 1753.");
+}
+
+TEST(PlaceHistory, TheReaderNamesTheFaultyLine)
+{
+    const std::pair<const char *, const char *> faults[] = {
+        {"x\tX\tjulian ..\tcircumcision ..\tsrc", "line 1: 6 fields separated by tabs expected, 5 found"},
+        {"# c\nx\tX\tjulian ..1582-10-04 | gregorian 1582-10-16..\tcircumcision ..\tsrc\t",
+         "line 2: x: the periods do not follow one another day by day at 'gregorian 1582-10-16..'"},
+        {"x\tX\tjulian ..1582-10-04\tcircumcision ..\tsrc\t", "line 1: x: the last period must stay open"},
+        {"x\tX\tcoptic ..\tcircumcision ..\tsrc\t", "line 1: x: unknown name 'coptic'"},
+        {"x\tX\tjulian ..\tflorentine ..\tsrc\t", "line 1: x: unknown name 'florentine'"},
+        {"x\tX\tjulian ..\tcircumcision ..\t\t", "line 1: every place needs an id and a source"},
+        {"x\tX\tjulian 1582-10-04\tcircumcision ..\tsrc\t",
+         "line 1: x: a period is not written as NAME FIRST..LAST: 'julian 1582-10-04'"},
+    };
+    for (const auto &[text, error] : faults) {
+        const PlaceTable table = ParsePlaceTable(text);
+        EXPECT_EQ(table.error, error);
+        EXPECT_TRUE(table.places.empty());
+    }
+}
+
+}  // namespace
+}  // namespace vardex::test
