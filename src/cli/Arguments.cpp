@@ -274,8 +274,37 @@ bool ParseCommandOption(const std::string &option, Cursor &cursor, Arguments &ou
         return ParseConvertOption(option, cursor, out, error);
     if (out.command == Command::Diff)
         return ParseDiffOption(option, cursor, out, error);
-    if (out.command == Command::Calendars && option == "--jdn")
+    if ((out.command == Command::Calendars || out.command == Command::History) && option == "--jdn")
         return ParseConvertOption(option, cursor, out, error);
+    if (out.command == Command::Easter) {
+        out.easterYear = out.easterYear ? std::nullopt : ParseInt32(option);
+        if (!out.easterYear)
+            error = "easter wants one year, a whole number, not " + Quoted(option);
+        return out.easterYear.has_value();
+    }
+    if (out.command == Command::History) {
+        std::vector<std::string> v;
+        if (option == "--places") {
+            out.listPlaces = true;
+            return true;
+        }
+        std::string *target = option == "--place"   ? &out.place
+                              : option == "--to"    ? &out.toPlace
+                              : option == "--style" ? &out.style
+                                                    : nullptr;
+        if (target) {
+            if (!cursor.TakeValues(option, 1, v, error))
+                return false;
+            *target = v[0];
+            return true;
+        }
+        if (option == "--written") {
+            if (!cursor.TakeValues(option, 1, v, error))
+                return false;
+            out.written = v[0];
+            return true;
+        }
+    }
     if (ParseDateOption(option, cursor, out, error) || !error.empty())
         return error.empty();
     std::vector<std::string> v;
@@ -361,6 +390,35 @@ std::string CheckDiff(Arguments &a)
     return error.empty() ? CheckDiffDate(a.to, a.toCalendar, "second") : error;
 }
 
+std::string CheckHistory(Arguments &a)
+{
+    if (a.listPlaces)
+        return a.place.empty() && !a.written && !a.jdn && !a.input ? "" : "--places goes alone";
+    if (a.place.empty())
+        return "history needs --place ID (vardex-cli history --places lists them)";
+    const int dates = a.written.has_value() + a.jdn.has_value() + a.input.has_value();
+    if (dates != 1)
+        return "history takes one of --written YEAR-MONTH-DAY, --jdn N or a date";
+    if (!a.style.empty() && !a.written)
+        return "--style goes with --written";
+    return a.input ? CheckWindowCommand(a) : "";
+}
+
+std::string CheckCommand(Arguments &a)
+{
+    switch (a.command) {
+    case Command::Convert: return CheckConvert(a);
+    case Command::Diff: return CheckDiff(a);
+    case Command::History: return CheckHistory(a);
+    case Command::Easter: return a.easterYear ? "" : "easter needs a YEAR";
+    case Command::Calendars:
+        if (a.jdn)  // --jdn instead of a date
+            return a.input || a.arithmetic || a.calendar ? "calendars takes --jdn N or a date, not both" : "";
+        return CheckWindowCommand(a);
+    default: return CheckWindowCommand(a);
+    }
+}
+
 std::optional<Command> CommandNamed(const std::string &name)
 {
     if (name == "convert")
@@ -375,6 +433,10 @@ std::optional<Command> CommandNamed(const std::string &name)
         return Command::Diff;
     if (name == "calendars")
         return Command::Calendars;
+    if (name == "history")
+        return Command::History;
+    if (name == "easter")
+        return Command::Easter;
     return std::nullopt;
 }
 
@@ -432,12 +494,7 @@ ParseResult ParseArguments(const std::vector<std::string> &args)
     if (error.empty() && !haveCommand)
         error = "no command given";
     if (error.empty())
-        error = out.command == Command::Convert ? CheckConvert(out)
-                : out.command == Command::Diff  ? CheckDiff(out)
-                                                : CheckWindowCommand(out);
-    if (out.command == Command::Calendars && out.jdn)  // --jdn instead of a date
-        error =
-            out.input || out.arithmetic || out.calendar ? "calendars takes --jdn N or a date, not both" : "";
+        error = CheckCommand(out);
     return result;
 }
 
@@ -451,6 +508,10 @@ std::string UsageText()
            "             [--mean|--apparent] [--json]\n"
            "  vardex-cli [--variant dee|dee-cecil] diff DATE --to DATE [--json]\n"
            "  vardex-cli [--variant dee|dee-cecil] calendars (--jdn N | DATE [ARITH]) [--json]\n"
+           "  vardex-cli history --place ID --written YEAR-MONTH-DAY [--style STYLE] [--to ID] [--json]\n"
+           "  vardex-cli history --place ID (--jdn N | DATE [ARITH]) [--to ID] [--json]\n"
+           "  vardex-cli history --places [--json]\n"
+           "  vardex-cli easter YEAR [--json]\n"
            "  vardex-cli --help\n"
            "\n"
            "  DATE  := --ymd TEXT [--calendar CAL]             e.g. --ymd \"2024-3-5 JC\"\n"

@@ -13,7 +13,7 @@
 
 namespace vardex::cli {
 
-enum class Command { Help, Convert, Calc, Sequence, Equinox, Diff, Calendars };
+enum class Command { Help, Convert, Calc, Sequence, Equinox, Diff, Calendars, History, Easter };
 
 struct Ymd {
     int32_t year = 0;
@@ -56,7 +56,15 @@ struct Arguments {
     bool afterTo = false;
     std::optional<ArithInput> arithmetic;
     std::optional<std::string> count;  // --days N or --years N, as typed into the window's box
-    int longitudeDegrees = 77;         // equinox
+    // history
+    std::string place;                   // --place ID
+    std::string toPlace;                 // --to ID
+    std::optional<std::string> written;  // --written YEAR-MONTH-DAY
+    std::string style;                   // --style STYLE
+    bool listPlaces = false;             // --places
+    // easter
+    std::optional<int32_t> easterYear;
+    int longitudeDegrees = 77;  // equinox
     int longitudeMinutes = 0;
     bool meanTime = false;
 };

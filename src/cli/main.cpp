@@ -1,5 +1,6 @@
 // vardex-cli: the calendar calculations of Vardex for scripts and checks.
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -8,10 +9,21 @@
 #include "CalendarsCommand.h"
 #include "ConvertCommand.h"
 #include "DiffCommand.h"
+#include "HistoryCommand.h"
 #include "WindowCommands.h"
 #include "support/SystemClock.h"
 
 namespace {
+
+// The folder of the running program, where its data files are.
+std::string ProgramFolder(const char *argv0)
+{
+    std::error_code error;
+    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error)
+        self = std::filesystem::absolute(argv0, error);
+    return self.parent_path().string();
+}
 
 int Emit(const vardex::cli::Outcome &outcome)
 {
@@ -38,6 +50,8 @@ int main(int argc, char **argv)
     case Command::Equinox: return Emit(RunEquinox(parsed.arguments, clock));
     case Command::Diff: return Emit(RunDiff(parsed.arguments, clock));
     case Command::Calendars: return Emit(RunCalendars(parsed.arguments, clock));
+    case Command::History: return Emit(RunHistory(parsed.arguments, clock, ProgramFolder(argv[0])));
+    case Command::Easter: return Emit(RunEaster(parsed.arguments));
     }
     return kExitUsage;
 }

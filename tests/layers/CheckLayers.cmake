@@ -51,7 +51,7 @@ set(uses_sequencewindow engine seams input widgets sequence)
 set(uses_equinoxwindow engine seams input widgets equinox)
 set(uses_differencewindow engine seams input widgets difference)
 set(uses_worldwindow engine seams input widgets world)
-set(uses_cli engine seams input support sequence equinox difference world)
+set(uses_cli engine seams input support sequence equinox difference world history)
 set(uses_app engine seams input support widgets mainlogic mainview sequencewindow equinoxwindow
              differencewindow worldwindow)
 # The units that are window code, and so may include QtWidgets headers.

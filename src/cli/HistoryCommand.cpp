@@ -1,0 +1,193 @@
+#include "HistoryCommand.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "ConsoleDialogs.h"
+#include "InputArguments.h"
+#include "engine/Calendars.h"
+#include "engine/Json.h"
+#include "engine/TextForms.h"
+#include "history/Easter.h"
+#include "history/PlaceHistory.h"
+#include "input/Calculation.h"
+
+namespace vardex::cli {
+
+namespace {
+
+Outcome Refused(const std::string &message) { return {"", message + "\n", kExitRefused}; }
+
+std::string DateJson(const CalendarDate &d)
+{
+    return JsonObject().Add("year", d.year).Add("month", d.month).Add("day", d.day).Text();
+}
+
+std::string YmdText(const CalendarDate &d) { return FormatDate(d, "-", ","); }
+
+const Place *FindPlace(const PlaceTable &table, const std::string &id)
+{
+    for (const Place &place : table.places) {
+        if (place.id == id)
+            return &place;
+    }
+    return nullptr;
+}
+
+std::string PlaceJson(const Place &place, const WrittenDay &day)
+{
+    return JsonObject()
+        .Add("id", place.id)
+        .Add("name", place.name)
+        .Add("calendar", KeptCalendarName(day.calendar))
+        .Add("style", YearStartName(day.style))
+        .AddRaw("written", JsonObject()
+                               .Add("year", day.writtenYear)
+                               .Add("month", day.date.month)
+                               .Add("day", day.date.day)
+                               .Add("text", day.text)
+                               .Text())
+        .Text();
+}
+
+std::string PlaceLine(const Place &place, const WrittenDay &day)
+{
+    return place.name + " (" + KeptCalendarName(day.calendar) + ", " + YearStartName(day.style) +
+           "): " + day.text + "\n";
+}
+
+Outcome ListPlaces(const PlaceTable &table, bool json)
+{
+    std::string text, array;
+    for (const Place &place : table.places) {
+        const CalendarPeriod *change = place.calendars.size() > 1 ? &place.calendars[1] : nullptr;
+        std::string last, first;
+        if (change) {
+            last = YmdText(*DateInKeptCalendar(place.calendars[0].calendar, change->firstJdn - 1));
+            first = YmdText(*DateInKeptCalendar(change->calendar, change->firstJdn));
+        }
+        text += place.id + "\t" + place.name + (change ? "\t" + last + " -> " + first : "") + "\n";
+        JsonObject row;
+        row.Add("id", place.id).Add("name", place.name);
+        if (change)
+            row.Add("last_old_day", last).Add("first_new_day", first);
+        array += (array.empty() ? "" : ", ") + row.Text();
+    }
+    return {json ? JsonObject().AddRaw("places", "[" + array + "]").Text() + "\n" : text, "", kExitOk};
+}
+
+}  // namespace
+
+Outcome RunHistory(const Arguments &a, const Clock &clock, const std::string &dataFolder)
+{
+    std::ifstream file(dataFolder + "/calendar-history.tsv", std::ios::binary);
+    if (!file)
+        return Refused("The calendar history file " + dataFolder + "/calendar-history.tsv cannot be read.");
+    std::stringstream contents;
+    contents << file.rdbuf();
+    const PlaceTable table = ParsePlaceTable(contents.str());
+    if (!table.error.empty())
+        return Refused("The calendar history file is faulty: " + table.error);
+    if (a.listPlaces)
+        return ListPlaces(table, a.json);
+
+    const Place *place = FindPlace(table, a.place);
+    const Place *to = a.toPlace.empty() ? nullptr : FindPlace(table, a.toPlace);
+    if (!place || (!a.toPlace.empty() && !to))
+        return Refused("Unknown place '" + (place ? a.toPlace : a.place) +
+                       "'; vardex-cli history --places lists them.");
+    std::optional<YearStart> style;
+    if (!a.style.empty() && !(style = YearStartNamed(a.style)))
+        return Refused(
+            "Unknown year-start style '" + a.style +
+            "'; styles: circumcision, annunciation, pisan, nativity, venetian, byzantine, easter.");
+
+    int32_t jdn = 0;
+    if (a.written) {
+        int32_t y = 0, m = 0, d = 0;
+        char dash1 = 0, dash2 = 0, rest = 0;
+        std::istringstream in(*a.written);
+        if (!(in >> y >> dash1 >> m >> dash2 >> d) || dash1 != '-' || dash2 != '-' || (in >> rest))
+            return {"", "vardex-cli: --written wants YEAR-MONTH-DAY, such as 1731-2-11\n", kExitUsage};
+        const std::vector<int32_t> days = DaysWritten(*place, y, m, d, style);
+        if (days.empty())
+            return Refused(MissingDayMessage(*place, y, m, d, style));
+        if (days.size() > 1) {
+            std::string both;
+            for (const int32_t day : days)
+                both += (both.empty() ? "" : " and ") + YmdText(JDNToDate(Calendar::Julian, day, {})) +
+                        " (Julian)";
+            return Refused(std::to_string(d) + ' ' + MonthName(m) + ' ' + std::to_string(y) +
+                           " came twice in " + place->name + ": " + both + ".");
+        }
+        jdn = days.front();
+    } else if (a.jdn) {
+        jdn = *a.jdn;
+    } else {
+        const EnteredInput input = EnterInput(*a.input, a.arithmetic, a.variant, clock.ShortDateText());
+        if (const std::optional<Outcome> refused = Refusal(input))
+            return *refused;
+        const Calculation calculation =
+            Calculate(input.entry, {a.variant, QStringLiteral("Calculate"), NumberFormat::Commas()});
+        ConsoleDialogs dialogs;
+        dialogs.ShowAll(calculation.messages);
+        if (!calculation.showResult)
+            return {"", dialogs.Text(), kExitRefused};
+        jdn = *calculation.jdn;
+    }
+
+    const WrittenDay here = WriteDay(*place, jdn, a.written ? style : std::nullopt);
+    const CalendarDate julian = JDNToDate(Calendar::Julian, jdn, {});
+    const CalendarDate gregorian = JDNToDate(Calendar::Gregorian, jdn, {});
+    if (a.json) {
+        JsonObject json;
+        json.Add("jdn", jdn)
+            .Add("weekday", WeekdayText(DayOfWeek(jdn)))
+            .AddRaw("julian", DateJson(julian))
+            .AddRaw("gregorian", DateJson(gregorian))
+            .AddRaw("place", PlaceJson(*place, here));
+        if (to)
+            json.AddRaw("to", PlaceJson(*to, WriteDay(*to, jdn)));
+        return {json.Text() + "\n", "", kExitOk};
+    }
+    std::string out = "JDN:       " + std::to_string(jdn) + ", " + WeekdayText(DayOfWeek(jdn)) + "\n" +
+                      "Julian:    " + YmdText(julian) + "\n" + "Gregorian: " + YmdText(gregorian) + "\n" +
+                      PlaceLine(*place, here);
+    if (to)
+        out += PlaceLine(*to, WriteDay(*to, jdn));
+    return {out, "", kExitOk};
+}
+
+Outcome RunEaster(const Arguments &a)
+{
+    const int32_t year = *a.easterYear;
+    const CalendarDate julian = JulianEaster(year), gregorian = GregorianEaster(year);
+    // Each reckoning's Sunday as a day, in both calendars.
+    const int32_t julianDay = DateToJDN(Calendar::Julian, julian, {}).value_or(0);
+    const int32_t gregorianDay = DateToJDN(Calendar::Gregorian, gregorian, {}).value_or(0);
+    const auto both = [](int32_t day) {
+        return std::pair(JDNToDate(Calendar::Julian, day, {}), JDNToDate(Calendar::Gregorian, day, {}));
+    };
+    const auto [jj, jg] = both(julianDay);
+    const auto [gj, gg] = both(gregorianDay);
+    if (a.json) {
+        const auto reckoning = [](const CalendarDate &inJulian, const CalendarDate &inGregorian) {
+            return JsonObject()
+                .AddRaw("julian", DateJson(inJulian))
+                .AddRaw("gregorian", DateJson(inGregorian))
+                .Text();
+        };
+        return {JsonObject()
+                        .Add("year", year)
+                        .AddRaw("julian_reckoning", reckoning(jj, jg))
+                        .AddRaw("gregorian_reckoning", reckoning(gj, gg))
+                        .Text() +
+                    "\n",
+                "", kExitOk};
+    }
+    return {"Julian reckoning:    " + YmdText(jj) + " JC = " + YmdText(jg) + " CE\n" +
+                "Gregorian reckoning: " + YmdText(gj) + " JC = " + YmdText(gg) + " CE\n",
+            "", kExitOk};
+}
+
+}  // namespace vardex::cli
