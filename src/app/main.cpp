@@ -6,6 +6,7 @@
 #include "DesktopProgram.h"
 #include "difference/DateDifferenceWindow.h"
 #include "equinox/VernalEquinoxWindow.h"
+#include "history/HistoricalDatesWindow.h"
 #include "sequence/DateSequenceWindow.h"
 #include "world/WorldCalendarsWindow.h"
 
@@ -38,6 +39,7 @@ int main(int argc, char *argv[])
     std::unique_ptr<vardex::VernalEquinoxWindow> equinoxes;
     std::unique_ptr<vardex::DateDifferenceWindow> difference;
     std::unique_ptr<vardex::WorldCalendarsWindow> world;
+    std::unique_ptr<vardex::HistoricalDatesWindow> history;
     const auto showModeless = [](QWidget &w) {
         w.show();
         w.raise();
@@ -65,6 +67,11 @@ int main(int argc, char *argv[])
         if (!world)
             world = std::make_unique<vardex::WorldCalendarsWindow>(window, program.clipboard);
         showModeless(*world);
+    };
+    window.openHistoricalDates = [&] {
+        if (!history)
+            history = std::make_unique<vardex::HistoricalDatesWindow>(window, program.folder);
+        showModeless(*history);
     };
     window.resultChanged = [&] {
         if (world)

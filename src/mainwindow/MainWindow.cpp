@@ -589,6 +589,11 @@ void MainWindow::BuildMenuBar()
                               if (openWorldCalendars)
                                   openWorldCalendars();
                           });
+    toolsMenu_->addAction(QStringLiteral("&Historical dates\u2026"), QKeySequence(Qt::CTRL | Qt::Key_H), this,
+                          [this] {
+                              if (openHistoricalDates)
+                                  openHistoricalDates();
+                          });
     QMenu *help = menuBar_->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("&Help"), QKeySequence(Qt::Key_F1), this, clickOf(form_.cmdHelp));
     help->addAction(QStringLiteral("&Online user manual"), this, [this] { OpenLink(kManualAddressText); });

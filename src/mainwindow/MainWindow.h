@@ -64,9 +64,10 @@ public:
     // Opens the windows of the date-sequence and vernal-equinox buttons once their checks pass.
     std::function<void()> openDateSequence;
     std::function<void()> openVernalEquinoxes;
-    // Tools > Date difference and Tools > World calendars.
+    // Tools > Date difference, World calendars and Historical dates.
     std::function<void()> openDateDifference;
     std::function<void()> openWorldCalendars;
+    std::function<void()> openHistoricalDates;
     // Called after a change of the result shown (a new result, none, or another Dee variant).
     std::function<void()> resultChanged;
 

@@ -9,7 +9,7 @@ cmake_minimum_required(VERSION 3.25)
 
 # unit: folder | file-name regex the unit's files match (empty: every file the folder's other units leave)
 set(units engine seams input support sequence equinox difference world history widgets mainlogic mainview
-          sequencewindow equinoxwindow differencewindow worldwindow cli app)
+          sequencewindow equinoxwindow differencewindow worldwindow historywindow cli app)
 set(folder_engine engine)
 set(folder_seams seams)
 set(folder_input input)
@@ -19,6 +19,8 @@ set(folder_equinox equinox)
 set(folder_difference difference)
 set(folder_world world)
 set(folder_history history)
+set(folder_historywindow history)
+set(match_historywindow "Window\\.")
 set(folder_worldwindow world)
 set(match_worldwindow "Window\\.")
 set(folder_widgets support/widgets)
@@ -51,11 +53,12 @@ set(uses_sequencewindow engine seams input widgets sequence)
 set(uses_equinoxwindow engine seams input widgets equinox)
 set(uses_differencewindow engine seams input widgets difference)
 set(uses_worldwindow engine seams input widgets world)
+set(uses_historywindow engine seams input widgets history)
 set(uses_cli engine seams input support sequence equinox difference world history)
 set(uses_app engine seams input support widgets mainlogic mainview sequencewindow equinoxwindow
-             differencewindow worldwindow)
+             differencewindow worldwindow historywindow)
 # The units that are window code, and so may include QtWidgets headers.
-set(window_units widgets mainview sequencewindow equinoxwindow differencewindow worldwindow app)
+set(window_units widgets mainview sequencewindow equinoxwindow differencewindow worldwindow historywindow app)
 
 set(failures "")
 
