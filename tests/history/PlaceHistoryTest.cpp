@@ -99,6 +99,30 @@ TEST(PlaceHistory, SwedenWroteA30February)
               "20 February 1753 did not exist in Sweden: 17 February 1753 was followed by 1 March 1753.");
 }
 
+// Famous days, written where they happened, against their published New Style dates.
+TEST(PlaceHistory, WellKnownDatesAsPublished)
+{
+    struct Famous {
+        const char *place, *what;
+        int32_t writtenYear, month, day;
+        CalendarDate gregorian;
+    };
+    const Famous famous[] = {
+        {"england", "Isaac Newton born", 1642, 12, 25, {1643, 1, 4}},
+        {"british-america", "George Washington born", 1731, 2, 11, {1732, 2, 22}},
+        {"england", "Shakespeare died", 1616, 4, 23, {1616, 5, 3}},
+        {"spain", "Cervantes died", 1616, 4, 22, {1616, 4, 22}},
+        {"russia", "the October Revolution", 1917, 10, 25, {1917, 11, 7}},
+        {"england", "Charles I executed", 1648, 1, 30, {1649, 2, 9}},
+        {"sweden", "Charles XII died", 1718, 11, 30, {1718, 12, 11}},
+    };
+    for (const Famous &f : famous) {
+        const std::vector<int32_t> days = DaysWritten(PlaceNamed(f.place), f.writtenYear, f.month, f.day);
+        ASSERT_EQ(days.size(), 1u) << f.what;
+        EXPECT_EQ(JDNToDate(Calendar::Gregorian, days.front(), {}), f.gregorian) << f.what;
+    }
+}
+
 TEST(PlaceHistory, TheReaderNamesTheFaultyLine)
 {
     const std::pair<const char *, const char *> faults[] = {
