@@ -54,6 +54,9 @@ QComboBox *PlaceList(const PlaceTable &table, QWidget *parent, const char *name)
     list->completer()->setFilterMode(Qt::MatchContains);
     list->setAccessibleName(QString::fromLatin1(name));
     list->setAccessibleDescription(QString::fromLatin1(name));
+    // A search that found nothing leaves the chosen place as it was, and shows it again.
+    QObject::connect(list->lineEdit(), &QLineEdit::editingFinished, list,
+                     [list] { list->setEditText(list->itemText(list->currentIndex())); });
     return list;
 }
 
@@ -116,6 +119,8 @@ HistoricalDatesWindow::HistoricalDatesWindow(TableWindowHost &host, const QStrin
         (*label)->setWordWrap(true);
     }
 
+    // Room for the longest timeline (Sweden's), so that the window keeps its size.
+    lblTimeline->setMinimumHeight(lblTimeline->fontMetrics().lineSpacing() * 7);
     auto *written = new QHBoxLayout;
     written->addWidget(spnDay);
     written->addWidget(cboMonth);
@@ -140,6 +145,11 @@ HistoricalDatesWindow::HistoricalDatesWindow(TableWindowHost &host, const QStrin
 
     SetFormBackColor(this, ToBgr(host.TableWindowPalette().color(QPalette::Window)));
     SetControlsForeColor(this, 0xFFFFFF);
+
+    // Tab follows the form from top to bottom.
+    QWidget *order[] = {cboPlace, spnDay, cboMonth, txbYear, cboStyle, cboToPlace, cmdMainResult, cmdClose};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
     const auto recalculate = [this] { Recalculate(); };
     connect(cboPlace, &QComboBox::currentIndexChanged, this, recalculate);

@@ -1,5 +1,6 @@
 // The Historical dates window opened from the Tools menu: the English register's date, a day that
 // did not exist, another style, the main window's result as the day, and a second place.
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -63,6 +64,15 @@ TEST_F(HistoricalDatesWindowTest, ReadsDatesAsPlacesWroteThem)
     EXPECT_EQ(window->Day(), 2460375);
     EXPECT_EQ(window->txbYear->text(), "2024");
     EXPECT_EQ(window->cboStyle->currentIndex(), 0) << "the place's own style again";
+
+    ASSERT_TRUE(Activate(window.get()));
+    window->cboPlace->setFocus();
+    for (QWidget *next : std::initializer_list<QWidget *>{window->spnDay, window->cboMonth, window->txbYear,
+                                                          window->cboStyle, window->cboToPlace}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_TRUE(next == QApplication::focusWidget() || next->isAncestorOf(QApplication::focusWidget()))
+            << "Tab goes down the form to " << next->accessibleName().toStdString();
+    }
 }
 
 }  // namespace
