@@ -22,6 +22,24 @@ TEST(Calendars, NoJdnForADateACalendarDoesNotHave)
     EXPECT_TRUE(DateToJDN(Calendar::Julian, {1900, 2, 29}, DeeVariant::DeeCecil));
 }
 
+// The calendar box and the designator in a year-month-day text are told apart by first letter.
+TEST(Calendars, OfTheirFirstLetter)
+{
+    EXPECT_EQ(CalendarOfLetter(U'G'), Calendar::Gregorian);
+    EXPECT_EQ(CalendarOfLetter(U'J'), Calendar::Julian);
+    EXPECT_EQ(CalendarOfLetter(U'D'), Calendar::Dee);
+    EXPECT_EQ(CalendarOfLetter(U'g'), std::nullopt);
+    EXPECT_EQ(CalendarOfLetter(U'C'), std::nullopt);
+}
+
+TEST(TextForms, WeekdayNamesAndNothingOutsideTheWeek)
+{
+    EXPECT_EQ(WeekdayText(0), "Sunday");
+    EXPECT_EQ(WeekdayText(6), "Saturday");
+    EXPECT_EQ(WeekdayText(-1), "");
+    EXPECT_EQ(WeekdayText(7), "");
+}
+
 TEST(Today, ReadsMonthFirstAndYearFirstTextsAndNothingElse)
 {
     for (const char *text : {"12/31/2021", "12-31-2021", "12.31.2021", "2021-12-31", "2021/12/31"}) {
