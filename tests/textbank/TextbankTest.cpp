@@ -107,7 +107,11 @@ TEST(Textbank, EachFaultGivesItsCodeAndLine)
         // What the limits still accept:
         {Repeat("#\n", 499) + "1 = a\n", 1}, {"1 = " + kLongest + "\n", 1},
         {"#" + std::string(TEXTBANK_MAX_LINE_BYTES - 1, 'x') + "\r\n1 = a", 1},
-        {"1 = \xF0\x9F\x93\x85 \xF4\x8F\xBF\xBF\n", 1}};
+        {"1 = \xF0\x9F\x93\x85 \xF4\x8F\xBF\xBF\n", 1},
+        {"1 = 20\xC2\xB0 \xE0\xA4\x95\n", 1},  // the lowest two- and three-byte leads: a degree, a Devanagari KA
+        {std::string("\0\0\xFE\xFF", 4), TEXTBANK_NOT_RECOVERED},  // a UTF-32 file with no text
+        // A byte-order mark counts only at the start of the file, not at the start of its second chunk.
+        {Repeat("#" + std::string(4094, 'x') + "\n", 16) + "\xFE\xFF = x\n", -517}};
     // clang-format on
     for (const auto &[contents, result] : cases)
         EXPECT_EQ(Load(contents), result) << contents.substr(0, 40);
