@@ -35,6 +35,7 @@ struct DesktopProgram {
     SystemClock clock;
     QtScreen screen;
     QtShell shell;
+    QtSaveFileChooser saveFileChooser;
     PopUpWindow popUp;
     const QString folder = QCoreApplication::applicationDirPath();
     MainWindow window;

@@ -14,6 +14,7 @@
 #include "seams/Clock.h"
 #include "seams/Dialogs.h"
 #include "seams/PopUps.h"
+#include "seams/SaveFileChooser.h"
 #include "seams/Screen.h"
 #include "seams/Shell.h"
 
@@ -68,6 +69,20 @@ struct RecordingClipboard : Clipboard {
     void SetText(const QString &t) override { text = t; }
     QString text;
     int clears = 0;
+};
+
+// Answers every save dialog with `path` (empty: cancelled) and the first type offered.
+struct ScriptedSaveFileChooser : SaveFileChooser {
+    QString SavePath(const QString &title, const QString &suggestedName, const QString &filter,
+                     QString *selectedFilter) override
+    {
+        asked << title + " | " + suggestedName + " | " + filter;
+        if (selectedFilter)
+            *selectedFilter = filter.section(QStringLiteral(";;"), 0, 0);
+        return path;
+    }
+    QString path;
+    QStringList asked;
 };
 
 struct RecordingShell : Shell {

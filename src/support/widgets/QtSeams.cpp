@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -52,6 +53,13 @@ MessageReply QtDialogs::ShowMessage(const QString &text, const QString &title, M
 void QtClipboard::Clear() { QGuiApplication::clipboard()->clear(); }
 
 void QtClipboard::SetText(const QString &text) { QGuiApplication::clipboard()->setText(text); }
+
+QString QtSaveFileChooser::SavePath(const QString &title, const QString &suggestedName, const QString &filter,
+                                    QString *selectedFilter)
+{
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggestedName, filter,
+                                        selectedFilter);
+}
 
 int QtShell::Open(const QString &address)
 {

@@ -6,6 +6,7 @@
 
 #include "seams/Clipboard.h"
 #include "seams/Dialogs.h"
+#include "seams/SaveFileChooser.h"
 #include "seams/Screen.h"
 #include "seams/Shell.h"
 
@@ -23,6 +24,13 @@ class QtClipboard : public Clipboard {
 public:
     void Clear() override;
     void SetText(const QString &text) override;
+};
+
+// The desktop's save dialog over the active window; it asks before replacing a file.
+class QtSaveFileChooser : public SaveFileChooser {
+public:
+    QString SavePath(const QString &title, const QString &suggestedName, const QString &filter,
+                     QString *selectedFilter = nullptr) override;
 };
 
 // Opens addresses with the desktop's xdg-open, waiting up to kXdgOpenWaitMs for its verdict
