@@ -406,6 +406,10 @@ std::string CheckHistory(Arguments &a)
 
 std::string CheckCommand(Arguments &a)
 {
+    if (a.csv && a.command != Command::Sequence && a.command != Command::Equinox)
+        return "--csv is for the sequence and equinox tables";
+    if (a.csv && a.json)
+        return "--csv and --json do not go together";
     switch (a.command) {
     case Command::Convert: return CheckConvert(a);
     case Command::Diff: return CheckDiff(a);
@@ -472,6 +476,8 @@ ParseResult ParseArguments(const std::vector<std::string> &args)
         }
         if (arg == "--json") {
             out.json = true;
+        } else if (arg == "--csv") {
+            out.csv = true;
         } else if (arg == "--variant") {
             if (!cursor.TakeValues(arg, 1, v, error))
                 break;
@@ -503,9 +509,9 @@ std::string UsageText()
     return "Usage:\n"
            "  vardex-cli [--variant dee|dee-cecil] convert (--jdn N | --date Y-M-D --calendar CAL) [--json]\n"
            "  vardex-cli [--variant dee|dee-cecil] calc DATE [ARITH] [--json]\n"
-           "  vardex-cli [--variant dee|dee-cecil] sequence DATE [ARITH] --days N [--json]\n"
+           "  vardex-cli [--variant dee|dee-cecil] sequence DATE [ARITH] --days N [--json|--csv]\n"
            "  vardex-cli [--variant dee|dee-cecil] equinox DATE [ARITH] --years N [--longitude DEG MIN]\n"
-           "             [--mean|--apparent] [--json]\n"
+           "             [--mean|--apparent] [--json|--csv]\n"
            "  vardex-cli [--variant dee|dee-cecil] diff DATE --to DATE [--json]\n"
            "  vardex-cli [--variant dee|dee-cecil] calendars (--jdn N | DATE [ARITH]) [--json]\n"
            "  vardex-cli history --place ID --written YEAR-MONTH-DAY [--style STYLE] [--to ID] [--json]\n"

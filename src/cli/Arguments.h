@@ -44,6 +44,7 @@ struct Arguments {
     Command command = Command::Help;
     DeeVariant variant = DeeVariant::DeeCecil;  // --variant
     bool json = false;
+    bool csv = false;  // sequence and equinox only
     // convert, calendars
     std::optional<int32_t> jdn;
     std::optional<Ymd> date;

@@ -5,13 +5,16 @@
 
 #include "ConsoleDialogs.h"
 #include "InputArguments.h"
+#include "engine/Csv.h"
 #include "engine/Json.h"
 #include "engine/TextForms.h"
+#include "equinox/EquinoxCsv.h"
 #include "equinox/EquinoxInput.h"
 #include "equinox/EquinoxTable.h"
 #include "input/InputReading.h"
 #include "seams/Clock.h"
 #include "sequence/DateSequence.h"
+#include "sequence/SequenceCsv.h"
 
 namespace vardex::cli {
 
@@ -149,6 +152,7 @@ std::string EquinoxJson(const EquinoxRunInputs &inputs, const EquinoxRunResult &
                            .AddRaw("meridian", instant(row.meridianDate, row.meridianTime))
                            .Add("cycle", Std(row.cycle))
                            .AddBool("off_target", row.offTarget)
+                           .AddRaw("deltat_minutes", RoundTripNumber(row.deltaTMinutes))
                            .Text());
     }
     return JsonObject()
@@ -188,6 +192,8 @@ Outcome RunSequence(const Arguments &arguments, const Clock &clock)
     const SequenceResult result =
         RunDateSequence(startJdn, table.rows, context.variant, context.format, output, kCapacityKB, dialogs);
     return TableOutcome(dialogs, !result.rows.empty(), [&] {
+        if (arguments.csv)
+            return SequenceCsv(result.rows);
         return arguments.json ? SequenceJson(arguments, table.rows, result) : BoxText(output);
     });
 }
@@ -212,8 +218,11 @@ Outcome RunEquinox(const Arguments &arguments, const Clock &clock)
     QString output;
     WriteTableHeader(output, DeeCalendarName(inputs.variant));
     const EquinoxRunResult result = RunVernalEquinoxes(inputs, output, dialogs);
-    return TableOutcome(dialogs, !result.rows.empty(),
-                        [&] { return arguments.json ? EquinoxJson(inputs, result) : BoxText(output); });
+    return TableOutcome(dialogs, !result.rows.empty(), [&] {
+        if (arguments.csv)
+            return EquinoxCsv(result.rows);
+        return arguments.json ? EquinoxJson(inputs, result) : BoxText(output);
+    });
 }
 
 }  // namespace vardex::cli

@@ -100,22 +100,27 @@ QString LongitudeText(int degrees, int minutes)
     return QString::number(degrees) + QLatin1Char('d') + QString::number(minutes) + QStringLiteral("m W");
 }
 
+CivilInstant MeridianInstant(double jd, int degrees, int minutes, SolarTime solarTime)
+{
+    return LocalCivilInstant(jd, degrees + minutes / 60.0, solarTime);
+}
+
 EquinoxRow ComputeEquinoxRow(int32_t year, int index, const EquinoxRunInputs &inputs)
 {
     const QString mark = index % 10 != 0                           ? QStringLiteral("  ")
                          : inputs.solarTime == SolarTime::Apparent ? QStringLiteral(" a")
                                                                    : QStringLiteral(" m");
-    const double degreesWest = inputs.degrees + inputs.minutes / 60.0;
 
     EquinoxRow row;
     row.year = year;
     row.jd = VernalEquinoxUT(year);
+    row.deltaTMinutes = DeltaTMinutes(year);
 
     const CivilInstant greenwich = GreenwichCivilInstant(row.jd, inputs.solarTime);
     row.greenwichDate = JDNToDate(Calendar::Gregorian, greenwich.jdn, inputs.variant);
     row.greenwichTime = FromAscii(greenwich.time);
 
-    const CivilInstant meridian = LocalCivilInstant(row.jd, degreesWest, inputs.solarTime);
+    const CivilInstant meridian = MeridianInstant(row.jd, inputs.degrees, inputs.minutes, inputs.solarTime);
     row.meridianDate = DeeJDNToDate(meridian.jdn, inputs.variant);
     row.meridianTime = FromAscii(meridian.time);
 

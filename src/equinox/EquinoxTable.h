@@ -46,6 +46,10 @@ void WriteTableHeader(QString &output, const QString &deeCalendarName);
 // "77d0m W".
 QString LongitudeText(int degrees, int minutes);
 
+// The civil day and "HH:MM" time of the instant jd at the meridian degrees and minutes west of
+// Greenwich: the Dee column's instant, which the Equinox chart reads too.
+CivilInstant MeridianInstant(double jd, int degrees, int minutes, SolarTime solarTime);
+
 struct EquinoxRunInputs {
     int32_t firstYear = 2024;  // 1..4000
     int numberOfYears = 12;    // 1..800
@@ -61,6 +65,7 @@ struct EquinoxRunInputs {
 struct EquinoxRow {
     int32_t year = 0;
     double jd = 0;               // VernalEquinoxUT(year), unrounded
+    double deltaTMinutes = 0;    // the Delta-T that went into jd
     CalendarDate greenwichDate;  // Gregorian, at Greenwich
     QString greenwichTime;       // "HH:MM"
     CalendarDate meridianDate;   // Dee, at the chosen meridian

@@ -103,6 +103,8 @@ SequenceResult RunDateSequence(const std::function<int32_t()> &startJdn, int day
     qsizetype gapAfterGregorian = 0;  // fixed by the first row, so longer years later push right
     qsizetype gapAfterJdn = 0;
     bool previousSame = false;
+    const QString gregorianDesignator = QString::fromLatin1(CalendarDesignator(Calendar::Gregorian, variant));
+    const QString deeDesignator = QString::fromLatin1(CalendarDesignator(Calendar::Dee, variant));
 
     for (int i = 0; i < days; ++i) {
         // The box is checked before each row, so the row that crosses the limit is still written.
@@ -122,8 +124,10 @@ SequenceResult RunDateSequence(const std::function<int32_t()> &startJdn, int day
 
         SequenceRow row;
         row.jdn = static_cast<int32_t>(wideJdn);
-        row.gregorian = AstronomicalDateText(Calendar::Gregorian, row.jdn, variant, format);
-        row.dee = AstronomicalDateText(Calendar::Dee, row.jdn, variant, format);
+        row.gregorianDate = JDNToDate(Calendar::Gregorian, row.jdn, variant);
+        row.deeDate = JDNToDate(Calendar::Dee, row.jdn, variant);
+        row.gregorian = AstronomicalDateText(row.gregorianDate, gregorianDesignator, format);
+        row.dee = AstronomicalDateText(row.deeDate, deeDesignator, format);
         row.sameDate = SameDate(row.gregorian, row.dee);
         row.weekday = QString::fromStdString(WeekdayText(DayOfWeek(row.jdn)));
         const QString jdnText = format.Grouped(row.jdn);

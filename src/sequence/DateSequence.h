@@ -26,6 +26,8 @@ QString SequenceSummary(int sameDateCount, int days, const NumberFormat &format)
 
 struct SequenceRow {
     int32_t jdn = 0;
+    CalendarDate gregorianDate;
+    CalendarDate deeDate;     // in the run's variant
     QString gregorian;        // "2024-02-27 CE"
     QString dee;              // "2024-02-27 DC"
     bool sameDate = false;    // both texts carry the same year, month and day

@@ -4,6 +4,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 
 #include <QProcess>
@@ -70,13 +73,20 @@ class Cli : public testing::TestWithParam<Transcript> {};
 // "$ args" runs the program ("@ locale" under that LC_ALL); "= n" is its exit status. Standard
 // output is the "> " lines, in full; "^> " gives its start, "~> " a part, "-> " a part it must
 // not hold. The same with "!" stand for standard error. A stream with no lines is empty.
+// "\\r" and "\\n" stand for the characters: the CSV output ends its lines in CR LF.
+QString Unescaped(QString text)
+{
+    return text.replace(QStringLiteral("\\r"), QStringLiteral("\r"))
+        .replace(QStringLiteral("\\n"), QStringLiteral("\n"));
+}
+
 TEST_P(Cli, Transcript)
 {
     QString command, locale, out, err;
     int status = 0;
     std::vector<std::pair<QString, QString>> patterns;  // (kind and stream, text)
     for (const QString &line : GetParam().lines) {
-        const QString text = line.mid(2);
+        const QString text = Unescaped(line.mid(2));
         if (line == u'$' || line.startsWith("$ "))
             command = text;
         else if (line.startsWith("@ "))
@@ -89,7 +99,7 @@ TEST_P(Cli, Transcript)
             err += text + u'\n';
         else if (line.size() >= 2 && QStringLiteral("^~-").contains(line[0]) &&
                  QStringLiteral(">!").contains(line[1]))
-            patterns.emplace_back(line.left(2), line.mid(3));
+            patterns.emplace_back(line.left(2), Unescaped(line.mid(3)));
         else if (!line.isEmpty())
             ADD_FAILURE() << "a line no transcript has: " << line.toStdString();
     }
@@ -108,6 +118,70 @@ TEST_P(Cli, Transcript)
     }
     if (!errChecked || !err.isEmpty()) {
         EXPECT_EQ(r.err, err);
+    }
+}
+
+// RFC 4180 records: fields split at commas outside quotes, "" inside quotes for one quote.
+std::vector<QStringList> CsvRecords(const QString &csv)
+{
+    std::vector<QStringList> records;
+    QStringList fields(QString{});
+    bool quoted = false;
+    for (qsizetype i = 0; i < csv.size(); ++i) {
+        const QChar c = csv[i];
+        if (quoted && c == u'"' && csv.mid(i + 1, 1) == u'"')
+            fields.back() += c, ++i;
+        else if (c == u'"')
+            quoted = !quoted;
+        else if (!quoted && c == u',')
+            fields << QString();
+        else if (!quoted && csv.mid(i, 2) == QStringLiteral("\r\n"))
+            records.push_back(fields), fields = QStringList(QString{}), ++i;
+        else
+            fields.back() += c;
+    }
+    return records;
+}
+
+// The CSV of a table, read back, holds what its JSON rows hold, field for field.
+TEST(Cli, CsvRowsAreTheJsonRows)
+{
+    const QStringList sequence = {"--variant", "dee", "sequence", "--ymd", "2023-12-1 CE", "--days", "800"};
+    const QStringList equinox = {"equinox", "--ymd",       "3201-1-1 CE", "--years", "800",
+                                 "--mean",  "--longitude", "79",          "59"};
+    for (const QStringList &arguments : {sequence, equinox}) {
+        const auto csv = CsvRecords(RunCli(arguments + QStringList{"--csv"}, {}).out);
+        const QJsonArray rows =
+            QJsonDocument::fromJson(RunCli(arguments + QStringList{"--json"}, {}).out.toUtf8())["rows"]
+                .toArray();
+        ASSERT_EQ(csv.size(), rows.size() + 1u);
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            const QStringList &f = csv[static_cast<size_t>(i) + 1];
+            const QJsonObject row = rows[i].toObject();
+            const auto flag = [](const QJsonValue &v) { return v.toBool() ? "true" : "false"; };
+            if (arguments == sequence) {
+                const auto ymd = [](const QString &text) {
+                    return QString(text).replace(u'-', u',').section(u' ', 0, 0);
+                };
+                EXPECT_EQ(
+                    QStringList(
+                        {f[0], f[1] + ',' + f[2].rightJustified(2, u'0') + ',' + f[3].rightJustified(2, u'0'),
+                         f[4] + ',' + f[5].rightJustified(2, u'0') + ',' + f[6].rightJustified(2, u'0'), f[7],
+                         f[8], f[9]}),
+                    QStringList({QString::number(row["jdn"].toInt()), ymd(row["gregorian"].toString()),
+                                 ymd(row["dee"].toString()), flag(row["same"]), flag(row["mark"]),
+                                 row["weekday"].toString()}));
+            } else {
+                EXPECT_EQ(f[0].toInt(), row["year"].toInt());
+                EXPECT_NEAR(f[1].toDouble(), row["jd"].toDouble(), 5e-10);
+                EXPECT_EQ(
+                    QStringList({f[2], f[3], f[4], f[5], f[6], f[7]}),
+                    QStringList({row["greenwich"]["date"].toString(), row["greenwich"]["time"].toString(),
+                                 row["meridian"]["date"].toString(), row["meridian"]["time"].toString(),
+                                 row["cycle"].toString(), flag(row["off_target"])}));
+                EXPECT_EQ(f[8].toDouble(), row["deltat_minutes"].toDouble());
+            }
+        }
     }
 }
 

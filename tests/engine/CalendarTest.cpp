@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "engine/Calendars.h"
+#include "engine/Csv.h"
 #include "engine/TextForms.h"
 #include "engine/Today.h"
 
@@ -60,6 +61,14 @@ TEST(TextForms, GroupingWithOtherSeparators)
     EXPECT_EQ(SeparateThousands("1234567", ""), "1234567");
     EXPECT_EQ(SeparateThousands("-12345", "'x"), "-12'345");
     EXPECT_EQ(SeparateThousands("123456789012345678901234", ","), "123,456,789,012,345") << "19 at most";
+}
+
+TEST(TextForms, CsvQuotesOnlyWhatNeedsIt)
+{
+    EXPECT_EQ(CsvRecord({"a b", "", "x,y", "say \"hi\"", "two\nlines", "cr\r"}),
+              "a b,,\"x,y\",\"say \"\"hi\"\"\",\"two\nlines\",\"cr\r\"\r\n");
+    EXPECT_EQ(RoundTripNumber(2460389.629519009), "2460389.629519009");
+    EXPECT_EQ(RoundTripNumber(-0.1), "-0.1");
 }
 
 TEST(TextForms, ClockTimesOfDayNumbers)
