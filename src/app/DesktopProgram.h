@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "mainwindow/MainWindow.h"
+#include "support/DataFolder.h"
 #include "support/ProgramText.h"
 #include "support/SystemClock.h"
 #include "support/widgets/PopUpWindow.h"
@@ -37,7 +38,9 @@ struct DesktopProgram {
     QtShell shell;
     QtSaveFileChooser saveFileChooser;
     PopUpWindow popUp;
-    const QString folder = QCoreApplication::applicationDirPath();
+    // Where the data files are: next to the program, or where a package put them.
+    const QString folder =
+        QString::fromStdString(DataFolder(QCoreApplication::applicationDirPath().toStdString()));
     MainWindow window;
 };
 

@@ -470,8 +470,9 @@ ParseResult ParseArguments(const std::vector<std::string> &args)
     while (!cursor.AtEnd() && error.empty()) {
         const std::string &arg = cursor.Take();
         std::vector<std::string> v;
-        if (arg == "--help" || arg == "-h") {
-            out = Arguments{};  // help wins over everything else
+        if (arg == "--help" || arg == "-h" || arg == "--version") {
+            out = Arguments{};  // help and the version win over everything else
+            out.command = arg == "--version" ? Command::Version : Command::Help;
             return result;
         }
         if (arg == "--json") {
@@ -518,7 +519,7 @@ std::string UsageText()
            "  vardex-cli history --place ID (--jdn N | DATE [ARITH]) [--to ID] [--json]\n"
            "  vardex-cli history --places [--json]\n"
            "  vardex-cli easter YEAR [--json]\n"
-           "  vardex-cli --help\n"
+           "  vardex-cli --help | --version\n"
            "\n"
            "  DATE  := --ymd TEXT [--calendar CAL]             e.g. --ymd \"2024-3-5 JC\"\n"
            "         | --mdy MONTH DAY YEAR ERA CALENDAR         e.g. --mdy March 15 44 BC julian\n"
@@ -536,7 +537,9 @@ std::string UsageText()
            "  years, months and days of each calendar; its --mdy CALENDAR is a CAL, not a weekday.\n"
            "\n"
            "Exit status: 0 done, 1 the program refused the input (its message on standard error),\n"
-           "2 malformed arguments, an incomplete input date, or a table asked for a weekday search.\n";
+           "2 malformed arguments, an incomplete input date, or a table asked for a weekday search.\n"
+           "\n"
+           "Report bugs to <bugs@vardex.example>.\n";
 }
 
 }  // namespace vardex::cli

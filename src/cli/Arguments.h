@@ -13,7 +13,7 @@
 
 namespace vardex::cli {
 
-enum class Command { Help, Convert, Calc, Sequence, Equinox, Diff, Calendars, History, Easter };
+enum class Command { Help, Version, Convert, Calc, Sequence, Equinox, Diff, Calendars, History, Easter };
 
 struct Ymd {
     int32_t year = 0;

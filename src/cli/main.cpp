@@ -11,6 +11,8 @@
 #include "DiffCommand.h"
 #include "HistoryCommand.h"
 #include "WindowCommands.h"
+#include "support/AboutText.h"
+#include "support/DataFolder.h"
 #include "support/SystemClock.h"
 
 namespace {
@@ -44,13 +46,16 @@ int main(int argc, char **argv)
     const vardex::SystemClock clock;
     switch (parsed.arguments.command) {
     case Command::Help: return Emit({UsageText(), "", kExitOk});
+    case Command::Version:
+        return Emit({"vardex-cli " + vardex::ProgramVersion().toStdString() + "\n", "", kExitOk});
     case Command::Convert: return Emit(RunConvert(parsed.arguments));
     case Command::Calc: return Emit(RunCalc(parsed.arguments, clock));
     case Command::Sequence: return Emit(RunSequence(parsed.arguments, clock));
     case Command::Equinox: return Emit(RunEquinox(parsed.arguments, clock));
     case Command::Diff: return Emit(RunDiff(parsed.arguments, clock));
     case Command::Calendars: return Emit(RunCalendars(parsed.arguments, clock));
-    case Command::History: return Emit(RunHistory(parsed.arguments, clock, ProgramFolder(argv[0])));
+    case Command::History:
+        return Emit(RunHistory(parsed.arguments, clock, vardex::DataFolder(ProgramFolder(argv[0]))));
     case Command::Easter: return Emit(RunEaster(parsed.arguments));
     }
     return kExitUsage;

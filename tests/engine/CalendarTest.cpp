@@ -49,6 +49,8 @@ TEST(Today, ReadsMonthFirstAndYearFirstTextsAndNothingElse)
     }
     EXPECT_EQ(GetTodayDate(" 3/ 5/2024").date, (CalendarDate{2024, 3, 5})) << "fields at fixed places";
     EXPECT_EQ(GetTodayDate("12/31/20/21").date.year, 20) << "a slash is no digit-group blank";
+    EXPECT_EQ(GetTodayDate("202403-05").date.year, 2024)
+        << "a year-first text's year is its first four characters";
     for (const char *text : {"", "x", "Friday", "99999999999999999999", "1/2/3", "-/-/-"})
         EXPECT_EQ(TodayJDN(text), 0) << text;
 }

@@ -7,10 +7,25 @@
 #include <climits>
 
 #include "RecordingSeams.h"
+#include "support/DataFolder.h"
 #include "support/ProgramText.h"
 
 namespace vardex {
 namespace {
+
+// Next to the program first (the build folder), then ../share/vardex (a package), else next to it.
+TEST(DataFolder, NextToTheProgramThenWhereAPackagePutsIt)
+{
+    const QTemporaryDir root;
+    const std::string bin = root.filePath("usr/bin").toStdString(),
+                      share = root.filePath("usr/share/vardex").toStdString();
+    ASSERT_TRUE(QDir().mkpath(root.filePath("usr/bin")) && QDir().mkpath(root.filePath("usr/share/vardex")));
+    EXPECT_EQ(DataFolder(bin), bin) << "nowhere: where the messages point";
+    QFile(root.filePath("usr/share/vardex/vardex.dat")).open(QIODevice::WriteOnly);
+    EXPECT_EQ(DataFolder(bin), share);
+    QFile(root.filePath("usr/bin/vardex.dat")).open(QIODevice::WriteOnly);
+    EXPECT_EQ(DataFolder(bin), bin);
+}
 
 TEST(ProgramText, LoadMessagesNameTheCauseAndTheLine)
 {
