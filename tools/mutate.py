@@ -6,8 +6,8 @@
 Each mutant changes one line of one source file of the logic (src/engine, src/input, the main
 window's logic, the table builders of src/sequence and src/equinox, libs/): a relational or
 arithmetic operator swapped, && and || swapped, an integer constant off by one, a condition
-negated, or a statement deleted. The tool builds the mutant in a build folder of its own (-O0,
-Ninja: only what changed), skips it when it does not compile, runs the tests of the programs the
+negated, or a statement deleted. The tool builds the mutant in a build folder of its own (-O0 with
+bounds checks, Ninja: only what changed), skips it when it does not compile, runs the tests of the programs the
 change rebuilt (all of them when a shared library changed), stopping at the first failure, and
 restores the file. It prints the score per folder and every mutant that survived. A fixed random
 sample of N mutants (seed fixed) keeps a run short; --mutants 0 tries them all. --save FILE
@@ -131,8 +131,12 @@ def configure(build):
     # second copy of the tree) a cache hit.
     launcher = ["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache", "-DCMAKE_C_COMPILER_LAUNCHER=ccache"] if shutil.which("ccache") else []
     os.environ.setdefault("CCACHE_BASEDIR", ROOT)
-    run(["cmake", "-S", ".", "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Debug", "-DCMAKE_CXX_FLAGS_DEBUG=-O0",
-         "-DCMAKE_C_FLAGS_DEBUG=-O0"] + launcher).check_returncode()
+    # Bounds checks stop a mutant that reads past an array, as the sanitizer build of CI does:
+    # without them such a read goes unnoticed whenever the byte beyond happens to do no harm.
+    checks = "-O0 -fsanitize=bounds -fno-sanitize-recover=all -D_GLIBCXX_ASSERTIONS"
+    run(["cmake", "-S", ".", "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Debug", "-DCMAKE_CXX_FLAGS_DEBUG=" + checks,
+         "-DCMAKE_C_FLAGS_DEBUG=" + checks, "-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=bounds",
+         "-DCMAKE_SHARED_LINKER_FLAGS=-fsanitize=bounds"] + launcher).check_returncode()
     result = run(["cmake", "--build", build])
     if result.returncode != 0:
         sys.exit("the unmutated tree does not build:\n" + result.stdout.decode(errors="replace")[-3000:])
