@@ -22,6 +22,10 @@ TEST(InputSync, AFormIsCompleteWithAllItsParts)
     InputEntry none = Mdy(3, 5, "2024");
     none.monthDayYearChosen = false;
     EXPECT_EQ(DeriveInputType(none).type, InputType::Incomplete);
+    InputEntry noDay;  // as the window starts: no day chosen in its list
+    noDay.monthDayYearChosen = true;
+    noDay.month = 3, noDay.year = "2024", noDay.era = "AD", noDay.calendarEntry = kGregorian;
+    EXPECT_EQ(DeriveInputType(noDay).type, InputType::Incomplete);
 }
 
 TEST(InputSync, DesignatorsFollowTheChosenCalendar)
@@ -38,8 +42,9 @@ TEST(InputSync, DesignatorsFollowTheChosenCalendar)
         EXPECT_EQ(Redesignated(text, entry, variant), expected) << text.toStdString() << " " << entry;
     // Choosing the form: "CE" after the first character, else "JC"; a Dee designator is not recognised.
     EXPECT_EQ(std::tuple(EntryWhenYmdFormChosen("1600-2-29 CE", 0), EntryWhenYmdFormChosen("1600-2-29 D", 0),
-                         EntryWhenYmdFormChosen("CE", 0), EntryWhenYmdFormChosen("1600-2-29 CE", kJulian)),
-              std::tuple(int(kGregorian), 0, 0, int(kJulian)));
+                         EntryWhenYmdFormChosen("CE", 0), EntryWhenYmdFormChosen("1600-2-29 CE", kJulian),
+                         EntryWhenYmdFormChosen("1CE", 0)),
+              std::tuple(int(kGregorian), 0, 0, int(kJulian), int(kGregorian)));
 }
 
 struct SyncCase {
@@ -78,7 +83,8 @@ TEST(InputSync, ADateInTheMonthDayYearControls)
         {{2024, 3, 15}, "", "2024", "CE"},      {{2024, 3, 15}, "BC", "2024", "AD"},
         {{0, 3, 15}, "", "1", "BCE"},           {{0, 3, 15}, "BC", "1", "BC"},
         {{12000, 3, 15}, "AD", "12,000", "AD"}, {{-11999, 3, 15}, "CE", "12,000", "BCE"},
-        {{-9998, 3, 15}, "CE", "9999", "BCE"},  {{9999, 3, 15}, "CE", "9999", "CE"}};
+        {{-9998, 3, 15}, "CE", "9999", "BCE"},  {{9999, 3, 15}, "CE", "9999", "CE"},
+        {{-9999, 3, 15}, "CE", "10000", "BCE"}, {{10000, 3, 15}, "CE", "10,000", "CE"}};  // grouping edges
     for (const auto &[date, era, year, shownEra] : fields) {
         const MonthDayYearFields f = MonthDayYearFieldsOf(date, era, NumberFormat::Commas());
         EXPECT_EQ(std::tuple(f.month, f.day, f.year, f.era), std::tuple(3, 15, year, shownEra)) << date.year;

@@ -64,7 +64,8 @@ TEST(SequenceSummary, CountsInWordsAndRoundedPercentages)
         {0, 5, "All days have different dates in the two calendars."}, {5, 5, "All days" + same},
         {1, 5, "Only one day has the same date in the two calendars"}, {3, 8, "Three days (38%)" + same},
         {21, 30, "Twenty one days (70%)" + same}, {150, 300, "150 days (50%)" + same}, {1, 2, ""}, {6, 5, ""},
-        {2, 7, "Two days (29%)" + same}, {799, 800, "799 days (100%)" + same}, {-1, 5, ""}};
+        {2, 7, "Two days (29%)" + same}, {5, 7, "Five days (71%)" + same},
+        {799, 800, "799 days (100%)" + same}, {-1, 5, ""}};
     const std::pair<int, const char *> words[] = {{0, "No"}, {11, "Eleven"}, {19, "Nineteen"}, {20, "Twenty"},
         {45, "Forty five"}, {90, "Ninety"}, {99, "Ninety nine"}, {100, "100"}, {1000, "1,000"}, {-3, "-3"}};
     // clang-format on
