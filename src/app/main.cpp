@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "DesktopProgram.h"
+#include "chart/EquinoxChartWindow.h"
 #include "difference/DateDifferenceWindow.h"
 #include "equinox/VernalEquinoxWindow.h"
 #include "history/HistoricalDatesWindow.h"
@@ -40,10 +41,18 @@ int main(int argc, char *argv[])
     std::unique_ptr<vardex::DateDifferenceWindow> difference;
     std::unique_ptr<vardex::WorldCalendarsWindow> world;
     std::unique_ptr<vardex::HistoricalDatesWindow> history;
+    std::unique_ptr<vardex::EquinoxChartWindow> chart;
     const auto showModeless = [](QWidget &w) {
         w.show();
         w.raise();
         w.activateWindow();
+    };
+    const auto openChart = [&]() -> vardex::EquinoxChartWindow & {
+        if (!chart)
+            chart = std::make_unique<vardex::EquinoxChartWindow>(window, program.dialogs,
+                                                                 program.saveFileChooser);
+        showModeless(*chart);
+        return *chart;
     };
     window.openDateSequence = [&] {
         if (!sequence)
@@ -52,9 +61,15 @@ int main(int argc, char *argv[])
         showModeless(*sequence);
     };
     window.openVernalEquinoxes = [&] {
-        if (!equinoxes)
+        if (!equinoxes) {
             equinoxes = std::make_unique<vardex::VernalEquinoxWindow>(window, program.dialogs,
                                                                       program.clipboard, program.popUp);
+            // Ctrl+G there: the chart at that window's meridian and solar time.
+            equinoxes->openEquinoxChart = [&] {
+                openChart().TakeMeridian(equinoxes->WestDegrees(), equinoxes->WestMinutes(),
+                                         equinoxes->SolarTimeChoice());
+            };
+        }
         showModeless(*equinoxes);
     };
     window.openDateDifference = [&] {
@@ -73,6 +88,7 @@ int main(int argc, char *argv[])
             history = std::make_unique<vardex::HistoricalDatesWindow>(window, program.folder);
         showModeless(*history);
     };
+    window.openEquinoxChart = [&] { openChart(); };
     window.resultChanged = [&] {
         if (world)
             world->Refresh();

@@ -1,5 +1,6 @@
 #include "VernalEquinoxWindow.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,6 +70,14 @@ VernalEquinoxWindow::VernalEquinoxWindow(TableWindowHost &host, Dialogs &dialogs
     LayOut();
     connect(cboDegrees, &QComboBox::activated, this, &VernalEquinoxWindow::cboLongitude_Click);
     connect(cboMinutes, &QComboBox::activated, this, &VernalEquinoxWindow::cboLongitude_Click);
+    auto *chart = new QAction(this);
+    chart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    chart->setShortcutContext(Qt::WindowShortcut);
+    connect(chart, &QAction::triggered, this, [this] {
+        if (openEquinoxChart)
+            openEquinoxChart();
+    });
+    addAction(chart);
     Load();
 }
 
@@ -128,6 +137,15 @@ void VernalEquinoxWindow::FillLongitudeLists()
     for (int minutes = 0; minutes < 60; ++minutes)
         cboMinutes->addItem(QString::number(minutes));
     cboMinutes->setCurrentIndex(0);
+}
+
+int VernalEquinoxWindow::WestDegrees() const { return cboDegrees->currentText().toInt(); }
+
+int VernalEquinoxWindow::WestMinutes() const { return cboMinutes->currentText().toInt(); }
+
+SolarTime VernalEquinoxWindow::SolarTimeChoice() const
+{
+    return optMeanST->isChecked() ? SolarTime::Mean : SolarTime::Apparent;
 }
 
 void VernalEquinoxWindow::WriteTableHeader()

@@ -6,6 +6,7 @@
 // the output text. TableWindow holds the output and what both table windows share.
 #pragma once
 
+#include "equinox/EquinoxComputation.h"
 #include "support/widgets/TableWindow.h"
 
 class QComboBox;
@@ -25,6 +26,12 @@ public:
     // Procedures of the window.
     void WriteTableHeader();  // into an output without results, in the host's Dee name
     void FillLongitudeLists();
+
+    // Ctrl+G: the Equinox chart at this window's meridian and solar time (the program opens it).
+    std::function<void()> openEquinoxChart;
+    int WestDegrees() const;
+    int WestMinutes() const;
+    SolarTime SolarTimeChoice() const;
 
     QLabel *const lblDates1;
     QLineEdit *const txbNumYears;  // the number box

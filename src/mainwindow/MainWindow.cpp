@@ -594,6 +594,11 @@ void MainWindow::BuildMenuBar()
                               if (openHistoricalDates)
                                   openHistoricalDates();
                           });
+    toolsMenu_->addAction(QStringLiteral("&Equinox chart\u2026"), QKeySequence(Qt::CTRL | Qt::Key_G), this,
+                          [this] {
+                              if (openEquinoxChart)
+                                  openEquinoxChart();
+                          });
     QMenu *help = menuBar_->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("&Help"), QKeySequence(Qt::Key_F1), this, clickOf(form_.cmdHelp));
     help->addAction(QStringLiteral("&Online user manual"), this, [this] { OpenLink(kManualAddressText); });

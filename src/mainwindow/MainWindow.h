@@ -64,10 +64,11 @@ public:
     // Opens the windows of the date-sequence and vernal-equinox buttons once their checks pass.
     std::function<void()> openDateSequence;
     std::function<void()> openVernalEquinoxes;
-    // Tools > Date difference, World calendars and Historical dates.
+    // Tools > Date difference, World calendars, Historical dates and Equinox chart.
     std::function<void()> openDateDifference;
     std::function<void()> openWorldCalendars;
     std::function<void()> openHistoricalDates;
+    std::function<void()> openEquinoxChart;
     // Called after a change of the result shown (a new result, none, or another Dee variant).
     std::function<void()> resultChanged;
 

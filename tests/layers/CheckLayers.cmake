@@ -8,8 +8,8 @@
 cmake_minimum_required(VERSION 3.25)
 
 # unit: folder | file-name regex the unit's files match (empty: every file the folder's other units leave)
-set(units engine seams input support sequence equinox difference world history widgets mainlogic mainview
-          sequencewindow equinoxwindow differencewindow worldwindow historywindow cli app)
+set(units engine seams input support sequence equinox difference world history chart widgets mainlogic
+          mainview sequencewindow equinoxwindow differencewindow worldwindow historywindow chartwindow cli app)
 set(folder_engine engine)
 set(folder_seams seams)
 set(folder_input input)
@@ -19,6 +19,9 @@ set(folder_equinox equinox)
 set(folder_difference difference)
 set(folder_world world)
 set(folder_history history)
+set(folder_chart chart)
+set(match_chart "^(EquinoxChartData|PolylineClip)\\.")
+set(folder_chartwindow chart)
 set(folder_historywindow history)
 set(match_historywindow "Window\\.")
 set(folder_worldwindow world)
@@ -46,6 +49,7 @@ set(uses_equinox engine seams input)
 set(uses_difference engine seams input)
 set(uses_world engine seams input)
 set(uses_history engine)
+set(uses_chart engine seams input equinox)
 set(uses_widgets engine seams input)
 set(uses_mainlogic engine seams input equinox)
 set(uses_mainview engine seams input support widgets mainlogic)
@@ -54,11 +58,13 @@ set(uses_equinoxwindow engine seams input widgets equinox)
 set(uses_differencewindow engine seams input widgets difference)
 set(uses_worldwindow engine seams input widgets world)
 set(uses_historywindow engine seams input widgets history)
+set(uses_chartwindow engine seams input widgets equinox chart)
 set(uses_cli engine seams input support sequence equinox difference world history)
 set(uses_app engine seams input support widgets mainlogic mainview sequencewindow equinoxwindow
-             differencewindow worldwindow historywindow)
+             differencewindow worldwindow historywindow chartwindow)
 # The units that are window code, and so may include QtWidgets headers.
-set(window_units widgets mainview sequencewindow equinoxwindow differencewindow worldwindow historywindow app)
+set(window_units widgets mainview sequencewindow equinoxwindow differencewindow worldwindow historywindow
+                 chartwindow app)
 
 set(failures "")
 

@@ -1,0 +1,172 @@
+#include "EquinoxChart.h"
+
+#include <QFontMetricsF>
+#include <QtCharts/QAreaSeries>
+#include <QtCharts/QLegend>
+#include <QtCharts/QLegendMarker>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+namespace vardex {
+
+namespace {
+
+// Okabe and Ito's palette: blue, vermillion and bluish green for the lines, yellow for the band.
+struct LineLook {
+    QRgb colour;
+    Qt::PenStyle style;
+};
+constexpr std::array<LineLook, kChartCalendars.size()> kLooks{
+    {{0x0072B2, Qt::SolidLine}, {0xD55E00, Qt::DashLine}, {0x009E73, Qt::DashDotLine}}};
+constexpr QRgb kBandColour = 0xF0E442;
+constexpr QRgb kBandEdgeColour = 0xC8B900;  // the yellow darkened, for the legend's marker on white
+constexpr int kBandAlpha = 110;
+constexpr double kLineWidth = 1.5;
+constexpr int kFewestTicks = 2;
+constexpr int kMostYearTicks = 10;
+constexpr int kMostDayTicks = 12;
+
+// A round tick interval (1, 2 or 5 times a power of ten, at least `least`) that cuts span into at
+// most `most` parts.
+double RoundInterval(double span, int most, double least)
+{
+    const double raw = span / most;
+    if (!(raw > least))  // also NaN
+        return least;
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    for (const double step : {1.0, 2.0, 5.0}) {
+        if (step * power >= raw)
+            return step * power;
+    }
+    return 10 * power;
+}
+
+QValueAxis *Axis(const QString &title)
+{
+    auto *axis = new QValueAxis;
+    axis->setTitleText(title);
+    axis->setLabelFormat(QStringLiteral("%g"));
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    return axis;
+}
+
+}  // namespace
+
+QList<QPointF> LinePoints(const std::vector<ChartPoint> &points)
+{
+    QList<QPointF> line;
+    line.reserve(static_cast<qsizetype>(points.size()));
+    for (const ChartPoint &point : points)
+        line.append({double(point.year), point.dayOfMarch});
+    return line;
+}
+
+EquinoxChart::EquinoxChart()
+    : bandLow_(new QLineSeries(this)),
+      bandHigh_(new QLineSeries(this)),
+      band_(new QAreaSeries(bandHigh_, bandLow_)),
+      years_(Axis(QStringLiteral("Year"))),
+      days_(Axis(QStringLiteral("Day of March")))
+{
+    legend()->setAlignment(Qt::AlignBottom);
+    legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
+    setMargins(QMargins(4, 4, 4, 4));
+    addAxis(years_, Qt::AlignBottom);
+    addAxis(days_, Qt::AlignLeft);
+
+    for (size_t i = 0; i < lines_.size(); ++i) {
+        lines_[i] = new QLineSeries;
+        lines_[i]->setPen(QPen(QColor::fromRgb(kLooks[i].colour), kLineWidth, kLooks[i].style));
+        addSeries(lines_[i]);
+    }
+    // Over the lines, translucent: at the full range the Dee line fills the band it aims at.
+    QColor bandColour = QColor::fromRgb(kBandColour);
+    bandColour.setAlpha(kBandAlpha);
+    band_->setBrush(bandColour);
+    band_->setPen(Qt::NoPen);
+    addSeries(band_);
+    // The legend shows the band's yellow at full strength: translucent, it would vanish on white.
+    QLegendMarker *bandMarker = legend()->markers(band_).constFirst();
+    bandMarker->setShape(QLegend::MarkerShapeRectangle);
+    bandMarker->setBrush(QColor::fromRgb(kBandColour));
+    bandMarker->setPen(QPen(QColor::fromRgb(kBandEdgeColour), 1));
+    for (QAbstractSeries *series : QChart::series()) {
+        series->attachAxis(years_);
+        series->attachAxis(days_);
+    }
+    // The band covers no more than the axes show, so that it needs no clipping (SVG has none).
+    connect(years_, &QValueAxis::rangeChanged, this, &EquinoxChart::FitBand);
+    connect(days_, &QValueAxis::rangeChanged, this, &EquinoxChart::FitBand);
+    connect(years_, &QValueAxis::rangeChanged, this, &EquinoxChart::SpaceTicks);
+    connect(days_, &QValueAxis::rangeChanged, this, &EquinoxChart::SpaceTicks);
+    connect(this, &QChart::plotAreaChanged, this, &EquinoxChart::SpaceTicks);
+}
+
+void EquinoxChart::Show(const EquinoxChartData &data)
+{
+    double low = data.targetDay;
+    double high = data.targetDay + 1;
+    for (const std::vector<ChartPoint> &points : data.series) {
+        for (const ChartPoint &point : points) {
+            low = std::min(low, point.dayOfMarch);
+            high = std::max(high, point.dayOfMarch);
+        }
+    }
+    // A single year gets a year's width on either side, so that its points stand inside the axes.
+    const bool oneYear = data.inputs.firstYear == data.inputs.lastYear;
+    full_ = {data.inputs.firstYear - (oneYear ? 1.0 : 0.0), data.inputs.lastYear + (oneYear ? 1.0 : 0.0),
+             std::floor(low) - 1, std::ceil(high) + 1};
+    targetDay_ = data.targetDay;
+    for (size_t i = 0; i < lines_.size(); ++i) {
+        lines_[i]->replace(LinePoints(data.series[i]));
+        lines_[i]->setName(ChartCalendarName(kChartCalendars[i], data.inputs.variant));
+    }
+    band_->setName(QStringLiteral("Dee target day (%1 March)").arg(data.targetDay));
+    setTitle(QStringLiteral("March equinox at ") + LongitudeText(data.inputs.degrees, data.inputs.minutes) +
+             (data.inputs.solarTime == SolarTime::Mean ? QStringLiteral(", mean solar time")
+                                                       : QStringLiteral(", apparent solar time")));
+    ResetZoom();
+}
+
+void EquinoxChart::ResetZoom() { SetRanges(full_); }
+
+void EquinoxChart::SpaceTicks()
+{
+    // A year label's width twice over between two year ticks, two and a half lines between two
+    // day ticks: a small window or a large font gets fewer ticks rather than clipped labels.
+    const QRectF plot = plotArea();
+    const QFontMetricsF years(years_->labelsFont());
+    const QFontMetricsF days(days_->labelsFont());
+    const int yearTicks =
+        std::clamp(int(plot.width() / (2 * years.horizontalAdvance(QStringLiteral("0000")))), kFewestTicks,
+                   kMostYearTicks);
+    const int dayTicks = std::clamp(int(plot.height() / (2.5 * days.height())), kFewestTicks, kMostDayTicks);
+    years_->setTickInterval(RoundInterval(years_->max() - years_->min(), yearTicks, 1));
+    days_->setTickInterval(RoundInterval(days_->max() - days_->min(), dayTicks, 0.25));
+}
+
+void EquinoxChart::FitBand()
+{
+    const ChartRanges shown = Ranges();
+    const auto within = [&](double day) { return std::min(std::max(day, shown.lowDay), shown.highDay); };
+    const double low = within(targetDay_);
+    const double high = within(targetDay_ + 1.0);
+    bandLow_->replace({{shown.firstYear, low}, {shown.lastYear, low}});
+    bandHigh_->replace({{shown.firstYear, high}, {shown.lastYear, high}});
+}
+
+ChartRanges EquinoxChart::Ranges() const
+{
+    return {years_->min(), years_->max(), days_->min(), days_->max()};
+}
+
+void EquinoxChart::SetRanges(const ChartRanges &ranges)
+{
+    years_->setRange(ranges.firstYear, ranges.lastYear);
+    days_->setRange(ranges.lowDay, ranges.highDay);
+}
+
+}  // namespace vardex

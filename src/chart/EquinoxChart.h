@@ -1,0 +1,63 @@
+// The chart of the Equinox chart window and of the images it saves: a line per calendar, each in a
+// colour told apart by colour-blind readers (Okabe and Ito's palette) and with a pen style of its
+// own, the Dee target day as a translucent band, a legend, and axes whose ticks stay round
+// numbers at every zoom.
+#pragma once
+
+#include <QtCharts/QChart>
+#include <array>
+
+#include "chart/EquinoxChartData.h"
+
+QT_BEGIN_NAMESPACE
+class QAreaSeries;
+class QLineSeries;
+class QValueAxis;
+QT_END_NAMESPACE
+
+namespace vardex {
+
+// What the axes show: years left to right, days of March bottom to top.
+struct ChartRanges {
+    double firstYear = 0;
+    double lastYear = 0;
+    double lowDay = 0;
+    double highDay = 0;
+    friend bool operator==(const ChartRanges &, const ChartRanges &) = default;
+};
+
+// The points of a series in chart values: (year, day of March).
+QList<QPointF> LinePoints(const std::vector<ChartPoint> &points);
+
+class EquinoxChart : public QChart {
+    Q_OBJECT
+
+public:
+    EquinoxChart();
+
+    // Shows the points and the band of data, at their full range.
+    void Show(const EquinoxChartData &data);
+    // The full range of what Show was given last.
+    void ResetZoom();
+
+    ChartRanges Ranges() const;
+    void SetRanges(const ChartRanges &ranges);
+
+    // The line of kChartCalendars[index].
+    QLineSeries *Line(size_t index) const { return lines_[index]; }
+
+private:
+    void FitBand();
+    void SpaceTicks();
+
+    std::array<QLineSeries *, kChartCalendars.size()> lines_{};
+    QLineSeries *bandLow_;
+    QLineSeries *bandHigh_;
+    QAreaSeries *band_;
+    QValueAxis *years_;
+    QValueAxis *days_;
+    ChartRanges full_;
+    int targetDay_ = 0;
+};
+
+}  // namespace vardex

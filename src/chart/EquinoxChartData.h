@@ -1,0 +1,65 @@
+// The points of the Equinox chart: for each year, the day of March on which the March equinox
+// falls at a meridian west of Greenwich, in the Gregorian, Julian and Dee calendars. The instant is
+// the vernal-equinox table's own (VernalEquinoxUT and MeridianInstant), so that a point and the
+// table's row for the same year and choices name the same day and minute. QtCore only.
+#pragma once
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/CalendarDate.h"
+#include "equinox/EquinoxComputation.h"
+#include "equinox/EquinoxTable.h"
+#include "seams/Dialogs.h"
+
+namespace vardex {
+
+struct EquinoxChartInputs {
+    int32_t firstYear = kFirstEquinoxYear;  // kFirstEquinoxYear..lastYear
+    int32_t lastYear = kLastEquinoxYear;    // firstYear..kLastEquinoxYear
+    int degrees = 77;                       // kMinWestDegrees..kMaxWestDegrees
+    int minutes = 0;                        // 0..59
+    SolarTime solarTime = SolarTime::Apparent;
+    DeeVariant variant = DeeVariant::DeeCecil;  // of the Dee series and the target day
+};
+
+// The series, in the order of their index in EquinoxChartData::series.
+inline constexpr std::array<Calendar, 3> kChartCalendars{Calendar::Gregorian, Calendar::Julian,
+                                                         Calendar::Dee};
+
+// One year's equinox in one calendar.
+struct ChartPoint {
+    int32_t year = 0;       // x
+    double dayOfMarch = 0;  // y: 20.25 is 20 March 06:00; 0 is the last day of February, -1 the one before
+    CalendarDate date;      // the civil date at the meridian
+    std::string time;       // "HH:MM", as the table shows it
+};
+
+struct EquinoxChartData {
+    EquinoxChartInputs inputs;
+    std::array<std::vector<ChartPoint>, kChartCalendars.size()> series;  // one point per year each
+    int targetDay = 20;                                                  // DeeTargetDay(inputs.variant)
+};
+
+// The day of March a Dee year means its equinox to fall on: 21 for Dee, 20 for Dee-Cecil, as the
+// equinox window marks the years that miss it.
+int DeeTargetDay(DeeVariant variant);
+
+// Why the inputs cannot be drawn (titled "Equinox chart" unless it is the equinox range message),
+// or nothing when they can.
+std::optional<Message> ChartInputsFault(const EquinoxChartInputs &inputs);
+
+// The chart's points; every series empty when ChartInputsFault finds a fault.
+EquinoxChartData ComputeEquinoxChart(const EquinoxChartInputs &inputs);
+
+// "Gregorian", "Julian", "Dee" or "Dee-Cecil".
+QString ChartCalendarName(Calendar calendar, DeeVariant variant);
+
+// "1582: Julian 11 March 00:13".
+QString ChartPointText(const ChartPoint &point, Calendar calendar, DeeVariant variant);
+
+}  // namespace vardex

@@ -1,0 +1,78 @@
+// The Equinox chart window: the day of March of the March equinox, year by year, in the
+// Gregorian, Julian and Dee calendars at a meridian west of Greenwich, with the Dee target day as
+// a band. Draw (or Enter) reads the years, the meridian and the solar time, and the Dee variant
+// from the main window; a fault is shown and the chart drawn before stays. The chart zooms with
+// the rubber band and the wheel, names a point's date and time under the mouse, and saves itself
+// as PNG or SVG at the size chosen.
+#pragma once
+
+#include <QWidget>
+
+#include "chart/EquinoxChartData.h"
+#include "seams/Dialogs.h"
+#include "seams/SaveFileChooser.h"
+#include "support/widgets/TableWindowHost.h"
+
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+
+namespace vardex {
+
+class EquinoxChart;
+class ZoomChartView;
+enum class ImageFormat;
+
+class EquinoxChartWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // The host, the seams and the save-file chooser must outlive the window.
+    EquinoxChartWindow(TableWindowHost &host, Dialogs &dialogs, SaveFileChooser &files,
+                       QWidget *parent = nullptr);
+
+    // Takes the vernal-equinox window's meridian and solar time, and draws.
+    void TakeMeridian(int degrees, int minutes, SolarTime solarTime);
+    // Draws the chart of the controls' choices, or shows why it cannot and keeps the chart.
+    void Draw();
+    // The whole chart again after zooming.
+    void ResetZoom();
+    // Asks where, then writes the chart at the chosen image size.
+    void SaveImage(ImageFormat format);
+
+    // What the chart shows.
+    const EquinoxChartData &Data() const { return data_; }
+    // The text for the mouse over the line of kChartCalendars[index] at the chart value at.
+    QString HoverText(size_t index, QPointF at) const;
+
+    QSpinBox *spnFromYear;
+    QSpinBox *spnToYear;
+    QSpinBox *spnDegrees;
+    QSpinBox *spnMinutes;
+    QRadioButton *optMean;
+    QRadioButton *optApparent;
+    QPushButton *cmdDraw;
+    QPushButton *cmdResetZoom;
+    EquinoxChart *chart;
+    ZoomChartView *view;
+    QSpinBox *spnImageWidth;
+    QSpinBox *spnImageHeight;
+    QPushButton *cmdSavePng;
+    QPushButton *cmdSaveSvg;
+    QPushButton *cmdClose;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void LayOut();
+    void Show(EquinoxChartData data);
+
+    TableWindowHost &host_;
+    Dialogs &dialogs_;
+    SaveFileChooser &files_;
+    EquinoxChartData data_;
+};
+
+}  // namespace vardex

@@ -1,0 +1,103 @@
+// The Equinox chart window opened from the main window's Tools menu: Draw and its message, the
+// main window's Dee variant, the text under the mouse, the wheel's zoom, and the images it saves.
+#include <QImage>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QWheelEvent>
+#include <QtCharts/QLineSeries>
+
+#include "StartedWindows.h"
+#include "chart/ChartImage.h"
+#include "chart/EquinoxChartWindow.h"
+#include "chart/ZoomChartView.h"
+
+namespace vardex::test {
+namespace {
+
+class EquinoxChartWindowTest : public StartedWindows {
+protected:
+    void SetUp() override
+    {
+        Start();
+        main->openEquinoxChart = [this] {
+            if (!window)
+                window = std::make_unique<EquinoxChartWindow>(*main, dialogs, files, nullptr);
+            window->show();
+        };
+        ASSERT_TRUE(Activate(main.get()));
+        QTest::keyClick(main.get(), Qt::Key_G, Qt::ControlModifier);
+        ASSERT_TRUE(window && window->isVisible());
+    }
+    QString Save(ImageFormat format, const QString &name)
+    {
+        files.path = folder.filePath(name);
+        QTest::mouseClick(format == ImageFormat::Png ? window->cmdSavePng : window->cmdSaveSvg,
+                          Qt::LeftButton);
+        return files.path;
+    }
+    ScriptedSaveFileChooser files;
+    QTemporaryDir folder;
+    std::unique_ptr<EquinoxChartWindow> window;
+};
+
+TEST_F(EquinoxChartWindowTest, DrawsTheYearsAskedForOrSaysWhyNot)
+{
+    EXPECT_EQ(window->Data().series[2].size(), 4000u) << "drawn as it opens";
+    window->spnFromYear->setValue(1900);
+    window->spnToYear->setValue(2100);
+    Click(window->optMean);
+    Click(Widget<QRadioButton>(main->Form().optDee));
+    QTest::keyClick(window->spnToYear, Qt::Key_Return);
+    EXPECT_EQ(window->Data().series[0].size(), 201u);
+    EXPECT_EQ(window->Data().inputs.solarTime, SolarTime::Mean);
+    EXPECT_EQ(window->chart->Line(2)->name(), "Dee") << "the main window's variant, read at Draw";
+    EXPECT_EQ(std::pair(window->chart->Ranges().firstYear, window->chart->Ranges().lastYear),
+              std::pair(1900.0, 2100.0));
+    EXPECT_EQ(window->HoverText(0, {2023.6, 0}), "2024: Gregorian 19 March 21:58") << "the nearest year";
+
+    window->spnFromYear->setValue(2101);
+    QTest::mouseClick(window->cmdDraw, Qt::LeftButton);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(dialogs.shown[0].text.startsWith("The From year (2101) is after the To year (2100)."));
+    EXPECT_EQ(window->Data().inputs.firstYear, 1900) << "the chart drawn before stays";
+}
+
+TEST_F(EquinoxChartWindowTest, TheWheelZoomsAboutTheCursor)
+{
+    QApplication::processEvents();  // the chart laid out in its view
+    const ChartRanges full = window->chart->Ranges();
+    const QPointF year3500 = window->chart->mapToPosition({3500, 10});
+    const QPoint at = window->view->mapFromScene(window->chart->mapToScene(year3500));
+    QWheelEvent notch(at, window->view->mapToGlobal(at), {}, {0, 120}, Qt::NoButton, {}, Qt::NoScrollPhase,
+                      false);
+    QApplication::sendEvent(window->view->viewport(), &notch);
+    const ChartRanges zoomed = window->chart->Ranges();
+    EXPECT_NEAR(zoomed.lastYear - zoomed.firstYear, (full.lastYear - full.firstYear) / 1.25, 1);
+    EXPECT_NEAR(window->chart->mapToValue(year3500).x(), 3500, 20) << "the year under the cursor stays";
+    QTest::mouseClick(window->cmdResetZoom, Qt::LeftButton);
+    EXPECT_EQ(window->chart->Ranges(), full);
+}
+
+TEST_F(EquinoxChartWindowTest, SavesImagesOfTheChosenSize)
+{
+    window->spnImageWidth->setValue(640);
+    window->spnImageHeight->setValue(360);
+    EXPECT_EQ(QImage(Save(ImageFormat::Png, "chart.png")).size(), QSize(640, 360));
+    const QSvgRenderer svg(Save(ImageFormat::Svg, "chart.svg"));
+    EXPECT_TRUE(svg.isValid());
+    EXPECT_EQ(svg.viewBox(), QRect(0, 0, 640, 360));  // its size is in mm, at the 96 pixels per inch of CSS
+    EXPECT_EQ(files.asked.last(), "Save as SVG | equinox-chart.svg | SVG images (*.svg)");
+    EXPECT_TRUE(dialogs.shown.empty());
+
+    Save(ImageFormat::Png, "no such folder/chart.png");
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(dialogs.shown[0].text.startsWith("The chart could not be saved as \"" + files.path + "\": "))
+        << dialogs.shown[0].text.toStdString();
+    EXPECT_EQ(dialogs.shown[0].title, "Save as PNG");
+}
+
+}  // namespace
+}  // namespace vardex::test
