@@ -27,6 +27,7 @@ PROGRAMS = (
     ("window_bench", 0.1),
     ("sequence_bench", 0.05),
     ("equinox_bench", 0.05),
+    ("chart_bench", 0.5),
 )
 
 PROGRAM_ORDER = {name: i for i, (name, _) in enumerate(PROGRAMS)}
@@ -118,6 +119,8 @@ def main():
         dee_against_gregorian("JDNToDate"),
         (f"whole calculation in us, slowest ({slowest})", (bests[slowest] * 1e6, medians[slowest] * 1e6),
          20.0),
+        ("Equinox chart in ms, Draw to the view drawn (4000 years)",
+         (bests["DrawToImage"] * 1e3, medians["DrawToImage"] * 1e3), 200.0),
     ]
     print()
     print(f"{'target':58s} {'best':>6s} {'median':>7s} {'limit':>6s}")
