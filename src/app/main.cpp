@@ -56,14 +56,14 @@ int main(int argc, char *argv[])
     };
     window.openDateSequence = [&] {
         if (!sequence)
-            sequence = std::make_unique<vardex::DateSequenceWindow>(window, program.dialogs,
-                                                                    program.clipboard, program.popUp);
+            sequence = std::make_unique<vardex::DateSequenceWindow>(
+                window, program.dialogs, program.clipboard, program.popUp, program.saveFileChooser);
         showModeless(*sequence);
     };
     window.openVernalEquinoxes = [&] {
         if (!equinoxes) {
-            equinoxes = std::make_unique<vardex::VernalEquinoxWindow>(window, program.dialogs,
-                                                                      program.clipboard, program.popUp);
+            equinoxes = std::make_unique<vardex::VernalEquinoxWindow>(
+                window, program.dialogs, program.clipboard, program.popUp, program.saveFileChooser);
             // Ctrl+G there: the chart at that window's meridian and solar time.
             equinoxes->openEquinoxChart = [&] {
                 openChart().TakeMeridian(equinoxes->WestDegrees(), equinoxes->WestMinutes(),

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 
 #include "EquinoxComputation.h"
+#include "EquinoxCsv.h"
 #include "EquinoxTable.h"
 #include "support/widgets/ControlUtils.h"
 #include "support/widgets/Geometry.h"
@@ -49,8 +50,8 @@ void Place(QWidget *w, int left, int top, int width, int height)
 }  // namespace
 
 VernalEquinoxWindow::VernalEquinoxWindow(TableWindowHost &host, Dialogs &dialogs, Clipboard &clipboard,
-                                         PopUps &popUps)
-    : TableWindow(QStringLiteral("Vernal equinoxes"), host, dialogs, clipboard, popUps),
+                                         PopUps &popUps, SaveFileChooser &saveFileChooser)
+    : TableWindow(QStringLiteral("Vernal equinoxes"), host, dialogs, clipboard, popUps, saveFileChooser),
       lblDates1(new QLabel(QStringLiteral("Calculate vernal equinox dates/times for"), this)),
       txbNumYears(countBox),
       lblDates2(new QLabel(QStringLiteral("years from the year of the input date."), this)),
@@ -204,6 +205,10 @@ void VernalEquinoxWindow::DoIt()
     case EquinoxRunStatus::TooManyYears:
     case EquinoxRunStatus::LongitudeOutOfRange: return;
     }
+    std::string records;
+    for (const EquinoxRow &row : result.rows)
+        records += EquinoxCsvRecord(row);
+    AddCsvRecords(records, result.rows.size());
     // A header written by the run hands the focus to Do it, as every fresh header does; it
     // stays there when the box fills up during the run.
     if ((before.isEmpty() || !OutputText().startsWith(before)) && cmdDoIt->isEnabled())
@@ -212,5 +217,9 @@ void VernalEquinoxWindow::DoIt()
     if (!result.CutByCapacity())
         FocusCountBox();
 }
+
+std::string VernalEquinoxWindow::CsvHeader() const { return EquinoxCsvHeader(); }
+
+QString VernalEquinoxWindow::CsvFileName() const { return QStringLiteral("vernal-equinoxes.csv"); }
 
 }  // namespace vardex

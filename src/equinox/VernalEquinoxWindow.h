@@ -21,7 +21,8 @@ class VernalEquinoxWindow : public TableWindow {
 public:
     // Builds and loads the window (hidden) next to the main window. The host, the seams and the
     // pop-up must outlive it.
-    VernalEquinoxWindow(TableWindowHost &host, Dialogs &dialogs, Clipboard &clipboard, PopUps &popUps);
+    VernalEquinoxWindow(TableWindowHost &host, Dialogs &dialogs, Clipboard &clipboard, PopUps &popUps,
+                        SaveFileChooser &saveFileChooser);
 
     // Procedures of the window.
     void WriteTableHeader();  // into an output without results, in the host's Dee name
@@ -52,6 +53,8 @@ private:
     void Load();
     void LayOut();
     void DoIt() override;
+    std::string CsvHeader() const override;
+    QString CsvFileName() const override;
     void cboLongitude_Click();
 };
 

@@ -10,6 +10,7 @@
 
 #include "DateSequence.h"
 #include "NumberOfDays.h"
+#include "SequenceCsv.h"
 #include "support/widgets/ControlUtils.h"
 #include "support/widgets/Geometry.h"
 
@@ -46,8 +47,8 @@ constexpr int kOutputColumns = 82;  // the header is 79 characters, a row up to 
 }  // namespace
 
 DateSequenceWindow::DateSequenceWindow(TableWindowHost &host, Dialogs &dialogs, Clipboard &clipboard,
-                                       PopUps &popUps)
-    : TableWindow(QStringLiteral("Date sequence"), host, dialogs, clipboard, popUps),
+                                       PopUps &popUps, SaveFileChooser &saveFileChooser)
+    : TableWindow(QStringLiteral("Date sequence"), host, dialogs, clipboard, popUps, saveFileChooser),
       lblDates1(new QLabel(QStringLiteral("Calculate dates for "), this)),
       txbNumDays(countBox),
       lblDates2(new QLabel(QStringLiteral("days from the input date."), this))
@@ -129,9 +130,17 @@ void DateSequenceWindow::DoIt()
     });
     if (result.clearDeclined)
         return;
+    std::string records;
+    for (const SequenceRow &row : result.rows)
+        records += SequenceCsvRecord(row);
+    AddCsvRecords(records, result.rows.size());
     CaretToEnd();
     if (!result.textboxFull)
         FocusCountBox();
 }
+
+std::string DateSequenceWindow::CsvHeader() const { return SequenceCsvHeader(); }
+
+QString DateSequenceWindow::CsvFileName() const { return QStringLiteral("date-sequence.csv"); }
 
 }  // namespace vardex

@@ -19,7 +19,8 @@ class DateSequenceWindow : public TableWindow {
 public:
     // Builds and loads the window (fonts, the host's colours, its place below the main window's
     // output frame, "14" days, an empty output); the caller shows it.
-    DateSequenceWindow(TableWindowHost &host, Dialogs &dialogs, Clipboard &clipboard, PopUps &popUps);
+    DateSequenceWindow(TableWindowHost &host, Dialogs &dialogs, Clipboard &clipboard, PopUps &popUps,
+                       SaveFileChooser &saveFileChooser);
 
     QLabel *const lblDates1;
     QLineEdit *const txbNumDays;  // the number box
@@ -29,6 +30,8 @@ private:
     void Form_Load();
     void LayOut();
     void DoIt() override;
+    std::string CsvHeader() const override;
+    QString CsvFileName() const override;
 };
 
 }  // namespace vardex

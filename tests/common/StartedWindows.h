@@ -36,7 +36,7 @@ protected:
         if constexpr (!std::is_same_v<Window, QWidget>) {
             main.get()->*open = [this, window] {
                 if (!*window)
-                    *window = std::make_unique<Window>(*main, dialogs, clipboard, *windowPopUps);
+                    *window = std::make_unique<Window>(*main, dialogs, clipboard, *windowPopUps, saveFiles);
                 (*window)->show();
                 (*window)->raise();
                 (*window)->activateWindow();
@@ -68,6 +68,7 @@ protected:
     PopUps *windowPopUps = &popUps;
     FixedScreen screen;
     RecordingShell shell;
+    ScriptedSaveFileChooser saveFiles;
     std::unique_ptr<MainWindow> main;  // the table windows of derived tests go before it
 };
 

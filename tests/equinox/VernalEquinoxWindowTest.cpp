@@ -6,7 +6,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <QTemporaryDir>
 
 #include "StartedWindows.h"
 #include "equinox/EquinoxTable.h"
@@ -64,6 +66,29 @@ TEST_F(EquinoxWindow, OpensBelowTheMainWindowWithTheHeaderInItsDeeName)
     EXPECT_EQ(window->txbNumYears->text(), "12");
     EXPECT_EQ(QApplication::focusWidget(), window->txbNumYears);
     EXPECT_EQ(window->height(), window->cmdCopyToClipboard->geometry().bottom() + 1 + TwipsToPixels(600));
+}
+
+// The saved rows are the rows shown, at the meridian chosen.
+TEST_F(EquinoxWindow, SaveAsCsvSavesTheRowsShown)
+{
+    ASSERT_TRUE(Open());
+    window->cboDegrees->setCurrentIndex(79 - 70);
+    emit window->cboDegrees->activated(79 - 70);
+    DoIt("2");
+    const QTemporaryDir folder;
+    saveFiles.path = folder.filePath("equinoxes.csv");
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+    QFile file(saveFiles.path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split("\r\n");
+    ASSERT_EQ(lines.size(), 4);
+    for (const QString &line : {lines[1], lines[2]}) {
+        const QStringList f = line.split(',');
+        const QString shown =
+            window->OutputText().split("\r\n").filter(QRegularExpression("^ *" + f[0] + " ")).value(0);
+        EXPECT_TRUE(shown.contains(f[2] + " CE " + f[3]) && shown.contains(f[4] + " DC " + f[5]))
+            << line.toStdString() << " | " << shown.toStdString();
+    }
 }
 
 TEST_F(EquinoxWindow, TheMeridianAndTheSolarTimeAsAUserPicksThem)

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTextBlock>
 
 #include "StartedWindows.h"
@@ -145,6 +146,42 @@ TEST_F(DateSequenceWindowTest, CopyTakesTheSelectionOrTheWholeOutputAndClearEmpt
     QTest::mouseClick(window->cmdClear, Qt::LeftButton);
     EXPECT_EQ(std::pair(window->OutputText(), Focus()),
               std::pair(QString(), static_cast<QWidget *>(window->txbNumDays)));
+}
+
+// Ctrl+S saves the rows of every run the box shows; a cleared box has none, a failed write says why.
+TEST_F(DateSequenceWindowTest, SaveAsCsvSavesTheRowsTheBoxShows)
+{
+    const QTemporaryDir folder;
+    const auto save = [this] { QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier); };
+    const auto savedLines = [&] {
+        QFile file(folder.filePath("days.csv"));  // ".csv" added to the name chosen
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split("\r\n")
+                                              : QStringList();
+    };
+    saveFiles.path = folder.filePath("days");
+    save();
+    DoIt("3");
+    DoIt("2");
+    save();
+    const QStringList lines = savedLines();
+    ASSERT_EQ(lines.size(), 7) << "a header, five rows and the last line end";
+    EXPECT_EQ(
+        lines[0],
+        "jdn,gregorian_year,gregorian_month,gregorian_day,dee_year,dee_month,dee_day,same,mark,weekday");
+    EXPECT_EQ(lines[3], "2460370,2024,2,29,2024,3,1,false,true,Thursday");
+    EXPECT_EQ(lines[4], "2460368,2024,2,27,2024,2,27,true,false,Tuesday") << "the second run";
+    QTest::mouseClick(window->cmdClear, Qt::LeftButton);
+    save();
+    saveFiles.path = folder.filePath("no-such-folder/days.csv");
+    DoIt("1");
+    save();
+    ASSERT_EQ(dialogs.shown.size(), 3u);
+    for (const size_t i : {0, 1})
+        EXPECT_EQ(dialogs.shown[i].text, "The table has no rows to save yet: run it with Do it first.");
+    EXPECT_EQ(std::tuple(dialogs.shown[2].title, dialogs.shown[2].icon),
+              std::tuple("Save as CSV", MessageIcon::Critical));
+    EXPECT_TRUE(dialogs.shown[2].text.contains("no-such-folder")) << dialogs.shown[2].text.toStdString();
+    EXPECT_EQ(saveFiles.asked.size(), 2) << "the dialog is not offered without rows";
 }
 
 // A message box closing hands the window back with the focus where the command put it; only coming

@@ -1,8 +1,11 @@
 #include "TableWindow.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -12,9 +15,11 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <QWindow>
+#include <memory>
 #include <utility>
 
 #include "ControlUtils.h"
+#include "CsvFileSaving.h"
 #include "Geometry.h"
 #include "seams/Clipboard.h"
 
@@ -95,7 +100,7 @@ void TableWindow::ModalPopUps::PopUp(const QString &message, int width, int heig
 }
 
 TableWindow::TableWindow(const QString &caption, TableWindowHost &host, Dialogs &dialogs,
-                         Clipboard &clipboard, PopUps &popUps)
+                         Clipboard &clipboard, PopUps &popUps, SaveFileChooser &saveFileChooser)
     : QWidget(nullptr, Qt::Window),
       countBox(new QLineEdit(this)),
       cmdDoIt(new QPushButton(QStringLiteral("Do it"), this)),
@@ -105,6 +110,8 @@ TableWindow::TableWindow(const QString &caption, TableWindowHost &host, Dialogs 
       cmdClose(new QPushButton(QStringLiteral("Close"), this)),
       host_(host),
       clipboard_(clipboard),
+      saveFileChooser_(saveFileChooser),
+      saveAsCsv_(new QAction(QStringLiteral("Save as CSV\u2026"), this)),
       dialogs_(dialogs, *this),
       popUps_(popUps, *this)
 {
@@ -120,6 +127,14 @@ TableWindow::TableWindow(const QString &caption, TableWindowHost &host, Dialogs 
     txbOutput->setLineWrapMode(QPlainTextEdit::NoWrap);
     txbOutput->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txbOutput->setUndoRedoEnabled(false);
+
+    // A menu command rather than a button: the window's buttons and their places stay as they are.
+    saveAsCsv_->setShortcut(QKeySequence::Save);
+    saveAsCsv_->setShortcutContext(Qt::WindowShortcut);
+    addAction(saveAsCsv_);
+    connect(saveAsCsv_, &QAction::triggered, this, &TableWindow::SaveAsCsv);
+    txbOutput->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(txbOutput, &QWidget::customContextMenuRequested, this, &TableWindow::ShowOutputContextMenu);
 
     for (QPushButton *button : {cmdDoIt, cmdCopyToClipboard, cmdClear, cmdClose})
         button->setAutoDefault(true);  // Enter presses the button that has the focus
@@ -185,8 +200,38 @@ void TableWindow::SetOutput(const QString &text)
         }
     } else if (text != output_) {
         txbOutput->setPlainText(text);
+        csvRecords_.clear();  // the rows went with the text they were in
+        csvRowCount_ = 0;
     }
     output_ = text;
+}
+
+void TableWindow::AddCsvRecords(const std::string &records, std::size_t rowCount)
+{
+    csvRecords_ += records;
+    csvRowCount_ += rowCount;
+}
+
+void TableWindow::SaveAsCsv()
+{
+    const ModalScope scope(*this);
+    SaveCsvFile(CsvHeader() + csvRecords_, csvRowCount_ > 0, CsvFileName(), saveFileChooser_, dialogs_);
+}
+
+void TableWindow::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu menu(this);
+    menu.addAction(saveAsCsv_);
+    menu.exec(event->globalPos());
+}
+
+// The box's own menu (Copy, Select All) with Save as CSV… below it.
+void TableWindow::ShowOutputContextMenu(const QPoint &position)
+{
+    const std::unique_ptr<QMenu> menu(txbOutput->createStandardContextMenu(position));
+    menu->addSeparator();
+    menu->addAction(saveAsCsv_);
+    menu->exec(txbOutput->viewport()->mapToGlobal(position));
 }
 
 void TableWindow::CaretToEnd()

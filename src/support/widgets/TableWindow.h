@@ -9,7 +9,9 @@
 //   mouse has left a selection in the box;
 // - every message of the window first brings the box up to date, and its closing is no new
 //   activation of the window: activation (Activated) runs when the user comes back from elsewhere
-//   and once after each show.
+//   and once after each show;
+// - Save as CSV… (Ctrl+S, and the context menus of the window and of the box) saves the rows the
+//   box shows: each run adds its rows, Clear and a box emptied by a run drop them.
 // Each window keeps its own layout, texts and colours.
 #pragma once
 
@@ -21,7 +23,9 @@
 #include "TableWindowHost.h"
 #include "seams/Dialogs.h"
 #include "seams/PopUps.h"
+#include "seams/SaveFileChooser.h"
 
+class QAction;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -40,6 +44,9 @@ public:
     // The caret after the last character of the number box, and the focus there.
     void FocusCountBox();
 
+    // Asks where to save the rows shown as CSV, and saves them.
+    void SaveAsCsv();
+
     QLineEdit *const countBox;
     QPushButton *const cmdDoIt;
     QPlainTextEdit *const txbOutput;
@@ -49,7 +56,7 @@ public:
 
 protected:
     TableWindow(const QString &caption, TableWindowHost &host, Dialogs &dialogs, Clipboard &clipboard,
-                PopUps &popUps);
+                PopUps &popUps, SaveFileChooser &saveFileChooser);
 
     // The Do it command.
     virtual void DoIt() = 0;
@@ -57,6 +64,11 @@ protected:
     virtual void Activated();
     // After Clear has emptied the output, before the focus returns to the number box.
     virtual void OutputCleared() {}
+    // The CSV header record of the table, and the file name the save dialog offers.
+    virtual std::string CsvHeader() const = 0;
+    virtual QString CsvFileName() const = 0;
+    // Keeps the CSV records of rows a run has just added to the box.
+    void AddCsvRecords(const std::string &records, std::size_t rowCount);
 
     // Reads the number box with reader, which may trim the text (written back before any of its
     // messages) and reports faults through the dialogs it is given.
@@ -76,6 +88,7 @@ protected:
     bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     class ModalScope;
@@ -99,13 +112,18 @@ private:
     void CopyToClipboard();
     void ClearOutput();
     void OutputMouseUp(Qt::MouseButton button);
+    void ShowOutputContextMenu(const QPoint &position);
     QString SelectedOutput() const;
 
     TableWindowHost &host_;
     Clipboard &clipboard_;
+    SaveFileChooser &saveFileChooser_;
+    QAction *const saveAsCsv_;
     ModalDialogs dialogs_;
     ModalPopUps popUps_;
     QString output_;
+    std::string csvRecords_;  // of the rows in output_, in order
+    std::size_t csvRowCount_ = 0;
     int modalDepth_ = 0;
     bool activationFromModalPending_ = false;
     bool enterPressed_ = false;  // Enter went down in the number box
