@@ -30,13 +30,14 @@ BENCH_PACKAGES := python3
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 FORMAT_PACKAGES := clang-format
 MUTATE_PACKAGES := python3 ninja-build ccache
+PACKAGE_PACKAGES := dpkg-dev lintian desktop-file-utils appstream man-db
 
 # LeakSanitizer stays on: the tests, the widget tests included, free what they allocate.
 ASAN_ENV := QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=abort_on_error=1 \
             UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 .PHONY: all deps bench-deps fuzz-deps format-deps mutate-deps configure build test check-all run bench sanitize fuzz \
-        clean format format-check mutate
+        clean format format-check mutate package package-deps
 
 all: build
 
@@ -98,6 +99,16 @@ fuzz: fuzz-deps
 	    -DVARDEX_BUILD_TESTS=OFF
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target vardex_fuzzers
 	fuzz/run_fuzzers.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+package-deps: deps
+	$(call install_missing,$(PACKAGE_PACKAGES))
+
+# The Debian package from the build of make test, then lintian, the desktop file, the metainfo,
+# the manuals and a smoke run of the packaged programs (packaging/check-package.sh).
+package: package-deps build
+	rm -f $(BUILD_DIR)/vardex_*.deb
+	cd $(BUILD_DIR) && cpack -G DEB
+	packaging/check-package.sh $(BUILD_DIR)/vardex_*.deb
 
 mutate: mutate-deps
 	python3 tools/mutate.py --mutants $(MUTANTS) --build $(MUTATE_DIR)
