@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The two commands of the README, plus a few for developers.
 #   make run        install what is missing, build, start Vardex
 #   make test       install what is missing, build, run every test

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Ends the event loop once a window has been painted for the first time: the moment a user sees
 // it. The start-up benchmark's two programs share it, so both stop at the same point.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The reference for the start-up benchmark: a Qt program that shows an empty QWidget and exits
 // once it is painted, built the same way as vardex.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Equinox chart from a click on Draw to the chart drawn: the points of years 1 to 4000 in the
 // three calendars, the chart refreshed with them, and the chart view rendered into an image of
 // its size on the offscreen platform. The points alone, for comparison. Target: under 200 ms.

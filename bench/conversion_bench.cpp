@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Date <-> JDN conversions three ways: through the engine (what the windows call), through
 // libdaybridge.so loaded with dlopen (what another program calls: an indirect call into the
 // library), and the same work done by std::chrono as the baseline.

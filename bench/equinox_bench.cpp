@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The vernal-equinox table: a full run of 800 years built as text (no window), one row, and one
 // equinox instant. Target: the 800-year text in under 10 ms.
 #include <benchmark/benchmark.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Runs every Vardex benchmark and the start-up measurement, and prints one table.
 
     python3 bench/run_benchmarks.py [--bin build-release/bin] [--repetitions 10]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One run of the longest date sequence, text and rows, as the "Do it" button builds it.
 #include <benchmark/benchmark.h>
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Start-up time of vardex against an empty Qt window.
 
 Runs vardex_startup_probe (vardex's own start-up, ending once its main window has been painted)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // vardex as far as its main window being shown: the same start-up as src/app/main.cpp, then the
 // program ends as soon as the window has been painted. Only the start-up benchmark builds it;
 // vardex itself reads no command line and no environment.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's whole calculation (Calculate, outputs built) and one tick of its refresher,
 // on a started model with recording seams, as the window and vardex-cli drive them.
 // Target: a whole calculation in under 20 us.

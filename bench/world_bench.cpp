@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One day in every world calendar, after the first call has made the ICU calendars; and the
 // day in ICU's slowest calendar (Chinese, astronomical) alone.
 #include <benchmark/benchmark.h>

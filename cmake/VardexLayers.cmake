@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Each target of src/ exports only its own headers: vardex_include_root() gives the target an
 # include root of its own under the build folder, holding links to just those headers at their
 # place below src/ ("engine/Calendars.h"). A file can then include a header of another folder

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A started main window model on recording seams, shared by the fuzz targets that type into it.
 // One per process: the fuzzers reuse it for every input, as a user reuses the window.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The vardex-cli command line: the input split into arguments at its NUL bytes, through the
 // argument parser and its number reader.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The year of the month,day,year form: any text typed into txbYearADBCetc, with any month, day,
 // era and calendar or weekday, through Calculate.
 //

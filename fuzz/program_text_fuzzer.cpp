@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program text file loader: any file content through lt, then gt for a few numbers into
 // buffers of exactly the capacity passed, so that a write past the capacity is caught.
 #include <unistd.h>

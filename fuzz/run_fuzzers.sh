@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs every fuzz target of a fuzz build for a number of seconds each, starting from the seed
 # corpus in fuzz/corpus/<target>/. New inputs go to <build>/corpus/<target>/ (the seeds stay as
 # they are), crashing inputs to <build>/artifacts/. Exit status 1 when any target crashed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Digit grouping: any NUL-terminated text with any separator code, into an output buffer of
 // exactly 20 bytes; a grouped text that was not cut gives the input back without its separators.
 #include <fuzzer/FuzzedDataProvider.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any int32 JDN in every world calendar: nothing crashes or hangs, every row says something, a row
 // is null in the JSON exactly when it is out of range, and the French republican date goes back
 // to the same day.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The year-month-day text: any text typed into txbYearCEJC, with any entry of its calendar list
 // and either Dee variant, through Calculate.
 //

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Runs vardex-cli on a fixed list of argument lists and writes what each run printed (standard
 output, standard error, exit status) into one file, so that two builds can be compared byte for
 byte after a change that must not alter the program's behaviour:

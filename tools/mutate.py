@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Mutation testing of Vardex's logic: how many small faults planted in the code the tests catch.
 
     tools/mutate.py [--mutants N] [--seed S] [--build build-mutate] [--jobs 2] [--list]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The desktop program's platform services and its main window, built on them. main() and the
 // start-up benchmark both start vardex through this, so the benchmark times what users start.
 #ifndef VARDEX_APP_DESKTOPPROGRAM_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // vardex: the desktop program. Builds the platform services and starts the main window.
 #include <QApplication>
 #include <QEvent>

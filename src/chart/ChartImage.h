@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Equinox chart as an image file: a chart of its own, drawn at the size asked for with the
 // axis ranges of the window's chart, as PNG or SVG bytes; and the writing of those bytes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The chart of the Equinox chart window and of the images it saves: a line per calendar, each in a
 // colour told apart by colour-blind readers (Okabe and Ito's palette) and with a pen style of its
 // own, the Dee target day as a translucent band, a legend, and axes whose ticks stay round

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "EquinoxChartData.h"
 
 #include <algorithm>

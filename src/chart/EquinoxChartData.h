@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The points of the Equinox chart: for each year, the day of March on which the March equinox
 // falls at a meridian west of Greenwich, in the Gregorian, Julian and Dee calendars. The instant is
 // the vernal-equinox table's own (VernalEquinoxUT and MeridianInstant), so that a point and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Equinox chart window: the day of March of the March equinox, year by year, in the
 // Gregorian, Julian and Dee calendars at a meridian west of Greenwich, with the Dee target day as
 // a band. Draw (or Enter) reads the years, the meridian and the solar time, and the Dee variant

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PolylineClip.h"
 
 #include <algorithm>

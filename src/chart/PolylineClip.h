@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A polyline cut to a rectangle: the runs of it that lie inside, each a polyline of its own, with
 // points added where it crosses the edges. The Equinox chart's images need it because the SVG
 // painter ignores clipping. QtCore only.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A chart view that zooms with the rubber band (drag a rectangle; the right button zooms out)
 // and with the mouse wheel about the point under the cursor.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The command line of vardex-cli, parsed into plain values. Parsing never touches the
 // calendar logic; each command's runner does that.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CalcCommand.h"
 
 #include "ConsoleDialogs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // vardex-cli calc: the main window's calculation, its eight output texts, or its messages.
 #pragma once
 

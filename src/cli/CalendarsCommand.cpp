@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CalendarsCommand.h"
 
 #include "ConsoleDialogs.h"

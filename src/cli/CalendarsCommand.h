@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // vardex-cli calendars: one day in the world's calendars, given by its JDN or as calc reads a date.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Messages as vardex-cli shows them: collected for standard error, one per line (a message's own
 // line breaks kept), questions answered No.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ConvertCommand.h"
 
 #include "engine/Json.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // vardex-cli convert: one day in the Gregorian, Julian and Dee calendars, its JDN and weekday.
 #pragma once
 

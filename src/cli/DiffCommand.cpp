@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DiffCommand.h"
 
 #include "ConsoleDialogs.h"

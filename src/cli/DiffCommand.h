@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // vardex-cli diff: the difference between two dates, as the Date difference window shows it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // vardex-cli history and easter: dates as they were written at a place, and Easter Sunday.
 #pragma once
 

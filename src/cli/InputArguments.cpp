@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "InputArguments.h"
 
 #include "engine/Today.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The input date and arithmetic of calc, sequence and equinox, as the main window would hold them
 // once a user had entered them: the window starts with today's date in both forms, era "CE" and
 // the Gregorian calendar, and the arguments change what a user would change.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a command leaves for main(): the texts for the two streams and the exit status.
 #pragma once
 

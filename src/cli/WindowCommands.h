@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // vardex-cli sequence and equinox: the output of the date-sequence and vernal-equinox windows
 // after one run into an empty box, started as the main window's buttons start them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // vardex-cli: the calendar calculations of Vardex for scripts and checks.
 #include <cstdio>
 #include <filesystem>

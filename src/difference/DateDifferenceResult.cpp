@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DateDifferenceResult.h"
 
 #include "engine/TextForms.h"

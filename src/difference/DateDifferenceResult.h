@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The results of the Date difference window and of `vardex-cli diff`: the figures, and their texts
 // as the window, its copy and the command's text output show them.
 #pragma once

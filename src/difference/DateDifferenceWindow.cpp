@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DateDifferenceWindow.h"
 
 #include <QComboBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Date difference window: two dates, From and To, each in either of the main window's input
 // forms, and the difference between them, shown as soon as both are valid.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DifferenceReading.h"
 
 #include "input/InputSync.h"

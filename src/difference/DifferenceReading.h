@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One date of the Date difference window, or of `vardex-cli diff`, read as the main window reads its
 // input date: the same check and the same messages, no arithmetic and no weekday search.
 #pragma once

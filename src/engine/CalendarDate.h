@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The calendars as values: which calendar, which Dee variant, and a date of it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The calendars as values (CalendarDate.h) and the two conversions every other part of the
 // program goes through. The calendars meet only at the Julian day number (JDN): Gregorian and
 // Julian dates are converted by libdaybridge, Dee dates by DeeCalendar.h. The conversions are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Comma-separated values as RFC 4180 has them: records end in CR LF, and a field holding a comma,
 // a double quote or a line break is quoted with its quotes doubled. What the table windows save
 // and vardex-cli prints with --csv.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The difference between two days: in days, in weeks and days, and in years, months and days of a
 // calendar.
 #pragma once

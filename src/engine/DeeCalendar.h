@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Dee calendar: Gregorian month lengths and a 33-year cycle of 12,053 days whose years 4, 8,
 // .., 32 are leap years, in either variant (DeeVariant: the epoch 1-1-1 is JDN 1,721,425 or
 // 1,721,426). Constant time, exact for every int32_t JDN.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A small writer of JSON objects, keeping their keys in the order they are written (scripts and
 // people read them in that order): what vardex-cli prints.
 #pragma once

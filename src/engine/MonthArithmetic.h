@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Years and months added to a calendar date, as the main window's arithmetic adds them: on the
 // calendar's month count, then the end-of-month rule (31 January + 1 month = the last day of
 // February). The date difference is defined by the same function, so that adding a difference

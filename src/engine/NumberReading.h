@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading numbers from typed or system texts: the number at the start of a text, made whole by
 // rounding halves to even, and never an overflow. The one reader for every number the program
 // reads from a text.

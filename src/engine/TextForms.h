@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Texts made from engine values: weekday names, year-month-day dates, grouped numbers and
 // clock times of fractional day numbers.
 #pragma once

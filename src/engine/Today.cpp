@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Today.h"
 
 #include "NumberReading.h"

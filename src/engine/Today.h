@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Today's date, read from the system's short date text as a Gregorian date.
 #pragma once
 

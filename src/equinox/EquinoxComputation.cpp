@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "EquinoxComputation.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The instant of an equinox or solstice in Universal Time, after Jean Meeus, "Astronomical
 // Algorithms" (2nd ed., 1998), chapter 27, with Delta-T from libskyfold; and the civil day and
 // clock time of such an instant at Greenwich or at a meridian west of it, in mean or apparent

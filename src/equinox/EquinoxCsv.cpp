@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "EquinoxCsv.h"
 
 #include "engine/Csv.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The vernal-equinox table as comma-separated values: a header record, then one record per row.
 // Julian Dates and Delta-T keep their full precision; dates are year-month-day without grouping,
 // times "HH:MM" as the table shows them, the off-target mark true or false.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "EquinoxInput.h"
 
 #include "EquinoxTable.h"

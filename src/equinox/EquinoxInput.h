@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The checks the Vernal equinoxes button runs before its window opens: the input accepted, its
 // year within 1..4000, and its day converted.
 #pragma once

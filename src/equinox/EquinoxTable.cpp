@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "EquinoxTable.h"
 
 #include "engine/DeeCalendar.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The text of the vernal-equinox window, built without the window so that the window and
 // vardex-cli show the same thing: the range message, the check of the number of years, the
 // column header and a run of rows with its summary, appended to the output text. Messages go

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // frmVernalEquinoxes: the vernal-equinox window.
 //
 // The window lays out and wires; the table itself is built by the functions of EquinoxTable.h.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Easter Sunday by the computus: the Julian reckoning (the Orthodox churches, and the West before
 // its reform) and the Gregorian.
 #pragma once

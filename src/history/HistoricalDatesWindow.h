@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Historical dates window: a date as it was written at a place (in the calendar and with the
 // year-start style the place kept then, or another style), the day it was, the same day as a
 // second place wrote it, and the place's timeline.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The calendars and year-start styles of a place over time, as data/calendar-history.tsv records
 // them, and what they make of a day: the date as written there, or the days a written date stood for.
 #pragma once

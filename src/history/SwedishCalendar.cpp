@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SwedishCalendar.h"
 
 #include "engine/Calendars.h"

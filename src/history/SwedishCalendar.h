@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Swedish calendar of 1700 to 1712: the Julian calendar with the leap day of 1700 left out, so
 // one day ahead of it, until a 30 February in 1712 brought it back. Sweden and Finland kept it
 // from 1 March 1700 to 30 February 1712.

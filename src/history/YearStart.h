@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The styles of the year's start: on which day a place began to number a new year, and so which
 // year number a day carried there. Years are numbered AD in every style; a style moves only the
 // day on which the number changes. The calendar (Julian, Gregorian, Swedish) is another matter:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Calculation.h"
 
 #include "InputCheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The calculation of the Calculate button: the input date checked and read in its calendar, or,
 // when a weekday is chosen instead of a calendar, the search for the one of the Gregorian and
 // Julian calendars in which the date falls on that weekday.

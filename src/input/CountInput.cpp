@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CountInput.h"
 
 #include "TextUtils.h"

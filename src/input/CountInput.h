@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The number of rows a window is asked for, as typed into its box ("14" days, "12" years).
 #pragma once
 

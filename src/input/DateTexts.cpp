@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DateTexts.h"
 
 #include "engine/TextForms.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The texts in which the windows show a day: "March 15, 44 BC", "-43-03-15 JC", its JDN and
 // weekday.
 #pragma once

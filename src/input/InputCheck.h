@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The check and tidying of the typed input date before anything converts it (InputDateOK).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the user entered in the main window's input frame and arithmetic frame, as plain values.
 //
 // The input functions of this folder take an InputEntry and give back the same entry with its

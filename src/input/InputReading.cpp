@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "InputReading.h"
 
 #include <limits>

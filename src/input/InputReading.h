@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The JDN of the input date (GetJDN): the date read in a calendar, checked, then moved by the
 // arithmetic (years and months on the calendar date with the end-of-month rule, weeks and days on
 // the day number). Also the input year alone, the year-month-day text of a date, and the check

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "InputSync.h"
 
 #include "TextUtils.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Keeping the input controls in step: whether the input is complete and in which form, the
 // designator of a year-month-day date and its calendar list, and the dates that the Today
 // command writes into both forms.

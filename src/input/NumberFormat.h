@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The one object that decides how the program writes numbers: digits grouped by thousands and a
 // decimal point. The windows follow the user's region; vardex-cli always writes commas and a full
 // stop, so that scripts read the same output everywhere.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Free functions on texts shared by the input checks and the windows: removing or keeping the
 // characters of a set, trimming blanks and whole-number tests. A "set" is a text whose
 // characters are its members.

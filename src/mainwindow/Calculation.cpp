@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Calculate: the input date's JDN shown in the three calendars, or the weekday search that finds
 // in which of the Gregorian and Julian calendars the input date has the chosen weekday.
 #include "input/Calculation.h"

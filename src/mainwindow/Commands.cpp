@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's commands: copying the result, and the checks before the date-sequence and
 // vernal-equinox windows open.
 #include "MainController.h"

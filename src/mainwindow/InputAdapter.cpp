@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The form's input handed to the domain functions and back: the input check, the JDN of the
 // input date with its arithmetic, the input year, and the check on leaving an amount box.
 #include "MainController.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two input forms, the calendar designators kept in step with the calendar list, Enter in
 // a year box, and writing a date back into the month,day,year controls.
 #include "MainController.h"

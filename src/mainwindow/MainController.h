@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every event handler and procedure of the main window, as functions over its model.
 //
 // How input flows: the view copies what the user typed or picked into the MainForm and calls the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window as plain values: one member per control, named as the window names them, with
 // the properties the logic reads and writes, and the window's variables. The controller
 // (MainController.h) changes it; the Qt view (MainWindow.h) shows it. Nothing here knows about

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window on the screen: the Qt view of MainForm, below a menu bar.
 //
 // The view builds one widget per control of the model, at the window's design geometry (twips,

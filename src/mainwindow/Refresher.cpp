@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Timer1: twice a second the window re-derives from its input which commands are enabled,
 // what is shown, the unit labels and the designator explanation, so no handler has to.
 #include "MainController.h"

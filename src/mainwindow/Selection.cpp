@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Selecting a list entry or an option button from code runs the click handler a user's
 // selection runs; the start-up and the Today command rely on it.
 #include <array>

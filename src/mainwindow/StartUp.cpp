@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's start-up on its model: first contents, lists, the Dee-Cecil variant,
 // placement, today's date and the focus.
 #include "MainController.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Dee variant, clearing the input, and entering today's date.
 #include "MainController.h"
 #include "engine/Today.h"

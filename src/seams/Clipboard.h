@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Seam: the system clipboard, plain text only.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Seam: today's date as the system gives it; the program passes the system clock, tests pass a
 // scripted one.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Seam: modal message boxes. The program shows QMessageBox, vardex-cli writes to standard
 // error, tests record what was shown and script the replies.
 #pragma once

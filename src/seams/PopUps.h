@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Seam: the self-closing message that confirms a copy. The call returns once the message has
 // closed (after its interval or a click).
 #pragma once

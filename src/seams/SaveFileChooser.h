@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Seam: where the user wants a file saved. The program asks with the desktop's save dialog,
 // tests answer with a path of their own.
 #pragma once

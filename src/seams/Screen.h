@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Seam: the size of the screen the program starts on, in twips (1/1440 inch; 15 twips are one
 // pixel at 96 dpi).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Seam: the desktop's "open" operation for web addresses.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The date-sequence table: consecutive days as a Gregorian and a Dee date side by side, with their
 // Julian day number and weekday, rows marked "<--" where the two dates start or stop agreeing, and
 // a sentence counting the days on which they agree. The window and vardex-cli both write their

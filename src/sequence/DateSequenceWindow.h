@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // frmDateSequence: the date-sequence window. It lists a run of consecutive days from the main
 // window's input date as Gregorian and Dee dates with their Julian day number and weekday.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "NumberOfDays.h"
 
 #include "input/CountInput.h"

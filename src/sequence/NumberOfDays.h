@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The number of days the date sequence is asked for, as typed into its box.
 #pragma once
 

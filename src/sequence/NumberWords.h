@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A count written as the first word of a sentence: "No", "Twenty one", "150".
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SequenceCsv.h"
 
 #include "engine/Csv.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The date-sequence table as comma-separated values: a header record, then one record per row
 // with the dates as numbers (astronomical years, no grouping) and the flags as true or false.
 #pragma once

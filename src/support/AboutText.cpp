@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "AboutText.h"
 
 #include <QtGlobal>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The text of Help > About Vardex.
 #pragma once
 

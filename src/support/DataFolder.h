@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the program's data files (the program text file, the help, the calendar history) are:
 // next to the program, as in the build folder or a copied folder, or in ../share/vardex from the
 // program's folder, as a package installs them. The same binaries work in both places.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program text file: a few texts that may change without a rebuild (the online manual's
 // address, the help file's name, the help viewer's caption, the maker's name and address),
 // loaded once at start-up through libtextbank and fetched by number.

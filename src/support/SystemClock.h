@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Today's date from the system clock, for the engine's Clock seam.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "WebLink.h"
 
 #include "input/TextUtils.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Opening web pages in the user's browser: the online manual and the maker's page.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The calendars ICU does not keep, computed here: the French republican calendar and the Maya
 // Long Count, Tzolk'in and Haab'.
 #pragma once

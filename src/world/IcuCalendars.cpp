@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "IcuCalendars.h"
 
 #include <unicode/calendar.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The calendars ICU keeps, read for a JDN: one icu::Calendar per calendar, set to GMT, created once
 // per thread and reused.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One day in the world's calendars: the rows of the World calendars window and of
 // `vardex-cli calendars`. The calendars meet at the JDN.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The World calendars window: the main window's result (its last calculated day) in every
 // calendar of DayInWorldCalendars, one row each, kept up to date as the result changes.
 #pragma once

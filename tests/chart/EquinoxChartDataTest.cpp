@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The points of the Equinox chart against the vernal-equinox table's rows, the three calendars
 // against each other, the days of February late in the Julian series; the cutting of its lines.
 #include <gtest/gtest.h>

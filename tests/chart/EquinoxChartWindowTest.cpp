@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Equinox chart window opened from the main window's Tools menu: Draw and its message, the
 // main window's Dee variant, the text under the mouse, the wheel's zoom, and the images it saves.
 #include <QImage>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The command line parsed in process: messages quote what was typed safely. (Numbers that fit:
 // the --jdn transcripts of commands.txt.)
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // vardex-cli run as a separate process, as scripts run it: each transcript of the .txt files of
 // this folder runs the program and compares its outputs and exit status.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One QApplication for every test of the program, created before the first test runs. The
 // tests run without a display unless a platform is chosen from outside.
 #include <QApplication>

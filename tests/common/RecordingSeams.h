@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Seams for tests: they record what the program showed and answer as scripted.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A main window model started on recording seams, and the moves a user makes on it: the tests,
 // the benchmarks and the fuzz targets all drive the window through this.
 #pragma once

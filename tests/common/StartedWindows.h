@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window on the (offscreen) display, started on recording seams, for the tests of the
 // windows as a user sees them; the table windows open from it as the program opens them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The difference between two dates: its definition checked against the main window's arithmetic,
 // the edges where the calendars part, and the texts it is shown in.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Date difference window opened from the main window's menu bar and used as a user does: typed
 // dates, either form, a fault shown in place, Swap, Today and Copy; and the menu bar above the
 // main window's unchanged form.

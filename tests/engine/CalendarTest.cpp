@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Dates that do not exist, today's date from the system's text, and the texts made from engine
 // values.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Dee calendar against a year-by-year reference written from its published description.
 #include <gtest/gtest.h>
 

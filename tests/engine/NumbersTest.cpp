@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The one reader of numbers in texts, and its rounding.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The equinox instant against an extended-precision evaluation of Meeus's chapter 27 and the US Naval
 // Observatory's published times; and the civil day and clock time of an instant.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The text of the vernal-equinox window: runs one after the other, the year limit, the capacity of
 // the output box. Whole runs compared character for character, and the column layout:
 // tests/cli/tables.txt.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The vernal-equinox window on the display, opened by the main window's Vernal equinoxes button.
 // The rows are pinned by the table tests, and what it shares with the date-sequence window by that
 // window's tests; here, its own controls must give exactly the text RunVernalEquinoxes gives.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every day the program can name, checked: each int32_t JDN converts to a date and back to the same
 // JDN in the Gregorian, Julian, Dee and Dee-Cecil calendars; consecutive JDNs give consecutive dates
 // by the calendar's own month lengths (counted here from its leap rule, not from the converter); and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Historical dates window opened from the Tools menu: the English register's date, a day that
 // did not exist, another style, the main window's result as the day, and a second place.
 #include <QApplication>

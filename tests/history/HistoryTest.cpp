@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Dates as they were written: Easter against published tables, each year-start style at its
 // boundaries, the dual year texts, and the Swedish calendar of 1700-1712.
 #include <gtest/gtest.h>

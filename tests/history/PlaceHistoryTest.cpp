@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The calendar history of places, read from the program's data file: every place's change of
 // calendar on both sides and inside the gap, the styles of the year's start as England, Florence
 // and Sweden wrote dates, and the faults the file's reader finds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // An input read into a day: in its calendar, moved by the arithmetic, or found by a weekday.
 #include <gtest/gtest.h>
 

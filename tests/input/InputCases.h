@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Input entries as a user fills the main window's forms, for the tests of the input functions.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The check of a typed input date as the window sees it: the texts it tidies and the title and
 // icon of each fault (the faults themselves, as vardex-cli shows them: tests/cli/calc.txt); and
 // the number of rows a window is asked for, as typed: tests/cli/tables.txt.

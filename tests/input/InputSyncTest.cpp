@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Keeping the input controls in step: which form is complete, the designators of a year-month-day
 // text and the dates Today writes. The texts of a day, as vardex-cli shows them: tests/cli/calc.txt.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The layers of src/, checked on the sources: every project include of a file must name a unit its
 # own unit may use, the table of uses must have no cycle, the engine includes no Qt header and only
 # window code includes a QtWidgets header. docs/architecture.md draws the same table.

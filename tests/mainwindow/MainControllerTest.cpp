@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's logic on its model: start-up, the handlers a user's clicks and typing run, and
 // the refresher that keeps the controls in step. The input functions it hands the input to are
 // tested on their own; here, what the window does with what they give back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window on the display: the start-up as a user sees it, and tasks done with mouse and
 // keyboard events.
 #include <QAccessible>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The date-sequence table: a whole run compared character for character, the summary, the capacity
 // of the output box and the ends of the JDN range. The columns: tests/cli/tables.txt.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The date-sequence window on the display, opened by the main window's Date sequence button and used
 // with mouse and keyboard as a user does. What it shares with the vernal-equinox window (Clear, Copy,
 // Close, the focus) is tried here.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libskyfold.so as another program sees it: loaded at run time, called through its C symbol.
 // Reference values: Espenak and Meeus, "Five Millennium Canon of Solar Eclipses" (NASA/TP-2006-
 // 214141), evaluated independently in extended precision; published figures are in seconds.

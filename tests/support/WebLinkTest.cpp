@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Opening a web link: always over https, and a browser that cannot be started reported with its cause.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libtextbank.so as another program sees it: loaded at run time, called through its C symbols.
 #include <dlfcn.h>
 #include <gtest/gtest.h>

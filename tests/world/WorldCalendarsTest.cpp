@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The day in the world's calendars against published dates: new years, leap months and leap
 // years, the first days of eras and of each calendar's range, and the ends of the JDN range.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The World calendars window opened from the main window's Tools menu: before a result, after one,
 // as the result and the Dee variant change, and its copy.
 #include <QLabel>

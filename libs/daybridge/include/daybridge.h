@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 /* daybridge: proleptic Gregorian and Julian calendars, weekday and digit grouping.
  *
  * A small C library. Every function is reentrant, holds no state and never throws, so any

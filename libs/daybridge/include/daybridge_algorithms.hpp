@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The calendar arithmetic behind daybridge: the proleptic Gregorian and Julian calendars, one
 // 64-bit path each, with no branch but the one between January/February and the other months.
 // Header-only, and not installed: the program's own Dee calendar (src/engine/DeeCalendar.cpp)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The date <-> JDN conversions and the weekday of daybridge's C interface.
 #include "daybridge.h"
 #include "daybridge_algorithms.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Digit grouping of daybridge's C interface.
 #include "daybridge.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 /* skyfold: Delta-T, the difference between Terrestrial (dynamical) Time and Universal Time.
  *
  * A small C library. Every function is reentrant, holds no state and never throws, so any

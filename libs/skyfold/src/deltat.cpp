@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Delta-T by the polynomial expressions of Espenak and Meeus, "Five Millennium Canon of Solar
 // Eclipses: -1999 to +3000" (NASA/TP-2006-214141). Coefficients as published; a term written
 // there as t^n / k appears here as the coefficient 1 / k.

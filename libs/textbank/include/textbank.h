@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 /* textbank: numbered texts read from a small UTF-8 text file.
  *
  * A program keeps the few texts that should change without a rebuild (a web address, a file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading a program text file: one pass over its bytes, one line at a time, stopping at the first
 // faulty line so that the code names that line.
 #include "text_file.h"

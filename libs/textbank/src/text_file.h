@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading a program text file into a table of numbered texts (the format is described in
 // textbank.h).
 #pragma once

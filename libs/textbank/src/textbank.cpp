@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The C interface of textbank: one process-wide table of texts behind a mutex. lt reads a file
 // into a table of its own and swaps it in only when the whole file was good, so a failed load
 // leaves the texts of the last good one.

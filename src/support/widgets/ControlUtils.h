@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Focus, colours and fonts applied to every control of a window at once, so that a window's
 // load code can give it one look without naming each control.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saving a table as a CSV file: the user picks the file (".csv" is added to a name without a
 // type), the text is written whole or not at all, and every failure is told.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Window geometry is kept in twips (1/1440 inch) throughout the program; Qt places widgets in
 // logical pixels. At 96 dpi a pixel is 15 twips, and Qt's device-independent pixels already
 // follow the screen's scaling, so the conversion is a plain division by 15.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // frmPopUp: a borderless window showing one line of text that closes itself after an interval
 // or when the user clicks it. Each display is modal and the call returns only once the window
 // has closed, so the caller can put back whatever it hid before showing the message.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The platform seams as the desktop program provides them: Qt message boxes, the system
 // clipboard, the desktop's URL opener and the primary screen.
 #pragma once

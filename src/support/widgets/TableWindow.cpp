@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TableWindow.h"
 
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The base of the two table windows (date sequence, vernal equinoxes): a box for the number of
 // rows, a Do it button, an output box that runs only ever append to, and the Copy, Clear and Close
 // buttons, with the behaviour the two share:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a table window (date sequence, vernal equinoxes) sees of the window that opens it: the
 // input date as it stands, the Dee variant, the capacity of an output box, and where and how the
 // table window looks. The main window implements it; tests may pass their own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // frmView: shows one text file read-only in a resizable window, with a button that copies the
 // whole text or its selected part and a button that hides the window.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The focus only where a user could put it. (The colours and fonts a window is given: its screenshots.)
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pop-up message: modal at its place until a click or the end of its interval.
 #include <QApplication>
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The help viewer: a file shown whole or cut with its notes, files it cannot show reported with
 // their reason, and copying.
 #include <QFile>
