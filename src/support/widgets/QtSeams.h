@@ -27,11 +27,15 @@ public:
     void SetText(const QString &text) override;
 };
 
-// The desktop's save dialog over the active window; it asks before replacing a file.
+// The desktop's save dialog over the active window; it asks before replacing a file. It opens in
+// the folder last saved to, at first the user's documents folder.
 class QtSaveFileChooser : public SaveFileChooser {
 public:
     QString SavePath(const QString &title, const QString &suggestedName, const QString &filter,
                      QString *selectedFilter = nullptr) override;
+
+private:
+    QString lastFolder_;
 };
 
 // Opens addresses with the desktop's xdg-open, waiting up to kXdgOpenWaitMs for its verdict
