@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -58,8 +60,14 @@ void QtClipboard::SetText(const QString &text) { QGuiApplication::clipboard()->s
 QString QtSaveFileChooser::SavePath(const QString &title, const QString &suggestedName, const QString &filter,
                                     QString *selectedFilter)
 {
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggestedName, filter,
-                                        selectedFilter);
+    if (lastFolder_.isEmpty())
+        lastFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path =
+        QFileDialog::getSaveFileName(QApplication::activeWindow(), title,
+                                     QDir(lastFolder_).filePath(suggestedName), filter, selectedFilter);
+    if (!path.isEmpty())
+        lastFolder_ = QFileInfo(path).absolutePath();
+    return path;
 }
 
 int QtShell::Open(const QString &address)
