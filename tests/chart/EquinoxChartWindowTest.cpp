@@ -23,14 +23,10 @@ protected:
     void SetUp() override
     {
         Start();
-        main->openEquinoxChart = [this] {
-            if (!window)
-                window = std::make_unique<EquinoxChartWindow>(*main, dialogs, files, nullptr);
-            window->show();
-        };
-        ASSERT_TRUE(Activate(main.get()));
-        QTest::keyClick(main.get(), Qt::Key_G, Qt::ControlModifier);
-        ASSERT_TRUE(window && window->isVisible());
+        ASSERT_NO_FATAL_FAILURE(OpenFromTools<EquinoxChartWindow>(
+            &MainWindow::openEquinoxChart, window,
+            [this] { return std::make_unique<EquinoxChartWindow>(*main, dialogs, files, nullptr); },
+            Qt::Key_G));
     }
     QString Save(ImageFormat format, const QString &name)
     {

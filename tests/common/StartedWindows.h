@@ -46,6 +46,22 @@ protected:
         ASSERT_TRUE(main->Start());
     }
 
+    // Opens a window of the Tools menu as a user does, by its shortcut key with Ctrl in the active
+    // main window; the main window's handler `open` builds the window with `make` on first use.
+    template <typename Window>
+    void OpenFromTools(std::function<void()> MainWindow::*open, std::unique_ptr<Window> &window,
+                       std::function<std::unique_ptr<Window>()> make, Qt::Key key)
+    {
+        main.get()->*open = [&window, make] {
+            if (!window)
+                window = make();
+            window->show();
+        };
+        ASSERT_TRUE(Activate(main.get()));
+        QTest::keyClick(main.get(), key, Qt::ControlModifier);
+        ASSERT_TRUE(window && window->isVisible());
+    }
+
     template <typename W = QWidget> W *Widget(const Control &control)
     {
         return qobject_cast<W *>(main->WidgetOf(control));

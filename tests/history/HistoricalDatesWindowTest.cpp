@@ -19,15 +19,13 @@ protected:
     void SetUp() override
     {
         Start();
-        main->openHistoricalDates = [this] {
-            if (!window)
-                window =
-                    std::make_unique<HistoricalDatesWindow>(*main, QStringLiteral(CALENDAR_HISTORY_FOLDER));
-            window->show();
-        };
-        ASSERT_TRUE(Activate(main.get()));
-        QTest::keyClick(main.get(), Qt::Key_H, Qt::ControlModifier);
-        ASSERT_TRUE(window && window->isVisible());
+        ASSERT_NO_FATAL_FAILURE(OpenFromTools<HistoricalDatesWindow>(
+            &MainWindow::openHistoricalDates, window,
+            [this] {
+                return std::make_unique<HistoricalDatesWindow>(*main,
+                                                               QStringLiteral(CALENDAR_HISTORY_FOLDER));
+            },
+            Qt::Key_H));
     }
     void Written(int day, int month, const QString &year)
     {

@@ -17,18 +17,13 @@ protected:
     void SetUp() override
     {
         Start();
-        main->openWorldCalendars = [this] {
-            if (!window)
-                window = std::make_unique<WorldCalendarsWindow>(*main, clipboard);
-            window->show();
-        };
         main->resultChanged = [this] {
             if (window)
                 window->Refresh();
         };
-        ASSERT_TRUE(Activate(main.get()));
-        QTest::keyClick(main.get(), Qt::Key_L, Qt::ControlModifier);
-        ASSERT_TRUE(window && window->isVisible());
+        ASSERT_NO_FATAL_FAILURE(OpenFromTools<WorldCalendarsWindow>(
+            &MainWindow::openWorldCalendars, window,
+            [this] { return std::make_unique<WorldCalendarsWindow>(*main, clipboard); }, Qt::Key_L));
     }
     QString Cell(int row, int column) const { return window->tblCalendars->item(row, column)->text(); }
     std::unique_ptr<WorldCalendarsWindow> window;
