@@ -15,7 +15,12 @@ class MainWindowTest : public testing::Test, public StartedMainWindow {
 protected:
     MainWindowTest()
         : StartedMainWindow(
-              [](int16_t n) { return n == kManualAddressText ? "vardex.example.org/manual" : QString(); })
+              // Numbered as in data/vardex.dat.
+              [](int16_t n) {
+                  return n == kManualAddressText ? "vardex.example.org/manual"
+                         : n == 40               ? "Vardex Project"
+                                                 : QString();
+              })
     {
     }
     void SetUp() override { ASSERT_TRUE(started); }
@@ -56,6 +61,13 @@ TEST_F(MainWindowTest, StartsWithTodayInBothFormsAndTheFocusOnCalculate)
     EXPECT_EQ(std::tuple(form.lngTextBoxCapacityInKB, form.left, form.top),
               std::tuple(63, (800 * 15 - MainForm::kWidth) / 2, 1000));
     EXPECT_TRUE(form.lblOnlineUserManual.toolTip.endsWith(" at vardex.example.org/manual"));
+    EXPECT_EQ(form.lblMakerLink.caption, "Vardex Project");
+    // The lists start with their empty entry; the designator legends are there for the sync.
+    EXPECT_EQ(std::tuple(form.cboMonthNames.items.size(), form.cboMonthNames.items.value(1),
+                         form.cboMonthNames.items.value(12), form.cboDayNumbers.items.size(),
+                         form.cboDayNumbers.items.value(31)),
+              std::tuple(13, QString("January"), QString("December"), 32, QString("31")));
+    EXPECT_TRUE(form.strDesignatorLegend[1].startsWith("'JC'")) << form.strDesignatorLegend[1].toStdString();
 
     MainForm failed;
     MainController other(failed, MainSeams{dialogs, clipboard, clock, popUps, screen, {}});
