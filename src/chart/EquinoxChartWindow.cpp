@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineF>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -117,14 +118,7 @@ EquinoxChartWindow::EquinoxChartWindow(TableWindowHost &host, Dialogs &dialogs, 
     connect(cmdSaveSvg, &QPushButton::clicked, this, [this] { SaveImage(ImageFormat::Svg); });
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::hide);
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::hide);
-    for (size_t i = 0; i < kChartCalendars.size(); ++i) {
-        connect(chart->Line(i), &QLineSeries::hovered, this, [this, i](const QPointF &at, bool entered) {
-            if (entered)
-                QToolTip::showText(QCursor::pos(), HoverText(i, at), view);
-            else
-                QToolTip::hideText();
-        });
-    }
+    view->mouseMoved = [this](QPointF inChart, QPoint global) { ShowHoverText(inChart, global); };
     Draw();
 
     const QSize room = screen() ? screen()->availableGeometry().size() - kFrameAllowance : kPreferredSize;
@@ -219,6 +213,32 @@ void EquinoxChartWindow::SaveImage(ImageFormat format)
     if (const std::optional<QString> fault = WriteImageFile(path, bytes))
         dialogs_.ShowMessage(QStringLiteral("The chart could not be saved as \"%1\": %2.").arg(path, *fault),
                              title, MessageIcon::Exclamation);
+}
+
+// The year's point of the line nearest the mouse, when one is within a few pixels of it.
+void EquinoxChartWindow::ShowHoverText(QPointF inChart, QPoint global)
+{
+    constexpr double kReachPixels = 8;
+    double nearest = kReachPixels;
+    QString text;
+    const double x = chart->mapToValue(inChart).x();
+    for (size_t i = 0; i < data_.series.size(); ++i) {
+        const std::vector<ChartPoint> &points = data_.series[i];
+        if (points.empty() || std::isnan(x))
+            continue;
+        const auto index = static_cast<size_t>(
+            std::lround(std::clamp(x - points.front().year, 0.0, double(points.size() - 1))));
+        const ChartPoint &point = points[index];  // one point a year, from the first year on
+        const QPointF at = chart->mapToPosition(QPointF(point.year, point.dayOfMarch), chart->Line(i));
+        if (const double distance = QLineF(at, inChart).length(); distance <= nearest) {
+            nearest = distance;
+            text = HoverText(i, QPointF(point.year, point.dayOfMarch));
+        }
+    }
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(global, text, view);
 }
 
 QString EquinoxChartWindow::HoverText(size_t index, QPointF at) const

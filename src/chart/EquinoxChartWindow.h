@@ -45,6 +45,8 @@ public:
     const EquinoxChartData &Data() const { return data_; }
     // The text for the mouse over the line of kChartCalendars[index] at the chart value at.
     QString HoverText(size_t index, QPointF at) const;
+    // Shows, as a tooltip, the text of the point nearest the mouse (in chart coordinates).
+    void ShowHoverText(QPointF inChart, QPoint global);
 
     QSpinBox *spnFromYear;
     QSpinBox *spnToYear;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ZoomChartView.h"
 
+#include <QMouseEvent>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -18,6 +19,15 @@ ZoomChartView::ZoomChartView(QChart *chart, QWidget *parent) : QChartView(chart,
 {
     setRubberBand(QChartView::RectangleRubberBand);
     setRenderHint(QPainter::Antialiasing);
+    viewport()->setMouseTracking(true);  // the hover text follows the mouse with no button down
+}
+
+void ZoomChartView::mouseMoveEvent(QMouseEvent *event)
+{
+    QChartView::mouseMoveEvent(event);
+    if (mouseMoved)
+        mouseMoved(chart()->mapFromScene(mapToScene(event->position().toPoint())),
+                   event->globalPosition().toPoint());
 }
 
 void ZoomChartView::wheelEvent(QWheelEvent *event)

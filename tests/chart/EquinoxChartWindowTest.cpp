@@ -10,6 +10,8 @@
 #include <QWheelEvent>
 #include <QtCharts/QLineSeries>
 
+#include <QToolTip>
+
 #include "StartedWindows.h"
 #include "chart/ChartImage.h"
 #include "chart/EquinoxChartWindow.h"
@@ -54,6 +56,16 @@ TEST_F(EquinoxChartWindowTest, DrawsTheYearsAskedForOrSaysWhyNot)
     EXPECT_EQ(std::pair(window->chart->Ranges().firstYear, window->chart->Ranges().lastYear),
               std::pair(1900.0, 2100.0));
     EXPECT_EQ(window->HoverText(0, {2023.6, 0}), "2024: Gregorian 19 March 21:58") << "the nearest year";
+    // The mouse a pixel off the Julian line at 2000 shows that year's point; far from every line, nothing.
+    QApplication::processEvents();
+    const ChartPoint &julian2000 = window->Data().series[1][100];
+    const QPointF onLine =
+        window->chart->mapToPosition({2000, julian2000.dayOfMarch}, window->chart->Line(1));
+    QTest::mouseMove(window->view->viewport(),
+                     window->view->mapFromScene(window->chart->mapToScene(onLine)) + QPoint(0, 1));
+    EXPECT_EQ(QToolTip::text(), window->HoverText(1, {2000, 0}));
+    QTest::mouseMove(window->view->viewport(), QPoint(2, 2));
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
 
     window->spnFromYear->setValue(2101);
     QTest::mouseClick(window->cmdDraw, Qt::LeftButton);
