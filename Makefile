@@ -31,7 +31,7 @@ BENCH_PACKAGES := python3
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 FORMAT_PACKAGES := clang-format
 MUTATE_PACKAGES := python3 ninja-build ccache
-PACKAGE_PACKAGES := dpkg-dev lintian desktop-file-utils appstream man-db
+PACKAGE_PACKAGES := dpkg-dev file lintian desktop-file-utils appstream man-db
 
 # LeakSanitizer stays on: the tests, the widget tests included, free what they allocate.
 ASAN_ENV := QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=abort_on_error=1 \
