@@ -83,6 +83,11 @@ TEST_F(EquinoxWindow, SaveAsCsvSavesTheRowsShown)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QStringList lines = QString::fromUtf8(file.readAll()).split("\r\n");
     ASSERT_EQ(lines.size(), 4);
+    // Ctrl+G asks for the chart at this meridian.
+    bool chartAsked = false;
+    window->openEquinoxChart = [&] { chartAsked = window->WestDegrees() == 79; };
+    QTest::keyClick(window.get(), Qt::Key_G, Qt::ControlModifier);
+    EXPECT_TRUE(chartAsked);
     for (const QString &line : {lines[1], lines[2]}) {
         const QStringList f = line.split(',');
         const QString shown =
