@@ -21,6 +21,7 @@ using namespace vardex;
 // What the chart window reads of the main window.
 struct Host : TableWindowHost {
     int32_t InputJdn() override { return 2460375; }
+    InputDay PeekInputDay() const override { return {2460375, {}}; }
     int32_t InputYear() const override { return 2024; }
     DeeVariant Variant() const override { return DeeVariant::DeeCecil; }
     std::optional<int32_t> ResultJdn() const override { return std::nullopt; }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The desktop program's platform services and its main window, built on them. main() and the
+// The desktop program's platform services and its windows, built on them. main() and the
 // start-up benchmark both start vardex through this, so the benchmark times what users start.
 #ifndef VARDEX_APP_DESKTOPPROGRAM_H
 #define VARDEX_APP_DESKTOPPROGRAM_H
@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QString>
 
+#include "ProgramWindows.h"
 #include "mainwindow/MainWindow.h"
 #include "support/DataFolder.h"
 #include "support/ProgramText.h"
@@ -24,7 +25,7 @@ inline void NameApplication()
     QApplication::setDesktopFileName(QStringLiteral("vardex"));
 }
 
-// Needs a QApplication; members are built in the order declared, the window last.
+// Needs a QApplication; members are built in the order declared, the windows last.
 struct DesktopProgram {
     DesktopProgram()
         : window({MainSeams{dialogs, clipboard, clock, popUp, screen, GetProgramText}, shell,
@@ -43,6 +44,7 @@ struct DesktopProgram {
     const QString folder =
         QString::fromStdString(DataFolder(QCoreApplication::applicationDirPath().toStdString()));
     MainWindow window;
+    ProgramWindows windows{window, {dialogs, clipboard, popUp, saveFileChooser, clock, folder}};
 };
 
 }  // namespace vardex

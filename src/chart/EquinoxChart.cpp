@@ -3,6 +3,7 @@
 
 #include <QFontMetricsF>
 #include <QtCharts/QAreaSeries>
+#include <QtCharts/QCategoryAxis>
 #include <QtCharts/QLegend>
 #include <QtCharts/QLegendMarker>
 #include <QtCharts/QLineSeries>
@@ -14,16 +15,16 @@ namespace vardex {
 
 namespace {
 
-// Okabe and Ito's palette: blue, vermillion and bluish green for the lines, yellow for the band.
+// Okabe and Ito's palette: blue, vermillion and bluish green for the lines, a pale yellow for the
+// band.
 struct LineLook {
     QRgb colour;
     Qt::PenStyle style;
 };
 constexpr std::array<LineLook, kChartCalendars.size()> kLooks{
     {{0x0072B2, Qt::SolidLine}, {0xD55E00, Qt::DashLine}, {0x009E73, Qt::DashDotLine}}};
-constexpr QRgb kBandColour = 0xF0E442;
+constexpr QRgb kBandColour = 0xF8F0A8;      // Okabe and Ito's yellow (0xF0E442), paled
 constexpr QRgb kBandEdgeColour = 0xC8B900;  // the yellow darkened, for the legend's marker on white
-constexpr int kBandAlpha = 110;
 constexpr double kLineWidth = 1.5;
 constexpr int kFewestTicks = 2;
 constexpr int kMostYearTicks = 10;
@@ -44,9 +45,9 @@ double RoundInterval(double span, int most, double least)
     return 10 * power;
 }
 
-QValueAxis *Axis(const QString &title)
+template <typename Axis> Axis *MakeAxis(const QString &title)
 {
-    auto *axis = new QValueAxis;
+    auto *axis = new Axis;
     axis->setTitleText(title);
     axis->setLabelFormat(QStringLiteral("%g"));
     axis->setTickType(QValueAxis::TicksDynamic);
@@ -69,27 +70,26 @@ EquinoxChart::EquinoxChart()
     : bandLow_(new QLineSeries(this)),
       bandHigh_(new QLineSeries(this)),
       band_(new QAreaSeries(bandHigh_, bandLow_)),
-      years_(Axis(QStringLiteral("Year"))),
-      days_(Axis(QStringLiteral("Day of March")))
+      years_(MakeAxis<QValueAxis>(QStringLiteral("Year"))),
+      days_(MakeAxis<QCategoryAxis>(QStringLiteral("Date at the meridian")))
 {
     legend()->setAlignment(Qt::AlignBottom);
     legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
     setMargins(QMargins(4, 4, 4, 4));
     addAxis(years_, Qt::AlignBottom);
     addAxis(days_, Qt::AlignLeft);
+    // The day axis names dates, at round values: its labels sit on the values, not between them.
+    days_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
 
+    // Beneath the lines and opaque, so that a line keeps its own colour where it crosses the band.
+    band_->setBrush(QColor::fromRgb(kBandColour));
+    band_->setPen(Qt::NoPen);
+    addSeries(band_);
     for (size_t i = 0; i < lines_.size(); ++i) {
         lines_[i] = new QLineSeries;
         lines_[i]->setPen(QPen(QColor::fromRgb(kLooks[i].colour), kLineWidth, kLooks[i].style));
         addSeries(lines_[i]);
     }
-    // Over the lines, translucent: at the full range the Dee line fills the band it aims at.
-    QColor bandColour = QColor::fromRgb(kBandColour);
-    bandColour.setAlpha(kBandAlpha);
-    band_->setBrush(bandColour);
-    band_->setPen(Qt::NoPen);
-    addSeries(band_);
-    // The legend shows the band's yellow at full strength: translucent, it would vanish on white.
     QLegendMarker *bandMarker = legend()->markers(band_).constFirst();
     bandMarker->setShape(QLegend::MarkerShapeRectangle);
     bandMarker->setBrush(QColor::fromRgb(kBandColour));
@@ -126,10 +126,11 @@ void EquinoxChart::Show(const EquinoxChartData &data)
         lines_[i]->setName(ChartCalendarName(kChartCalendars[i], data.inputs.variant));
     }
     band_->setName(QStringLiteral("Dee target day (%1 March)").arg(data.targetDay));
-    setTitle(QStringLiteral("March equinox at ") + LongitudeText(data.inputs.degrees, data.inputs.minutes) +
+    setTitle(QStringLiteral("March equinox at ") + MeridianText(data.inputs.degrees, data.inputs.minutes) +
              (data.inputs.solarTime == SolarTime::Mean ? QStringLiteral(", mean solar time")
                                                        : QStringLiteral(", apparent solar time")));
     ResetZoom();
+    FitBand();  // also when the range stays as it was: the target day may have moved
 }
 
 void EquinoxChart::ResetZoom() { SetRanges(full_); }
@@ -146,7 +147,28 @@ void EquinoxChart::SpaceTicks()
                    kMostYearTicks);
     const int dayTicks = std::clamp(int(plot.height() / (2.5 * days.height())), kFewestTicks, kMostDayTicks);
     years_->setTickInterval(RoundInterval(years_->max() - years_->min(), yearTicks, 1));
-    days_->setTickInterval(RoundInterval(days_->max() - days_->min(), dayTicks, 0.25));
+    LabelDays(RoundInterval(days_->max() - days_->min(), dayTicks, 0.25));
+}
+
+// A label for each round value of the day axis in view, naming its date.
+void EquinoxChart::LabelDays(double interval)
+{
+    const double low = days_->min(), high = days_->max();
+    QStringList labels;
+    QList<double> values;
+    if (interval > 0 && std::isfinite(low) && std::isfinite(high)) {
+        for (double value = std::ceil(low / interval) * interval; value <= high; value += interval) {
+            labels << DayAxisLabel(value);
+            values << value;
+        }
+    }
+    if (labels == days_->categoriesLabels())
+        return;
+    for (const QString &label : days_->categoriesLabels())
+        days_->remove(label);
+    days_->setStartValue(low);
+    for (qsizetype i = 0; i < labels.size(); ++i)
+        days_->append(labels[i], values[i]);
 }
 
 void EquinoxChart::FitBand()

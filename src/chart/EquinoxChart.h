@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The chart of the Equinox chart window and of the images it saves: a line per calendar, each in a
 // colour told apart by colour-blind readers (Okabe and Ito's palette) and with a pen style of its
-// own, the Dee target day as a translucent band, a legend, and axes whose ticks stay round
-// numbers at every zoom.
+// own, the Dee target day as a pale band beneath them, a legend, and axes whose ticks stay round
+// numbers (years, and dates of March) at every zoom.
 #pragma once
 
 #include <QtCharts/QChart>
@@ -12,6 +12,7 @@
 
 QT_BEGIN_NAMESPACE
 class QAreaSeries;
+class QCategoryAxis;
 class QLineSeries;
 class QValueAxis;
 QT_END_NAMESPACE
@@ -50,13 +51,14 @@ public:
 private:
     void FitBand();
     void SpaceTicks();
+    void LabelDays(double interval);
 
     std::array<QLineSeries *, kChartCalendars.size()> lines_{};
     QLineSeries *bandLow_;
     QLineSeries *bandHigh_;
     QAreaSeries *band_;
     QValueAxis *years_;
-    QValueAxis *days_;
+    QCategoryAxis *days_;
     ChartRanges full_;
     int targetDay_ = 0;
 };

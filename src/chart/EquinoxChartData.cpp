@@ -37,10 +37,35 @@ std::optional<Message> ChartInputsFault(const EquinoxChartInputs &inputs)
                        kTitle, MessageIcon::Information};
     if (inputs.degrees < kMinWestDegrees || inputs.degrees > kMaxWestDegrees || inputs.minutes < 0 ||
         inputs.minutes > 59)
-        return Message{QStringLiteral("The meridian must lie between ") + LongitudeText(kMinWestDegrees, 0) +
-                           QStringLiteral(" and ") + LongitudeText(kMaxWestDegrees, 59) + QLatin1Char('.'),
+        return Message{QStringLiteral("The meridian must lie between ") + MeridianText(kMinWestDegrees, 0) +
+                           QStringLiteral(" and ") + MeridianText(kMaxWestDegrees, 59) + QLatin1Char('.'),
                        kTitle, MessageIcon::Information};
     return std::nullopt;
+}
+
+QString MeridianText(int degrees, int minutes)
+{
+    return QStringLiteral("%1\u00B0%2\u2032 W").arg(degrees).arg(minutes, 2, 10, QLatin1Char('0'));
+}
+
+QString DayAxisLabel(double dayOfMarch)
+{
+    constexpr double kMinutesPerDayF = 24 * 60;
+    const double minutes = std::round(dayOfMarch * kMinutesPerDayF);
+    const auto wholeDays = static_cast<int64_t>(std::floor(minutes / kMinutesPerDayF));
+    const auto minuteOfDay = static_cast<int>(minutes - double(wholeDays) * kMinutesPerDayF);  // [0, 1439]
+    QString day;
+    if (wholeDays >= 1)
+        day = QStringLiteral("%1 Mar").arg(wholeDays);
+    else if (wholeDays <= -28)  // before February: counted back from 1 March
+        day = QStringLiteral("1 Mar \u2212%1 d").arg(1 - wholeDays);
+    else  // 0 is the last day of February: the 28th in a common year, the 29th in a leap year
+        day = QStringLiteral("%1/%2 Feb").arg(28 + wholeDays).arg(29 + wholeDays);
+    if (minuteOfDay == 0)
+        return day;
+    return day + QStringLiteral(" %1:%2")
+                     .arg(minuteOfDay / 60, 2, 10, QLatin1Char('0'))
+                     .arg(minuteOfDay % 60, 2, 10, QLatin1Char('0'));
 }
 
 EquinoxChartData ComputeEquinoxChart(const EquinoxChartInputs &inputs)

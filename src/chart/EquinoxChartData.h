@@ -57,6 +57,13 @@ std::optional<Message> ChartInputsFault(const EquinoxChartInputs &inputs);
 // The chart's points; every series empty when ChartInputsFault finds a fault.
 EquinoxChartData ComputeEquinoxChart(const EquinoxChartInputs &inputs);
 
+// A meridian west of Greenwich as a reader of a chart expects it: "77°00′ W".
+QString MeridianText(int degrees, int minutes);
+
+// The date a value of the day axis stands for: "20 Mar", "20 Mar 06:00"; days of February as in a
+// common and a leap year, since a chart's years may be either: 0 is "28/29 Feb".
+QString DayAxisLabel(double dayOfMarch);
+
 // "Gregorian", "Julian", "Dee" or "Dee-Cecil".
 QString ChartCalendarName(Calendar calendar, DeeVariant variant);
 

@@ -9,8 +9,6 @@
 #include <QLineF>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
-#include <QShortcut>
 #include <QSpinBox>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -23,6 +21,9 @@
 #include "EquinoxChart.h"
 #include "ZoomChartView.h"
 #include "support/widgets/ControlUtils.h"
+#include "support/widgets/EscapeCloses.h"
+#include "support/widgets/KeptSpinBox.h"
+#include "support/widgets/ScreenFit.h"
 
 namespace vardex {
 
@@ -30,16 +31,14 @@ namespace {
 
 constexpr uint32_t kTextColour = 0xFFFFFF;
 constexpr QSize kPreferredSize(1000, 680);
-constexpr QSize kFrameAllowance(16, 48);  // the title bar and borders, unknown until shown
-constexpr QSize kSmallestChart(320, 180);
+// Room for the title, the legend in one row and the axes' labels whole; a smaller window scrolls.
+constexpr QSize kSmallestChart(480, 300);
 constexpr int kMaxImageSide = 5000;  // pixels; a PNG of 5000 x 5000 takes 100 MB while drawn
 constexpr int kMinImageSide = 100;
 
-QSpinBox *SpinBox(int min, int max, int value, const QString &name, QWidget *parent)
+KeptSpinBox *SpinBox(int min, int max, int value, const QString &name, QWidget *parent)
 {
-    auto *box = new QSpinBox(parent);
-    box->setRange(min, max);
-    box->setValue(value);
+    auto *box = new KeptSpinBox(min, max, value, parent);
     box->setAccessibleName(name);
     return box;
 }
@@ -90,7 +89,7 @@ EquinoxChartWindow::EquinoxChartWindow(TableWindowHost &host, Dialogs &dialogs, 
       cmdDraw(Button(QStringLiteral("&Draw"), this)),
       cmdResetZoom(Button(QStringLiteral("&Reset zoom"), this)),
       chart(new EquinoxChart),
-      view(new ZoomChartView(chart, this)),
+      view(new ZoomChartView(chart, nullptr)),
       spnImageWidth(
           SpinBox(kMinImageSide, kMaxImageSide, 1600, QStringLiteral("Image width in pixels"), this)),
       spnImageHeight(
@@ -108,6 +107,7 @@ EquinoxChartWindow::EquinoxChartWindow(TableWindowHost &host, Dialogs &dialogs, 
     solarTime->addButton(optMean);
     solarTime->addButton(optApparent);
     optApparent->setChecked(true);
+    TabToSelectedOption(solarTime);
     view->setAccessibleName(QStringLiteral("Chart of the March equinoxes"));
     view->setMinimumSize(kSmallestChart);
     LayOut();
@@ -117,33 +117,42 @@ EquinoxChartWindow::EquinoxChartWindow(TableWindowHost &host, Dialogs &dialogs, 
     connect(cmdSavePng, &QPushButton::clicked, this, [this] { SaveImage(ImageFormat::Png); });
     connect(cmdSaveSvg, &QPushButton::clicked, this, [this] { SaveImage(ImageFormat::Svg); });
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::hide);
-    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::hide);
+    CloseOnEscape(this);
     view->mouseMoved = [this](QPointF inChart, QPoint global) { ShowHoverText(inChart, global); };
     Draw();
 
-    const QSize room = screen() ? screen()->availableGeometry().size() - kFrameAllowance : kPreferredSize;
-    resize(kPreferredSize.boundedTo(room).expandedTo(minimumSizeHint()));
     move(host.TableWindowPosition());
-    KeepOnScreen(this);
+    FitToScreen(this, kPreferredSize);
 }
 
 void EquinoxChartWindow::LayOut()
 {
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(Row({QStringLiteral("&From year"), spnFromYear, QStringLiteral("&to"), spnToYear,
-                           QStringLiteral("   &Meridian"), spnDegrees, QStringLiteral("degrees"), spnMinutes,
-                           QStringLiteral("minutes W")},
-                          this));
-    QHBoxLayout *choices = Row({optMean, optApparent}, this);
+    // Everything but Close scrolls where the screen is smaller than the chart needs.
+    auto *content = new QWidget;
+    for (QWidget *control : std::initializer_list<QWidget *>{
+             spnFromYear, spnToYear, spnDegrees, spnMinutes, optMean, optApparent, cmdDraw, cmdResetZoom,
+             view, spnImageWidth, spnImageHeight, cmdSavePng, cmdSaveSvg})
+        control->setParent(content);
+    auto *rows = new QVBoxLayout(content);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->addLayout(Row({QStringLiteral("&From year"), spnFromYear, QStringLiteral("&to"), spnToYear,
+                         QStringLiteral("   &Meridian"), spnDegrees, QStringLiteral("degrees"), spnMinutes,
+                         QStringLiteral("minutes W")},
+                        content));
+    QHBoxLayout *choices = Row({optMean, optApparent}, content);
     choices->addWidget(cmdDraw);
     choices->addWidget(cmdResetZoom);
-    layout->addLayout(choices);
-    layout->addWidget(view, 1);
-    QHBoxLayout *image = Row({QStringLiteral("Ima&ge"), spnImageWidth, QStringLiteral("\u00D7"),
-                              spnImageHeight, QStringLiteral("pixels"), cmdSavePng, cmdSaveSvg},
-                             this);
-    image->addWidget(cmdClose);
-    layout->addLayout(image);
+    rows->addLayout(choices);
+    rows->addWidget(view, 1);
+    rows->addLayout(Row({QStringLiteral("Ima&ge"), spnImageWidth, QStringLiteral("\u00D7"), spnImageHeight,
+                         QStringLiteral("pixels"), cmdSavePng, cmdSaveSvg},
+                        content));
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(new ScrollingArea(content, this), 1);
+    auto *closeRow = new QHBoxLayout;
+    closeRow->addStretch();
+    closeRow->addWidget(cmdClose);
+    layout->addLayout(closeRow);
 
     SetFormBackColor(this, ToBgr(host_.TableWindowPalette().color(QPalette::Window)));
     SetControlsForeColor(this, kTextColour);
@@ -176,8 +185,13 @@ void EquinoxChartWindow::Draw()
     inputs.variant = host_.Variant();
     if (const std::optional<Message> fault = ChartInputsFault(inputs)) {
         dialogs_.Show(*fault);
-        spnFromYear->setFocus();
-        spnFromYear->selectAll();
+        // The box the fault is in, its text as typed.
+        KeptSpinBox *box = !spnFromYear->InRange() || inputs.firstYear > inputs.lastYear ? spnFromYear
+                           : !spnToYear->InRange()                                       ? spnToYear
+                           : !spnDegrees->InRange()                                      ? spnDegrees
+                                                                                         : spnMinutes;
+        box->setFocus();
+        box->selectAll();
         return;
     }
     Show(ComputeEquinoxChart(inputs));
@@ -200,6 +214,14 @@ void EquinoxChartWindow::SaveImage(ImageFormat format)
         png ? QStringLiteral("PNG images (*.png)") : QStringLiteral("SVG images (*.svg)"));
     if (path.isEmpty())
         return;
+    if (!spnImageWidth->InRange() || !spnImageHeight->InRange()) {
+        dialogs_.ShowMessage(QStringLiteral("Choose an image of %1 to %2 pixels each way.")
+                                 .arg(kMinImageSide)
+                                 .arg(kMaxImageSide),
+                             title, MessageIcon::Information);
+        (spnImageWidth->InRange() ? spnImageHeight : spnImageWidth)->setFocus();
+        return;
+    }
     const QSize size(spnImageWidth->value(), spnImageHeight->value());
     const QByteArray bytes = EquinoxChartImage(data_, chart->Ranges(), size, format);
     if (bytes.isEmpty()) {
@@ -254,15 +276,23 @@ QString EquinoxChartWindow::HoverText(size_t index, QPointF at) const
                           data_.inputs.variant);
 }
 
+void EquinoxChartWindow::FollowVariant()
+{
+    if (data_.inputs.variant == host_.Variant())
+        return;
+    EquinoxChartInputs inputs = data_.inputs;
+    inputs.variant = host_.Variant();
+    const ChartRanges zoom = chart->Ranges();
+    Show(ComputeEquinoxChart(inputs));
+    chart->SetRanges(zoom);  // the same part of the chart, in the other variant
+}
+
 void EquinoxChartWindow::showEvent(QShowEvent *event)
 {
     // The main window's Dee variant may have changed while the window was hidden.
-    if (data_.inputs.variant != host_.Variant()) {
-        EquinoxChartInputs inputs = data_.inputs;
-        inputs.variant = host_.Variant();
-        Show(ComputeEquinoxChart(inputs));
-    }
+    FollowVariant();
     QWidget::showEvent(event);
+    KeepInsideScreen(this);
 }
 
 void EquinoxChartWindow::keyPressEvent(QKeyEvent *event)

@@ -12,11 +12,11 @@
 #include "chart/EquinoxChartData.h"
 #include "seams/Dialogs.h"
 #include "seams/SaveFileChooser.h"
+#include "support/widgets/KeptSpinBox.h"
 #include "support/widgets/TableWindowHost.h"
 
 class QPushButton;
 class QRadioButton;
-class QSpinBox;
 
 namespace vardex {
 
@@ -32,6 +32,8 @@ public:
     EquinoxChartWindow(TableWindowHost &host, Dialogs &dialogs, SaveFileChooser &files,
                        QWidget *parent = nullptr);
 
+    // Draws again in the main window's Dee variant when it has changed, keeping the zoom.
+    void FollowVariant();
     // Takes the vernal-equinox window's meridian and solar time, and draws.
     void TakeMeridian(int degrees, int minutes, SolarTime solarTime);
     // Draws the chart of the controls' choices, or shows why it cannot and keeps the chart.
@@ -48,18 +50,18 @@ public:
     // Shows, as a tooltip, the text of the point nearest the mouse (in chart coordinates).
     void ShowHoverText(QPointF inChart, QPoint global);
 
-    QSpinBox *spnFromYear;
-    QSpinBox *spnToYear;
-    QSpinBox *spnDegrees;
-    QSpinBox *spnMinutes;
+    KeptSpinBox *spnFromYear;
+    KeptSpinBox *spnToYear;
+    KeptSpinBox *spnDegrees;
+    KeptSpinBox *spnMinutes;
     QRadioButton *optMean;
     QRadioButton *optApparent;
     QPushButton *cmdDraw;
     QPushButton *cmdResetZoom;
     EquinoxChart *chart;
     ZoomChartView *view;
-    QSpinBox *spnImageWidth;
-    QSpinBox *spnImageHeight;
+    KeptSpinBox *spnImageWidth;
+    KeptSpinBox *spnImageHeight;
     QPushButton *cmdSavePng;
     QPushButton *cmdSaveSvg;
     QPushButton *cmdClose;

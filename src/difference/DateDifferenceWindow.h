@@ -12,6 +12,7 @@
 #include "input/InputEntry.h"
 #include "support/widgets/TableWindowHost.h"
 
+class QButtonGroup;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -49,6 +50,7 @@ public:
     QRadioButton *optYearMonthDay;
     QLineEdit *txbYearMonthDay;
     QPushButton *cmdToday;
+    QButtonGroup *forms;  // the two options
 
 signals:
     void changed();
@@ -58,7 +60,8 @@ class DateDifferenceWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // From starts as the host's input date (after its arithmetic), To as today.
+    // From starts as the host's input date (after its arithmetic; today, with a note, when the
+    // host's input is no date), To as today.
     DateDifferenceWindow(TableWindowHost &host, const Clock &clock, Clipboard &clipboard,
                          QWidget *parent = nullptr);
     ~DateDifferenceWindow() override;
@@ -66,16 +69,19 @@ public:
     DifferenceDateBox &From() { return *dates_[0]; }
     DifferenceDateBox &To() { return *dates_[1]; }
 
-    // Reads both dates and shows the result, or why there is none.
+    // Reads both dates and shows the result, or why there is none. Also what the window does when
+    // the main window's Dee variant changes.
     void Recalculate();
     // Exchanges From and To.
     void Swap();
-    // The result lines on the clipboard, CR LF line ends.
+    // The two dates as entered, then the result lines, on the clipboard, CR LF line ends.
     void CopyResult();
+    QString CopyText() const;
 
     const std::optional<DateDifferenceResult> &Result() const { return result_; }
     QString ResultLine(int row) const;  // the text box of a result line (DifferenceLines' order)
     QString Problem() const;            // why there is no result; empty when there is one
+    QString FromNote() const;           // why From did not start as the main window's date
 
     QPushButton *cmdSwap = nullptr;
     QPushButton *cmdCopyResult = nullptr;
@@ -83,8 +89,11 @@ public:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    void StartFromHostsDate();
+
     TableWindowHost &host_;
     const Clock &clock_;
     Clipboard &clipboard_;
@@ -92,7 +101,10 @@ private:
     std::array<QLabel *, 7> resultLabels_{};
     std::array<QLineEdit *, 7> resultBoxes_{};
     QLabel *problem_ = nullptr;
+    QLabel *fromNote_ = nullptr;
+    QWidget *content_ = nullptr;
     std::optional<DateDifferenceResult> result_;
+    std::array<QString, 2> enteredTexts_;  // each date as entered, for the copy
 };
 
 }  // namespace vardex

@@ -51,7 +51,45 @@ template <typename Char> double ReadLeadingNumber(std::basic_string_view<Char> s
     return negative ? -value : value;
 }
 
+bool IsGroupSeparator(char16_t c) { return c == u',' || c == u'.' || c == u'\'' || IsBlank(c); }
+
 }  // namespace
+
+std::optional<int64_t> GroupedWholeNumber(std::u16string_view text)
+{
+    constexpr int64_t kHeld = 1'000'000'000'000'000'000;
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    bool negative = false;
+    if (!text.empty() && (text.front() == u'-' || text.front() == u'+')) {
+        negative = text.front() == u'-';
+        text.remove_prefix(1);
+    }
+    int64_t value = 0;
+    int groupDigits = 0;     // digits since the last separator, or since the start
+    char16_t separator = 0;  // the one kind of separator the number uses, once it has one
+    bool firstGroup = true;
+    for (const char16_t c : text) {
+        if (c >= u'0' && c <= u'9') {
+            value = value >= kHeld / 10 ? kHeld : std::min(value * 10 + (c - u'0'), kHeld);
+            ++groupDigits;
+        } else if (IsGroupSeparator(c) && (separator == 0 || c == separator)) {
+            // The first group holds one to three digits, every later one three.
+            if (groupDigits == 0 || groupDigits > 3 || (!firstGroup && groupDigits != 3))
+                return std::nullopt;
+            separator = c;
+            firstGroup = false;
+            groupDigits = 0;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (groupDigits == 0 || (!firstGroup && groupDigits != 3))
+        return std::nullopt;
+    return negative ? -value : value;
+}
 
 double LeadingNumber(std::u16string_view text) { return ReadLeadingNumber(text); }
 

@@ -17,6 +17,12 @@ namespace vardex {
 double LeadingNumber(std::u16string_view text);
 double LeadingNumber(std::string_view text);
 
+// A typed whole number as the windows beyond the main one read it: blanks around it, an optional
+// sign, and digits, either all together or grouped by thousands with one kind of separator
+// (comma, full stop, apostrophe or blank): "1731", "1,731", "-4.713", "1 000 000". Nothing for any
+// other text ("1.5", "17,31", "1,731.5", "12x5", ""). Values beyond +-10^18 are held there.
+std::optional<int64_t> GroupedWholeNumber(std::u16string_view text);
+
 // Nearest whole number, halves to the even neighbour, whatever the floating-point environment.
 double RoundHalfEven(double value);
 

@@ -2,6 +2,7 @@
 #include "VernalEquinoxWindow.h"
 
 #include <QAction>
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -123,6 +124,10 @@ void VernalEquinoxWindow::Load()
     FillLongitudeLists();
     txbNumYears->setText(QString::number(kDefaultNumberOfYears));
     optApparentST->setChecked(true);
+    auto *solarTime = new QButtonGroup(this);
+    solarTime->addButton(optMeanST);
+    solarTime->addButton(optApparentST);
+    TabToSelectedOption(solarTime);
 
     const QRect copy = cmdCopyToClipboard->geometry();
     setFixedSize(TwipsToPixels(kWindowWidth), copy.y() + copy.height() + TwipsToPixels(kBottomSpace));

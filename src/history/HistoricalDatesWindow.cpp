@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -17,6 +16,7 @@
 #include "engine/TextForms.h"
 #include "history/Easter.h"
 #include "support/widgets/ControlUtils.h"
+#include "support/widgets/EscapeCloses.h"
 
 namespace vardex {
 
@@ -161,7 +161,7 @@ HistoricalDatesWindow::HistoricalDatesWindow(TableWindowHost &host, const QStrin
     connect(txbYear, &QLineEdit::textChanged, this, recalculate);
     connect(cmdMainResult, &QPushButton::clicked, this, &HistoricalDatesWindow::TakeMainResult);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::hide);
-    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::hide);
+    CloseOnEscape(this);
 
     // A start a reader recognises: the English register's 11 February 1731.
     cboPlace->setCurrentIndex(cboPlace->findData(QStringLiteral("england")));

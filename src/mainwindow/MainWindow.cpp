@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "input/Calculation.h"
 #include "seams/PopUps.h"
 #include "support/AboutText.h"
 #include "support/WebLink.h"
@@ -125,22 +126,6 @@ void Write(QRadioButton *w, const OptionButton &m)
         group->setExclusive(true);
     }
     SetBold(w, m.bold);
-}
-
-// The Tab stop of an option group is its selected button (the first when none is): Tab reaches the
-// group there, the arrows move within it and Space selects. Qt keeps only the last focused button
-// of a group as a Tab stop, which may be an unselected one.
-void SetTabStop(QButtonGroup *group)
-{
-    const QList<QAbstractButton *> buttons = group->buttons();
-    const QAbstractButton *stop = group->checkedButton() ? group->checkedButton() : buttons.front();
-    for (QAbstractButton *button : buttons) {
-        const Qt::FocusPolicy policy = button == stop
-                                           ? Qt::FocusPolicy(button->focusPolicy() | Qt::TabFocus)
-                                           : Qt::FocusPolicy(button->focusPolicy() & ~Qt::TabFocus);
-        if (button->focusPolicy() != policy)
-            button->setFocusPolicy(policy);
-    }
 }
 
 // Only what differs is written: setting the maximum length, or the text, drops the selection even
@@ -492,7 +477,7 @@ void MainWindow::WriteBack()
         WriteCommon(b.widget, *b.model);
     }
     for (QButtonGroup *group : optionGroups_)
-        SetTabStop(group);
+        TabToSelectedOption(group);  // the write-back blocks the group's signals
     const auto nameDeeBox = [this](const TextBox &box, const QString &form) {
         const QString name = form_.strDeeCalendarName + QStringLiteral(", ") + form;
         if (QWidget *w = WidgetOf(box); w->accessibleName() != name)
@@ -576,32 +561,29 @@ void MainWindow::BuildMenuBar()
     const auto clickOf = [this](Button &button) {
         return [this, &button] { static_cast<QPushButton *>(WidgetOf(button))->click(); };
     };
+    const auto callOf = [](const std::function<void()> &open) {
+        return [&open] {
+            if (open)
+                open();
+        };
+    };
+    const auto command = [this](QMenu *menu, const char *text, QKeySequence keys, auto handler) {
+        QAction *action = menu->addAction(QString::fromUtf8(text), keys, this, handler);
+        programActions_ << action;
+        return action;
+    };
     QMenu *file = menuBar_->addMenu(QStringLiteral("&File"));
-    file->addAction(QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this,
-                    clickOf(form_.cmdQuit));
+    command(file, "&Quit", QKeySequence(Qt::CTRL | Qt::Key_Q), clickOf(form_.cmdQuit));
     toolsMenu_ = menuBar_->addMenu(QStringLiteral("&Tools"));
-    toolsMenu_->addAction(QStringLiteral("&Date difference\u2026"), QKeySequence(Qt::CTRL | Qt::Key_D), this,
-                          [this] {
-                              if (openDateDifference)
-                                  openDateDifference();
-                          });
-    toolsMenu_->addAction(QStringLiteral("&World calendars\u2026"), QKeySequence(Qt::CTRL | Qt::Key_L), this,
-                          [this] {
-                              if (openWorldCalendars)
-                                  openWorldCalendars();
-                          });
-    toolsMenu_->addAction(QStringLiteral("&Historical dates\u2026"), QKeySequence(Qt::CTRL | Qt::Key_H), this,
-                          [this] {
-                              if (openHistoricalDates)
-                                  openHistoricalDates();
-                          });
-    toolsMenu_->addAction(QStringLiteral("&Equinox chart\u2026"), QKeySequence(Qt::CTRL | Qt::Key_G), this,
-                          [this] {
-                              if (openEquinoxChart)
-                                  openEquinoxChart();
-                          });
+    command(toolsMenu_, "&Date difference\u2026", QKeySequence(Qt::CTRL | Qt::Key_D),
+            callOf(openDateDifference));
+    command(toolsMenu_, "&World calendars\u2026", QKeySequence(Qt::CTRL | Qt::Key_L),
+            callOf(openWorldCalendars));
+    command(toolsMenu_, "&Historical dates\u2026", QKeySequence(Qt::CTRL | Qt::Key_H),
+            callOf(openHistoricalDates));
+    command(toolsMenu_, "&Equinox chart\u2026", QKeySequence(Qt::CTRL | Qt::Key_G), callOf(openEquinoxChart));
     QMenu *help = menuBar_->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("&Help"), QKeySequence(Qt::Key_F1), this, clickOf(form_.cmdHelp));
+    command(help, "&Help", QKeySequence(Qt::Key_F1), clickOf(form_.cmdHelp));
     help->addAction(QStringLiteral("&Online user manual"), this, [this] { OpenLink(kManualAddressText); });
     help->addSeparator();
     help->addAction(QStringLiteral("&About Vardex"), this, [this] { ShowAbout(); });
@@ -626,8 +608,10 @@ void MainWindow::ShowAbout()
 
 void MainWindow::ShowHelp()
 {
-    if (!viewer_)
+    if (!viewer_) {
         viewer_ = std::make_unique<TextViewer>(services_.seams.dialogs, services_.seams.clipboard);
+        viewer_->addActions(programActions_);  // the menu's keys work over the help too
+    }
     if (viewer_->isMinimized())
         viewer_->showNormal();
     if (!viewer_->isMaximized()) {
@@ -663,6 +647,15 @@ int32_t MainWindow::InputJdn()
     controller_.GetJDN(controller_.InputCalendarText(), false);
     WriteBack();  // the reading rewrites the input boxes
     return form_.lngJDN;
+}
+
+InputDay MainWindow::PeekInputDay() const
+{
+    const Calculation calculation = Calculate(controller_.Entry(), controller_.Context());
+    if (calculation.showResult && calculation.jdn)
+        return {calculation.jdn, {}};
+    return {std::nullopt, calculation.messages.empty() ? QStringLiteral("The input date is not complete.")
+                                                       : calculation.messages.front().text};
 }
 
 int32_t MainWindow::InputYear() const { return controller_.GetYear(); }

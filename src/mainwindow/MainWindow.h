@@ -19,6 +19,7 @@
 #include "seams/PopUps.h"
 #include "support/widgets/TableWindowHost.h"
 
+class QAction;
 class QButtonGroup;
 class QComboBox;
 class QGroupBox;
@@ -75,12 +76,16 @@ public:
 
     // The menu bar; other windows add their entries to the Tools menu.
     QMenuBar *MenuBar() const { return menuBar_; }
+    // The menu commands with a shortcut (Quit, the Tools windows, Help), for the other windows to
+    // take up so that the same keys work there.
+    QList<QAction *> ProgramActions() const { return programActions_; }
     QMenu *ToolsMenu() const { return toolsMenu_; }
     // The area of the form below the menu bar, of the form's design size.
     QWidget *FormArea() const { return formArea_; }
 
     // What the table windows see of this window.
     int32_t InputJdn() override;
+    InputDay PeekInputDay() const override;
     int32_t InputYear() const override;
     DeeVariant Variant() const override;
     std::optional<int32_t> ResultJdn() const override;
@@ -139,6 +144,7 @@ private:
     QWidget *formArea_ = nullptr;
     QMenuBar *menuBar_ = nullptr;
     QMenu *toolsMenu_ = nullptr;
+    QList<QAction *> programActions_;
     QGroupBox *fraInput_ = nullptr;
     QGroupBox *fraOutput_ = nullptr;
     QGroupBox *fraPlusMinus_ = nullptr;

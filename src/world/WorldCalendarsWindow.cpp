@@ -5,15 +5,18 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "WorldCalendars.h"
 #include "engine/TextForms.h"
 #include "input/NumberFormat.h"
 #include "seams/Clipboard.h"
 #include "support/widgets/ControlUtils.h"
+#include "support/widgets/EscapeCloses.h"
+#include "support/widgets/ScreenFit.h"
 
 namespace vardex {
 
@@ -40,13 +43,18 @@ WorldCalendarsWindow::WorldCalendarsWindow(TableWindowHost &host, Clipboard &cli
     setWindowTitle(QStringLiteral("World calendars"));
     setWindowIcon(host.TableWindowIcon());
     lblDay->setTextFormat(Qt::PlainText);
-    tblCalendars->setHorizontalHeaderLabels({QStringLiteral("Calendar"), QStringLiteral("Date"), QString()});
+    tblCalendars->setHorizontalHeaderLabels(
+        {QStringLiteral("Calendar"), QStringLiteral("Date"), QStringLiteral("Notes")});
     tblCalendars->verticalHeader()->hide();
     // Rows a line high, so that every calendar shows at once.
     tblCalendars->verticalHeader()->setDefaultSectionSize(tblCalendars->fontMetrics().height() + 6);
+    // Every column as wide as its widest text, whatever the rows hold now: the table scrolls
+    // sideways rather than cut a text.
+    tblCalendars->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tblCalendars->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblCalendars->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tblCalendars->horizontalHeader()->setStretchLastSection(true);
+    // Tab goes on to the buttons; the arrows move within the table.
+    tblCalendars->setTabKeyNavigation(false);
     tblCalendars->setAccessibleName(QStringLiteral("The day in the world's calendars"));
     for (QPushButton *button : {cmdCopy, cmdClose})
         button->setAutoDefault(true);
@@ -64,12 +72,33 @@ WorldCalendarsWindow::WorldCalendarsWindow(TableWindowHost &host, Clipboard &cli
     SetControlsForeColor(this, 0xFFFFFF);
     connect(cmdCopy, &QPushButton::clicked, this, &WorldCalendarsWindow::CopyRows);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::hide);
-    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::hide);
+    CloseOnEscape(this);
     Refresh();
-    tblCalendars->resizeColumnsToContents();
-    resize(640, 580);
     move(host.TableWindowPosition());
-    KeepOnScreen(this);
+    FitToScreen(this, PreferredSize());
+}
+
+// Every column of the table whole, and every row where the screen has room.
+QSize WorldCalendarsWindow::PreferredSize() const
+{
+    constexpr int kLeastWidth = 640;  // a day's rows, before there is one
+    constexpr int kRows = 24;
+    const int frame = 2 * tblCalendars->frameWidth();
+    const QMargins margins = layout()->contentsMargins();
+    const int width = tblCalendars->horizontalHeader()->length() +
+                      tblCalendars->verticalScrollBar()->sizeHint().width() + frame + margins.left() +
+                      margins.right();
+    const int height = lblDay->sizeHint().height() + tblCalendars->horizontalHeader()->sizeHint().height() +
+                       kRows * tblCalendars->verticalHeader()->defaultSectionSize() + frame +
+                       cmdClose->sizeHint().height() + 2 * layout()->spacing() + margins.top() +
+                       margins.bottom();
+    return {std::max(width, kLeastWidth), height};
+}
+
+void WorldCalendarsWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    KeepInsideScreen(this);
 }
 
 void WorldCalendarsWindow::Refresh()
@@ -91,6 +120,10 @@ void WorldCalendarsWindow::Refresh()
         tblCalendars->setItem(row, 1, Cell(day.text));
         tblCalendars->setItem(row, 2, Cell(day.note));
     }
+    tblCalendars->resizeColumnsToContents();  // now, not at the next layout: the width is read below
+    // A day with longer texts than the window has room for widens it, as far as the screen allows.
+    if (isVisible() && PreferredSize().width() > width())
+        FitToScreen(this, QSize(PreferredSize().width(), height()));
 }
 
 void WorldCalendarsWindow::CopyRows()

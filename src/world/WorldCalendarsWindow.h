@@ -31,7 +31,12 @@ public:
     QPushButton *cmdCopy;
     QPushButton *cmdClose;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    QSize PreferredSize() const;
+
     TableWindowHost &host_;
     Clipboard &clipboard_;
 };

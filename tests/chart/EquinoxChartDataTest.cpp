@@ -73,7 +73,7 @@ TEST(EquinoxChartData, KnownDaysOfMarchAndFebruary)
 TEST(EquinoxChartData, FaultsGiveAMessageAndNoPoints)
 {
     const QString range = "Vernal equinoxes are calculated only for years in the range 1 through 4000.";
-    const QString meridian = "The meridian must lie between 70d0m W and 79d59m W.";
+    const QString meridian = "The meridian must lie between 70\u00B000\u2032 W and 79\u00B059\u2032 W.";
     const std::pair<EquinoxChartInputs, QString> cases[] = {
         {{0, 10}, range},
         {{1, 4001}, range},

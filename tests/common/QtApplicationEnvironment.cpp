@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
-// One QApplication for every test of the program, created before the first test runs. The
-// tests run without a display unless a platform is chosen from outside.
+// One QApplication for every test of the program, created before the first test runs, in the
+// program's style. The tests run without a display unless a platform is chosen from outside.
 #include <QApplication>
 #include <gtest/gtest.h>
 #include <memory>
+
+#include "support/widgets/ProgramStyle.h"
 
 namespace {
 
@@ -14,6 +16,8 @@ public:
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         m_application = std::make_unique<QApplication>(m_argc, m_argv);
+        // The program's look, as vardex sets it: the windows are tested as users see them.
+        QApplication::setStyle(new vardex::ProgramStyle);
     }
     void TearDown() override { m_application.reset(); }
 

@@ -76,17 +76,25 @@ TEST_F(DateDifferenceWindowTest, FromTheMainWindowsResultToTodayAndOnAsTyped)
     QTest::mouseClick(window->From().cmdToday, Qt::LeftButton);
     EXPECT_EQ(window->ResultLine(0), "JDN 2,460,375, Tuesday");
     QTest::mouseClick(window->cmdCopyResult, Qt::LeftButton);
-    EXPECT_TRUE(clipboard.text.startsWith("From:      JDN 2,460,375, Tuesday\r\nTo:        JDN 1,705,426"));
-    EXPECT_EQ(clipboard.text.count("\r\n"), 7);
+    EXPECT_TRUE(
+        clipboard.text.startsWith("From date: March 5, 2024 CE (Gregorian)\r\nTo date:   -43-03-15 JC\r\n"
+                                  "From:      JDN 2,460,375, Tuesday\r\nTo:        JDN 1,705,426"))
+        << "the dates as entered, then the lines" << clipboard.text.toStdString();
+    EXPECT_EQ(clipboard.text.count("\r\n"), 9);
 }
 
 TEST_F(DateDifferenceWindowTest, AFaultIsShownInPlaceAndNothingIsCopied)
 {
     ASSERT_NO_FATAL_FAILURE(Open());
     Retype(window->To().txbYear, "20x4");
-    EXPECT_EQ(window->Problem(), "To: Invalid year value");
+    EXPECT_EQ(window->Problem(),
+              "To: The year must be a whole number in digits, grouped by thousands or not (1731 or 1,731).");
     EXPECT_EQ(window->ResultLine(2), "");
     EXPECT_FALSE(window->cmdCopyResult->isEnabled());
+    Retype(window->To().txbYear, "1.5");
+    EXPECT_NE(window->Problem(), "") << "read as the other new windows read a year, not as 15";
+    Retype(window->To().txbYear, "2.024");
+    EXPECT_EQ(window->Problem(), "") << "a year grouped by thousands";
     Retype(window->From().txbYearMonthDay, "2024-3-5");
     EXPECT_EQ(window->Problem(), "From: Please specify calendar for year-month-day date.") << "From first";
     Retype(window->From().txbYearMonthDay, "2024-2-30 CE");
@@ -98,6 +106,21 @@ TEST_F(DateDifferenceWindowTest, AFaultIsShownInPlaceAndNothingIsCopied)
     ASSERT_TRUE(Activate(window.get()));
     QTest::keyClick(window.get(), Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible()) << "Esc hides it, as Close does";
+}
+
+TEST_F(DateDifferenceWindowTest, ReadingTheMainWindowsDateLeavesItAsTyped)
+{
+    QLineEdit *year = Widget<QLineEdit>(main->Form().txbYearADBCetc);
+    Retype(year, "12x5");
+    ASSERT_NO_FATAL_FAILURE(Open());
+    EXPECT_EQ(year->text(), "12x5") << "the main window's input is only read";
+    EXPECT_EQ(main->Form().txbYearADBCetc.text, "12x5");
+    EXPECT_EQ(window->ResultLine(0), "JDN 2,460,375, Tuesday") << "From starts as today";
+    EXPECT_TRUE(window->FromNote().startsWith("The main window's input is not a date ("))
+        << window->FromNote().toStdString();
+    EXPECT_EQ(window->From().cboEra->currentText(), "CE") << "the main window's era";
+    QTest::mouseClick(window->From().cmdToday, Qt::LeftButton);
+    EXPECT_EQ(window->FromNote(), "") << "gone once From is changed";
 }
 
 TEST_F(DateDifferenceWindowTest, TheDeeLineFollowsTheMainWindowsVariant)

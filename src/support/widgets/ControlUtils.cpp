@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "ControlUtils.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -103,6 +105,25 @@ void KeepOnScreen(QWidget *window)
     const QPoint inside = PlaceInside(frame, window->screen()->availableGeometry());
     if (inside != frame.topLeft())
         window->move(window->pos() + (inside - frame.topLeft()));
+}
+
+void TabToSelectedOption(QButtonGroup *group)
+{
+    const QList<QAbstractButton *> buttons = group->buttons();
+    if (buttons.isEmpty())
+        return;
+    const QAbstractButton *stop = group->checkedButton() ? group->checkedButton() : buttons.front();
+    for (QAbstractButton *button : buttons) {
+        const Qt::FocusPolicy policy = button == stop
+                                           ? Qt::FocusPolicy(button->focusPolicy() | Qt::TabFocus)
+                                           : Qt::FocusPolicy(button->focusPolicy() & ~Qt::TabFocus);
+        if (button->focusPolicy() != policy)
+            button->setFocusPolicy(policy);
+    }
+    if (!group->property("vardexTabFollows").toBool()) {
+        group->setProperty("vardexTabFollows", true);
+        QObject::connect(group, &QButtonGroup::buttonToggled, group, [group] { TabToSelectedOption(group); });
+    }
 }
 
 bool SetFocusIfPossible(QWidget *button)

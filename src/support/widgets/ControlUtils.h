@@ -13,6 +13,7 @@
 #include <QString>
 #include <cstdint>
 
+class QButtonGroup;
 class QWidget;
 
 namespace vardex {
@@ -32,6 +33,12 @@ void KeepOnScreen(QWidget *window);
 // Gives button the keyboard focus if it is visible on the screen (its window shown too) and
 // enabled; returns whether it did. A null button is not possible to focus.
 bool SetFocusIfPossible(QWidget *button);
+
+// Tab reaches an option group at its selected button (the first while none is), the arrows move
+// within the group and Space selects: Qt keeps the last focused button of a group as its Tab
+// stop, which may be an unselected one. Follows every change of the selection; call again after
+// changing it with the group's signals blocked.
+void TabToSelectedOption(QButtonGroup *group);
 
 // The window's background, then that of each label, frame, check box and option button, all
 // through their palettes (QPalette::Window, filled), so a control may still be recoloured later.

@@ -21,6 +21,7 @@
 
 #include "ControlUtils.h"
 #include "CsvFileSaving.h"
+#include "EscapeCloses.h"
 #include "Geometry.h"
 #include "seams/Clipboard.h"
 
@@ -144,6 +145,7 @@ TableWindow::TableWindow(const QString &caption, TableWindowHost &host, Dialogs 
     connect(cmdCopyToClipboard, &QPushButton::clicked, this, &TableWindow::CopyToClipboard);
     connect(cmdClear, &QPushButton::clicked, this, &TableWindow::ClearOutput);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::hide);
+    CloseOnEscape(this);  // as Close does
     // Once another window of the program takes the activation, the window's next activation is a
     // real one even if the return from its last message never came; a modal window of any kind
     // (not only the window's own messages) is a message on the way back.

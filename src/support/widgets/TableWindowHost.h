@@ -7,12 +7,19 @@
 #include <QIcon>
 #include <QPalette>
 #include <QPoint>
+#include <QString>
 #include <cstdint>
 #include <optional>
 
 #include "engine/Calendars.h"
 
 namespace vardex {
+
+// The input date as another window reads it: its JDN after the arithmetic, or why there is none.
+struct InputDay {
+    std::optional<int32_t> jdn;
+    QString problem;  // the message the main window's Calculate would show; empty with a JDN
+};
 
 class TableWindowHost {
 public:
@@ -21,6 +28,10 @@ public:
     // The input date's JDN, converted afresh as the input stands now, without a message; the JDN
     // last converted when it cannot be.
     virtual int32_t InputJdn() = 0;
+
+    // The input date read as Calculate reads it (the weekday search included), leaving the input
+    // as it stands and showing nothing: for windows that only look at the main window.
+    virtual InputDay PeekInputDay() const = 0;
 
     // The input year in astronomical numbering, read without a check.
     virtual int32_t InputYear() const = 0;

@@ -19,6 +19,7 @@
 #include <memory>
 #include <system_error>
 
+#include "EscapeCloses.h"
 #include "Geometry.h"
 #include "input/TextUtils.h"
 #include "seams/Clipboard.h"
@@ -176,6 +177,7 @@ TextViewer::TextViewer(Dialogs &dialogs, Clipboard &clipboard, QWidget *parent)
 
     connect(cmdCopyToClipboard, &QPushButton::clicked, this, &TextViewer::cmdCopyToClipboard_Click);
     connect(cmdClose, &QPushButton::clicked, this, &TextViewer::cmdClose_Click);
+    CloseOnEscape(this, [this] { cmdClose_Click(); });  // as Close does
 }
 
 void TextViewer::Form_Activate()

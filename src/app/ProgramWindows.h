@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+// The windows of the desktop program beyond the main window, and how they meet it: each is built
+// on first use and shown modelessly, hidden (not destroyed) by its Close; the World calendars
+// window follows the main window's result; Ctrl+G in the vernal-equinox window hands its meridian
+// to the Equinox chart; and the program's menu shortcuts work from every window (a window's own
+// shortcut for the same keys wins there). main() and the tests build the program through this.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class QWidget;
+
+namespace vardex {
+
+class Clipboard;
+class Clock;
+class DateDifferenceWindow;
+class DateSequenceWindow;
+class Dialogs;
+class EquinoxChartWindow;
+class HistoricalDatesWindow;
+class MainWindow;
+class PopUps;
+class SaveFileChooser;
+class VernalEquinoxWindow;
+class WorldCalendarsWindow;
+
+// What the windows need of the platform; each must outlive the windows.
+struct ToolWindowServices {
+    Dialogs &dialogs;
+    Clipboard &clipboard;
+    PopUps &popUps;
+    SaveFileChooser &saveFiles;
+    const Clock &clock;
+    QString dataFolder;  // where calendar-history.tsv is
+};
+
+class ProgramWindows {
+public:
+    // Wires main's buttons and menu to the windows; main must outlive this.
+    ProgramWindows(MainWindow &main, ToolWindowServices services);
+    ~ProgramWindows();
+    ProgramWindows(const ProgramWindows &) = delete;
+    ProgramWindows &operator=(const ProgramWindows &) = delete;
+
+    // Each builds its window on first use, then shows, raises and activates it.
+    DateSequenceWindow &OpenDateSequence();
+    VernalEquinoxWindow &OpenVernalEquinoxes();
+    DateDifferenceWindow &OpenDateDifference();
+    WorldCalendarsWindow &OpenWorldCalendars();
+    HistoricalDatesWindow &OpenHistoricalDates();
+    EquinoxChartWindow &OpenEquinoxChart();
+
+    // The windows built so far; nullptr before the first use.
+    DateSequenceWindow *DateSequence() const { return sequence_.get(); }
+    VernalEquinoxWindow *VernalEquinoxes() const { return equinoxes_.get(); }
+    DateDifferenceWindow *DateDifference() const { return difference_.get(); }
+    WorldCalendarsWindow *WorldCalendars() const { return world_.get(); }
+    HistoricalDatesWindow *HistoricalDates() const { return history_.get(); }
+    EquinoxChartWindow *EquinoxChart() const { return chart_.get(); }
+
+private:
+    // The main window's menu shortcuts in window, but for keys it has a shortcut of its own for.
+    void ShareShortcuts(QWidget &window) const;
+
+    MainWindow &main_;
+    ToolWindowServices services_;
+    std::unique_ptr<DateSequenceWindow> sequence_;
+    std::unique_ptr<VernalEquinoxWindow> equinoxes_;
+    std::unique_ptr<DateDifferenceWindow> difference_;
+    std::unique_ptr<WorldCalendarsWindow> world_;
+    std::unique_ptr<HistoricalDatesWindow> history_;
+    std::unique_ptr<EquinoxChartWindow> chart_;
+};
+
+}  // namespace vardex

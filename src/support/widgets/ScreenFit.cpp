@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: MIT
+#include "ScreenFit.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTimer>
+#include <QWidget>
+#include <algorithm>
+
+#include "ControlUtils.h"
+
+namespace vardex {
+
+namespace {
+
+// Until the window system says, a title bar and borders as most desktops draw them.
+constexpr QMargins kUsualFrame(8, 36, 8, 8);
+// The least of the content a scrolling window shows, in lines of text each way.
+constexpr int kLeastLines = 4;
+
+QSize Room(const QWidget *window)
+{
+    const QScreen *screen = window->screen();
+    if (!screen)
+        return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+    return screen->availableGeometry().size().shrunkBy(WindowFrameMargins(window));
+}
+
+}  // namespace
+
+QMargins WindowFrameMargins(const QWidget *window)
+{
+    const QRect frame = window->frameGeometry();
+    const QRect client = window->geometry();
+    if (!window->isVisible() || frame == client)
+        return kUsualFrame;
+    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+            frame.bottom() - client.bottom()};
+}
+
+void FitToScreen(QWidget *window, QSize preferred)
+{
+    window->resize(preferred.boundedTo(Room(window)).expandedTo(window->minimumSize()));
+    KeepOnScreen(window);
+}
+
+void KeepInsideScreen(QWidget *window)
+{
+    const auto fit = [window] {
+        const QSize size = window->size();
+        const QSize fitted = size.boundedTo(Room(window)).expandedTo(window->minimumSize());
+        if (fitted != size)
+            window->resize(fitted);
+        KeepOnScreen(window);
+    };
+    fit();
+    QTimer::singleShot(0, window, fit);
+}
+
+ScrollingArea::ScrollingArea(QWidget *content, QWidget *parent) : QScrollArea(parent)
+{
+    setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::NoFocus);
+    setWidgetResizable(true);
+    // The window's colour shows through: neither the viewport nor the content paints its own.
+    viewport()->setAutoFillBackground(false);
+    content->setAutoFillBackground(false);
+    setWidget(content);
+    // Whichever way the focus came (Tab from outside, a click, a shortcut), its control shows.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && widget() && widget()->isAncestorOf(now))
+            ensureWidgetVisible(now);
+    });
+}
+
+QSize ScrollingArea::sizeHint() const
+{
+    const QMargins frame = contentsMargins();
+    const QSize content = widget() ? widget()->sizeHint().expandedTo(widget()->minimumSizeHint()) : QSize();
+    return content.grownBy(frame);
+}
+
+QSize ScrollingArea::minimumSizeHint() const
+{
+    // Room for a few lines and both scroll bars, and never more than the content needs.
+    const int line = fontMetrics().height();
+    const int bar = verticalScrollBar()->sizeHint().width();
+    const QSize least(kLeastLines * 4 * line + bar, kLeastLines * line + bar);
+    return least.boundedTo(sizeHint());
+}
+
+}  // namespace vardex

@@ -1,0 +1,686 @@
+// SPDX-License-Identifier: MIT
+#include "WindowCheck.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCompleter>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
+#include <QGraphicsView>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
+#include <QTableView>
+#include <QTest>
+#include <QTextEdit>
+#include <QTreeView>
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <set>
+
+#include "support/widgets/ProgramStyle.h"
+
+namespace vardex::test {
+
+namespace {
+
+std::string Std(const QString &text) { return text.toStdString(); }
+
+std::string Size(const QSize &size)
+{
+    return std::to_string(size.width()) + " x " + std::to_string(size.height());
+}
+
+std::string Rect(const QRect &r)
+{
+    return "(" + std::to_string(r.x()) + ", " + std::to_string(r.y()) + ") " + Size(r.size());
+}
+
+// Widgets whose children are their own parts, not controls of the window.
+bool IsComposite(const QWidget *w)
+{
+    return qobject_cast<const QComboBox *>(w) || qobject_cast<const QAbstractSpinBox *>(w) ||
+           qobject_cast<const QAbstractItemView *>(w) || qobject_cast<const QPlainTextEdit *>(w) ||
+           qobject_cast<const QTextEdit *>(w) || qobject_cast<const QGraphicsView *>(w) ||
+           qobject_cast<const QMenuBar *>(w) || qobject_cast<const QAbstractButton *>(w) ||
+           qobject_cast<const QLineEdit *>(w);
+}
+
+// The controls of window, shown, depth first; containers (plain widgets, frames, scroll areas)
+// are entered, not listed, except frames, which have a caption.
+void CollectControls(QWidget *parent, const QWidget *window, std::vector<QWidget *> &controls)
+{
+    for (QObject *child : parent->children()) {
+        auto *w = qobject_cast<QWidget *>(child);
+        if (!w || w->isWindow() || !w->isVisibleTo(window))
+            continue;
+        const bool container = !IsComposite(w) && !qobject_cast<QLabel *>(w);
+        if (!container || qobject_cast<QGroupBox *>(w))
+            controls.push_back(w);
+        if (container)
+            CollectControls(w, window, controls);
+    }
+}
+
+std::vector<QWidget *> Controls(QWidget *window)
+{
+    std::vector<QWidget *> controls;
+    CollectControls(window, window, controls);
+    return controls;
+}
+
+bool IsScrollViewport(const QWidget *w)
+{
+    const auto *area = qobject_cast<const QScrollArea *>(w ? w->parentWidget() : nullptr);
+    return area && area->viewport() == w;
+}
+
+// The part of w's rectangle (in window coordinates) its ancestors leave visible. With
+// untilScrolling, the clipping stops at a scroll area's viewport: what is scrolled out of view
+// can be scrolled into it.
+QRect ClippedRect(const QWidget *w, const QWidget *window, bool untilScrolling, const QWidget **clipper)
+{
+    QRect rect(w->mapTo(window, QPoint(0, 0)), w->size());
+    if (clipper)
+        *clipper = nullptr;
+    for (const QWidget *p = w->parentWidget(); p && p != window; p = p->parentWidget()) {
+        if (untilScrolling && IsScrollViewport(p))
+            return rect;
+        const QRect parentRect(p->mapTo(window, QPoint(0, 0)), p->size());
+        if (clipper && !parentRect.contains(rect) && !*clipper)
+            *clipper = p;
+        rect &= parentRect;
+    }
+    if (clipper && !window->rect().contains(rect) && !*clipper)
+        *clipper = window;
+    return rect & window->rect();
+}
+
+QString PlainCaption(QString text)
+{
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(u'&');
+    text.replace(u'\x01', u'&');
+    return text;
+}
+
+// Where a label's text is drawn, in the label's coordinates.
+QRect LabelTextRect(const QLabel *label)
+{
+    const QRect contents =
+        label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
+    if (label->wordWrap() || label->textFormat() == Qt::RichText ||
+        (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text())))
+        return contents;
+    const QSize text = label->fontMetrics().size(Qt::TextShowMnemonic, label->text());
+    return QStyle::alignedRect(label->layoutDirection(), label->alignment(), text.boundedTo(contents.size()),
+                               contents);
+}
+
+// The part of a control that must not be covered: a label's text, any other control whole.
+QRect ContentRect(const QWidget *w, const QWidget *window)
+{
+    QRect rect = ClippedRect(w, window, false, nullptr);
+    const QPoint origin = w->mapTo(window, QPoint(0, 0));
+    if (const auto *label = qobject_cast<const QLabel *>(w))
+        rect &= LabelTextRect(label).translated(origin);
+    else if (qobject_cast<const QRadioButton *>(w) || qobject_cast<const QCheckBox *>(w))
+        rect &= QRect(origin, w->size().boundedTo(w->sizeHint()));  // the circle or box and the caption
+    return rect;
+}
+
+void CheckLabel(const QLabel *label, std::vector<std::string> &found)
+{
+    if (label->text().isEmpty())
+        return;
+    const QRect room =
+        label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
+    if (label->wordWrap()) {
+        if (label->heightForWidth(label->width()) > label->height() ||
+            label->minimumSizeHint().width() > label->width())
+            found.push_back(Describe(label) + ": wrapped text needs " +
+                            std::to_string(label->heightForWidth(label->width())) +
+                            " pixels of height, has " + std::to_string(label->height()));
+        return;
+    }
+    const bool rich = label->textFormat() == Qt::RichText ||
+                      (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+    const QSize needed =
+        rich ? label->sizeHint() - (label->size() - room.size())
+             : label->fontMetrics().size(Qt::TextShowMnemonic | Qt::TextExpandTabs, label->text());
+    if (needed.width() > room.width() || needed.height() > room.height())
+        found.push_back(Describe(label) + ": text needs " + Size(needed) + ", has " + Size(room.size()));
+}
+
+void CheckButton(const QAbstractButton *button, std::vector<std::string> &found)
+{
+    if (button->text().isEmpty())
+        return;
+    QSize needed;
+    if (qobject_cast<const QRadioButton *>(button) || qobject_cast<const QCheckBox *>(button)) {
+        needed = button->sizeHint();
+    } else {
+        const QFontMetrics metrics = button->fontMetrics();
+        constexpr int kPadding = 4;  // each side, between the caption and the button's edge
+        needed =
+            QSize(metrics.horizontalAdvance(PlainCaption(button->text())) + 2 * kPadding, metrics.height());
+    }
+    if (needed.width() > button->width() || needed.height() > button->height())
+        found.push_back(Describe(button) + ": caption needs " + Size(needed) + ", has " +
+                        Size(button->size()));
+}
+
+void CheckFrame(const QGroupBox *frame, std::vector<std::string> &found)
+{
+    constexpr int kCaptionRoom = 16;  // the caption's inset and padding on the border line
+    const int needed = frame->fontMetrics().horizontalAdvance(PlainCaption(frame->title())) + kCaptionRoom;
+    if (!frame->title().isEmpty() && needed > frame->width())
+        found.push_back(Describe(frame) + ": caption needs " + std::to_string(needed) + " pixels, has " +
+                        std::to_string(frame->width()));
+}
+
+void CheckList(const QComboBox *list, std::vector<std::string> &found)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.editable = list->isEditable();
+    option.frame = list->hasFrame();
+    const QRect field =
+        list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+    constexpr int kTextMargin = 2;  // each side of the entry in the field
+    for (int i = 0; i < list->count(); ++i) {
+        const QString entry = list->itemText(i);
+        const int needed = list->fontMetrics().horizontalAdvance(entry) + 2 * kTextMargin;
+        if (needed > field.width()) {
+            found.push_back(Describe(list) + ": entry \"" + Std(entry) + "\" needs " +
+                            std::to_string(needed) + " pixels, has " + std::to_string(field.width()));
+            return;
+        }
+    }
+}
+
+void CheckBox(const QLineEdit *box, std::vector<std::string> &found)
+{
+    const QString shown = box->text().isEmpty() ? box->placeholderText() : box->displayText();
+    if (shown.isEmpty())
+        return;
+    QStyleOptionFrame option;
+    option.initFrom(box);
+    option.rect = box->rect();
+    option.lineWidth =
+        box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box) : 0;
+    const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
+    constexpr int kHorizontalMargin = 2;  // QLineEdit's own, each side
+    const QMargins margins = box->textMargins();
+    const int room = contents.width() - margins.left() - margins.right() - 2 * kHorizontalMargin;
+    const int needed = box->fontMetrics().horizontalAdvance(shown);
+    if (needed > room)
+        found.push_back(Describe(box) + ": text \"" + Std(shown) + "\" needs " + std::to_string(needed) +
+                        " pixels, has " + std::to_string(room));
+}
+
+void CheckSpinBox(const QAbstractSpinBox *box, std::vector<std::string> &found)
+{
+    if (box->minimumSizeHint().width() > box->width())
+        found.push_back(Describe(box) + ": its values need " +
+                        std::to_string(box->minimumSizeHint().width()) + " pixels, has " +
+                        std::to_string(box->width()));
+}
+
+int ColumnWidth(const QAbstractItemView *view, int column)
+{
+    if (const auto *table = qobject_cast<const QTableView *>(view))
+        return table->columnWidth(column);
+    if (const auto *tree = qobject_cast<const QTreeView *>(view))
+        return tree->columnWidth(column);
+    return view->viewport()->width();
+}
+
+bool ColumnHidden(const QAbstractItemView *view, int column)
+{
+    if (const auto *table = qobject_cast<const QTableView *>(view))
+        return table->isColumnHidden(column);
+    if (const auto *tree = qobject_cast<const QTreeView *>(view))
+        return tree->isColumnHidden(column);
+    return column > 0;
+}
+
+// A view whose sizeHintForColumn is reachable: it is protected in the table and tree views.
+struct ViewAccess : QAbstractItemView {
+    static int ColumnHint(const QAbstractItemView *view, int column)
+    {
+        return static_cast<const ViewAccess *>(view)->sizeHintForColumn(column);
+    }
+};
+
+void CheckItemView(const QAbstractItemView *view, std::vector<std::string> &found)
+{
+    const QAbstractItemModel *model = view->model();
+    if (!model)
+        return;
+    const QHeaderView *header = nullptr;
+    if (const auto *table = qobject_cast<const QTableView *>(view))
+        header = table->horizontalHeader();
+    else if (const auto *tree = qobject_cast<const QTreeView *>(view))
+        header = tree->header();
+    for (int column = 0; column < model->columnCount(); ++column) {
+        if (ColumnHidden(view, column))
+            continue;
+        const int width = ColumnWidth(view, column);
+        const int needed = ViewAccess::ColumnHint(view, column);
+        if (needed > width)
+            found.push_back(Describe(view) + ": column " + std::to_string(column + 1) + " needs " +
+                            std::to_string(needed) + " pixels, has " + std::to_string(width));
+        if (!header || header->isHidden())
+            continue;
+        const QString title = model->headerData(column, Qt::Horizontal).toString();
+        if (header->sectionSizeHint(column) > header->sectionSize(column))
+            found.push_back(Describe(view) + ": header \"" + Std(title) + "\" needs " +
+                            std::to_string(header->sectionSizeHint(column)) + " pixels, has " +
+                            std::to_string(header->sectionSize(column)));
+        bool filled = false;
+        for (int row = 0; row < model->rowCount() && !filled; ++row)
+            filled = !model->data(model->index(row, column)).toString().isEmpty();
+        if (filled && title.isEmpty())
+            found.push_back(Describe(view) + ": column " + std::to_string(column + 1) + " has no header");
+    }
+}
+
+void CheckChart(const QGraphicsView *view, std::vector<std::string> &found)
+{
+    if (!view->scene())
+        return;
+    for (const QGraphicsItem *item : view->scene()->items()) {
+        if (!item->isVisible())
+            continue;
+        QString text;
+        if (const auto *rich = dynamic_cast<const QGraphicsTextItem *>(item))
+            text = rich->toPlainText();
+        else if (const auto *simple = dynamic_cast<const QGraphicsSimpleTextItem *>(item))
+            text = simple->text();
+        if (text.endsWith(QStringLiteral("...")) || text.contains(QChar(0x2026)))
+            found.push_back(Describe(view) + ": label cut to \"" + Std(text) + "\"");
+    }
+}
+
+// Makes window the active window. The offscreen platform keeps a hidden window as its focus
+// window, so that showing it again activates nothing and Qt's widgets see no active window;
+// the widgets are then told directly.
+bool Activate(QWidget *window)
+{
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window))
+        return false;
+    if (!window->isActiveWindow())
+        QApplication::setActiveWindow(window);
+    return window->isActiveWindow();
+}
+
+// Drives a key press as the window system delivers it: to the open pop-up, or to the focus.
+void PressKey(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget *target = QApplication::activePopupWidget();
+    if (!target)
+        target = QApplication::focusWidget();
+    if (!target)
+        target = window;
+    QTest::keyClick(target, key, modifiers);
+    QApplication::processEvents();
+}
+
+// The control a focused widget belongs to (the list a list's own box is part of).
+QWidget *ControlOf(QWidget *focus, const std::vector<QWidget *> &controls)
+{
+    for (QWidget *w = focus; w; w = w->parentWidget()) {
+        if (std::find(controls.begin(), controls.end(), w) != controls.end())
+            return w;
+    }
+    return focus;
+}
+
+bool TakesTab(const QWidget *w, const QWidget *window)
+{
+    return (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(window) && !w->focusProxy();
+}
+
+// The other option buttons of an option's group, with it.
+std::vector<QAbstractButton *> GroupOf(QAbstractButton *option)
+{
+    if (QButtonGroup *group = option->group()) {
+        const QList<QAbstractButton *> buttons = group->buttons();
+        return {buttons.begin(), buttons.end()};
+    }
+    std::vector<QAbstractButton *> group;
+    if (!option->autoExclusive() || !option->parentWidget())
+        return {option};
+    for (QObject *sibling : option->parentWidget()->children()) {
+        auto *button = qobject_cast<QAbstractButton *>(sibling);
+        if (button && button->autoExclusive() && button->isCheckable() && !button->group())
+            group.push_back(button);
+    }
+    return group;
+}
+
+// An option button that is not its group's selected button, while the group has one.
+bool IsUnselectedOption(QWidget *w)
+{
+    auto *option = qobject_cast<QRadioButton *>(w);
+    if (!option || option->isChecked())
+        return false;
+    for (QAbstractButton *other : GroupOf(option)) {
+        if (other->isChecked())
+            return true;
+    }
+    return false;
+}
+
+QImage Picture(QWidget *w) { return w->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+// How many pixels of the focused picture stand out 3:1 or more from the unfocused one.
+int StandingOut(const QImage &focused, const QImage &unfocused)
+{
+    if (focused.size() != unfocused.size())
+        return 0;
+    int count = 0;
+    for (int y = 0; y < focused.height(); ++y) {
+        const auto *a = reinterpret_cast<const QRgb *>(focused.constScanLine(y));
+        const auto *b = reinterpret_cast<const QRgb *>(unfocused.constScanLine(y));
+        for (int x = 0; x < focused.width(); ++x) {
+            if (a[x] != b[x] && ContrastRatio(QColor::fromRgb(a[x]), QColor::fromRgb(b[x])) >= 3.0)
+                ++count;
+        }
+    }
+    return count;
+}
+
+// The pixels of a ring one pixel wide round the control's visible part: its whole area, or for
+// option buttons and check boxes the circle or box and the caption.
+int RingPixels(const QWidget *w, qreal scale)
+{
+    QSize size = w->size();
+    if (qobject_cast<const QRadioButton *>(w) || qobject_cast<const QCheckBox *>(w))
+        size = size.boundedTo(w->sizeHint());
+    const auto width = std::lround(size.width() * scale), height = std::lround(size.height() * scale);
+    return static_cast<int>(2 * (width + height) - 4);
+}
+
+}  // namespace
+
+std::string Describe(const QWidget *w)
+{
+    if (!w)
+        return "nothing";
+    QString name = w->accessibleName();
+    if (name.isEmpty()) {
+        if (const auto *button = qobject_cast<const QAbstractButton *>(w))
+            name = PlainCaption(button->text());
+        else if (const auto *label = qobject_cast<const QLabel *>(w))
+            name = label->text().left(40);
+        else if (const auto *frame = qobject_cast<const QGroupBox *>(w))
+            name = frame->title();
+        else if (w->isWindow())
+            name = w->windowTitle();
+    }
+    if (name.isEmpty())
+        name = w->accessibleDescription();
+    const std::string kind = w->metaObject()->className();
+    return name.isEmpty() ? kind : kind + " \"" + Std(name) + "\"";
+}
+
+std::vector<std::string> CheckFitsScreen(QWidget *window, bool designSize)
+{
+    std::vector<std::string> found;
+    const QScreen *screen = window->screen();
+    if (!screen)
+        return {"no screen"};
+    const QRect area = screen->availableGeometry();
+    const QRect frame = window->frameGeometry();
+    const bool largerThanScreen = frame.width() > area.width() || frame.height() > area.height();
+    if (designSize && largerThanScreen) {
+        if (!area.contains(frame.topLeft()))
+            found.push_back("its corner " + Rect(frame) + " lies off the screen " + Rect(area));
+    } else if (!area.contains(frame)) {
+        found.push_back("the window " + Rect(frame) + " does not lie inside the screen " + Rect(area));
+    }
+    if (window->minimumSize().width() > area.width() || window->minimumSize().height() > area.height()) {
+        if (!designSize)
+            found.push_back("its minimum size " + Size(window->minimumSize()) +
+                            " is larger than the screen " + Size(area.size()));
+    }
+    const std::vector<QWidget *> controls = Controls(window);
+    for (QWidget *control : controls) {
+        const QWidget *clipper = nullptr;
+        const QRect reachable = ClippedRect(control, window, true, &clipper);
+        const QRect whole(control->mapTo(window, QPoint(0, 0)), control->size());
+        if (qobject_cast<QAbstractButton *>(control) && reachable != whole)
+            found.push_back(Describe(control) + " is cut by " + Describe(clipper) + ": " + Rect(reachable) +
+                            " of " + Rect(whole));
+    }
+    // Nothing draws over another control's text or face.
+    for (size_t i = 0; i < controls.size(); ++i) {
+        for (size_t j = i + 1; j < controls.size(); ++j) {
+            QWidget *a = controls[i];
+            QWidget *b = controls[j];
+            if (a->isAncestorOf(b) || b->isAncestorOf(a) || qobject_cast<QGroupBox *>(a) ||
+                qobject_cast<QGroupBox *>(b))
+                continue;
+            const QRect overlap = ContentRect(a, window) & ContentRect(b, window);
+            if (!overlap.isEmpty())
+                found.push_back(Describe(a) + " and " + Describe(b) + " overlap at " + Rect(overlap));
+        }
+    }
+    return found;
+}
+
+std::vector<std::string> CheckTextsWhole(QWidget *window)
+{
+    std::vector<std::string> found;
+    for (QWidget *control : Controls(window)) {
+        if (const auto *label = qobject_cast<const QLabel *>(control))
+            CheckLabel(label, found);
+        else if (const auto *button = qobject_cast<const QAbstractButton *>(control))
+            CheckButton(button, found);
+        else if (const auto *frame = qobject_cast<const QGroupBox *>(control))
+            CheckFrame(frame, found);
+        else if (const auto *list = qobject_cast<const QComboBox *>(control))
+            CheckList(list, found);
+        else if (const auto *box = qobject_cast<const QLineEdit *>(control))
+            CheckBox(box, found);
+        else if (const auto *spin = qobject_cast<const QAbstractSpinBox *>(control))
+            CheckSpinBox(spin, found);
+        else if (const auto *view = qobject_cast<const QAbstractItemView *>(control))
+            CheckItemView(view, found);
+        else if (const auto *chart = qobject_cast<const QGraphicsView *>(control))
+            CheckChart(chart, found);
+        else if (const auto *bar = qobject_cast<const QMenuBar *>(control)) {
+            if (bar->sizeHint().width() > bar->width())
+                found.push_back(Describe(bar) + ": menu titles need " +
+                                std::to_string(bar->sizeHint().width()) + " pixels, has " +
+                                std::to_string(bar->width()));
+        }
+    }
+    return found;
+}
+
+std::vector<std::string> CheckTabCycle(QWidget *window)
+{
+    std::vector<std::string> found;
+    if (!Activate(window))
+        return {"the window does not become active"};
+    const std::vector<QWidget *> controls = Controls(window);
+    std::vector<QWidget *> expected;
+    for (QWidget *control : controls) {
+        if (TakesTab(control, window) && !IsUnselectedOption(control))
+            expected.push_back(control);
+    }
+    if (expected.empty())
+        return found;
+
+    // From the first control of the focus chain.
+    QWidget *first = nullptr;
+    for (QWidget *w = window->nextInFocusChain(); w != window && !first; w = w->nextInFocusChain()) {
+        if (std::find(expected.begin(), expected.end(), ControlOf(w, controls)) != expected.end())
+            first = ControlOf(w, controls);
+    }
+    if (!first)
+        first = expected.front();
+    first->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+
+    std::map<QWidget *, QImage> focusedPicture, unfocusedPicture;
+    std::vector<QWidget *> visited{first};
+    focusedPicture[first] = Picture(first);
+    const size_t most = expected.size() * 2 + 2;
+    for (size_t step = 0; step < most; ++step) {
+        QWidget *before = visited.back();
+        PressKey(window, Qt::Key_Tab);
+        QWidget *focus = QApplication::focusWidget();
+        if (!focus || focus->window() != window) {
+            found.push_back("Tab from " + Describe(before) + " leaves the window for " + Describe(focus));
+            return found;
+        }
+        QWidget *now = ControlOf(focus, controls);
+        if (!unfocusedPicture.count(before) && now != before)
+            unfocusedPicture[before] = Picture(before);
+        if (now == first)
+            break;
+        if (now == before) {
+            found.push_back("Tab stays in " + Describe(now) + ": a keyboard trap");
+            return found;
+        }
+        if (std::find(visited.begin(), visited.end(), now) != visited.end()) {
+            found.push_back("Tab comes back to " + Describe(now) + " without reaching " + Describe(first) +
+                            " again: a keyboard trap");
+            return found;
+        }
+        visited.push_back(now);
+        focusedPicture[now] = Picture(now);
+    }
+    if (QApplication::focusWidget() == nullptr || ControlOf(QApplication::focusWidget(), controls) != first)
+        found.push_back("Tab does not come back to " + Describe(first));
+
+    for (QWidget *control : visited) {
+        if (IsUnselectedOption(control))
+            found.push_back("Tab lands on " + Describe(control) + ", not on its group's selected option");
+        else if (std::find(expected.begin(), expected.end(), control) == expected.end())
+            found.push_back("Tab reaches " + Describe(control) + ", which is not a control of the window");
+    }
+    for (QWidget *control : expected) {
+        if (std::find(visited.begin(), visited.end(), control) == visited.end())
+            found.push_back("Tab never reaches " + Describe(control));
+    }
+    for (QWidget *control : visited) {
+        if (!focusedPicture.count(control) || !unfocusedPicture.count(control))
+            continue;
+        const qreal scale = focusedPicture[control].devicePixelRatio();
+        const int standing = StandingOut(focusedPicture[control], unfocusedPicture[control]);
+        if (standing < RingPixels(control, scale))
+            found.push_back(Describe(control) + ": the focus mark is too faint (" + std::to_string(standing) +
+                            " pixels at 3:1, " + std::to_string(RingPixels(control, scale)) + " wanted)");
+    }
+    return found;
+}
+
+std::vector<std::string> CheckEscape(QWidget *window, const WindowCheckOptions &options)
+{
+    std::vector<std::string> found;
+    if (!Activate(window))
+        return {"the window does not become active"};
+    const auto escapeClosesPopUp = [&](const std::string &what, QWidget *popUp) {
+        if (!popUp || !popUp->isVisible()) {
+            found.push_back(what + " does not open");
+            return;
+        }
+        PressKey(window, Qt::Key_Escape);
+        if (popUp->isVisible())
+            found.push_back("Esc leaves " + what + " open");
+        if (!window->isVisible()) {
+            found.push_back("Esc with " + what + " open closes the window");
+            window->show();
+            (void)Activate(window);
+        }
+    };
+    for (QWidget *control : Controls(window)) {
+        auto *list = qobject_cast<QComboBox *>(control);
+        if (list && list->isEnabled() && list->count() > 0) {
+            list->setFocus(Qt::OtherFocusReason);
+            list->showPopup();
+            QApplication::processEvents();
+            escapeClosesPopUp(Describe(list) + "'s drop-down", list->view()->window());
+            if (list->isEditable() && list->completer()) {
+                // A letter that the first entry holds brings the suggestions up.
+                QLineEdit *box = list->lineEdit();
+                const QString before = box->text();
+                box->setFocus(Qt::OtherFocusReason);
+                box->selectAll();
+                QTest::keyClicks(box, list->itemText(0).left(1));
+                QApplication::processEvents();
+                QAbstractItemView *suggestions = list->completer()->popup();
+                if (suggestions && suggestions->isVisible()) {
+                    std::vector<std::string> entries;
+                    CheckItemView(suggestions, entries);
+                    for (const std::string &entry : entries)
+                        found.push_back("suggestions of " + Describe(list) + ": " + entry);
+                }
+                escapeClosesPopUp(Describe(list) + "'s suggestions", suggestions);
+                box->setText(before);
+            }
+        }
+        if (auto *bar = qobject_cast<QMenuBar *>(control); bar && !bar->actions().isEmpty()) {
+            QMenu *menu = bar->actions().constFirst()->menu();
+            bar->setActiveAction(bar->actions().constFirst());
+            QApplication::processEvents();
+            escapeClosesPopUp(Describe(bar) + "'s first menu", menu);
+            PressKey(window, Qt::Key_Escape);  // the bar itself lets go of the keys
+        }
+    }
+    if (options.closesOnEscape) {
+        if (QWidget *focus = QApplication::focusWidget(); !focus || focus->window() != window)
+            window->setFocus();
+        PressKey(window, Qt::Key_Escape);
+        if (window->isVisible())
+            found.push_back("Esc does not close the window");
+        if (options.showAgain) {
+            window->show();
+            (void)Activate(window);
+        }
+    }
+    return found;
+}
+
+std::vector<std::string> CheckWindow(QWidget *window, const WindowCheckOptions &options)
+{
+    std::vector<std::string> found;
+    if (!window || !window->isVisible())
+        return {"the window is not shown"};
+    QApplication::processEvents();
+    const auto add = [&found](const std::vector<std::string> &more) {
+        found.insert(found.end(), more.begin(), more.end());
+    };
+    add(CheckFitsScreen(window, options.designSize));
+    add(CheckTextsWhole(window));
+    add(CheckTabCycle(window));
+    add(CheckEscape(window, options));
+    return found;
+}
+
+}  // namespace vardex::test
