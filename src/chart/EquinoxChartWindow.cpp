@@ -23,6 +23,7 @@
 #include "EquinoxChart.h"
 #include "ZoomChartView.h"
 #include "support/widgets/ControlUtils.h"
+#include "support/widgets/FileWriting.h"
 
 namespace vardex {
 
@@ -195,11 +196,13 @@ void EquinoxChartWindow::SaveImage(ImageFormat format)
 {
     const bool png = format == ImageFormat::Png;
     const QString title = png ? QStringLiteral("Save as PNG") : QStringLiteral("Save as SVG");
-    const QString path = files_.SavePath(
-        title, png ? QStringLiteral("equinox-chart.png") : QStringLiteral("equinox-chart.svg"),
-        png ? QStringLiteral("PNG images (*.png)") : QStringLiteral("SVG images (*.svg)"));
+    const QString suffix = png ? QStringLiteral("png") : QStringLiteral("svg");
+    QString path =
+        files_.SavePath(title, QStringLiteral("equinox-chart.") + suffix,
+                        png ? QStringLiteral("PNG images (*.png)") : QStringLiteral("SVG images (*.svg)"));
     if (path.isEmpty())
         return;
+    path = WithSuffix(path, suffix);
     const QSize size(spnImageWidth->value(), spnImageHeight->value());
     const QByteArray bytes = EquinoxChartImage(data_, chart->Ranges(), size, format);
     if (bytes.isEmpty()) {
@@ -210,7 +213,7 @@ void EquinoxChartWindow::SaveImage(ImageFormat format)
                              title, MessageIcon::Exclamation);
         return;
     }
-    if (const std::optional<QString> fault = WriteImageFile(path, bytes))
+    if (const std::optional<QString> fault = WriteWholeFile(path, bytes))
         dialogs_.ShowMessage(QStringLiteral("The chart could not be saved as \"%1\": %2.").arg(path, *fault),
                              title, MessageIcon::Exclamation);
 }
