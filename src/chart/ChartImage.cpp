@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <QtCharts/QLineSeries>
 #include <algorithm>
@@ -98,14 +97,6 @@ QByteArray EquinoxChartImage(const EquinoxChartData &data, const ChartRanges &ra
                              ImageFormat format)
 {
     return format == ImageFormat::Png ? Png(data, ranges, size) : Svg(data, ranges, size);
-}
-
-std::optional<QString> WriteImageFile(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return file.errorString();
-    return std::nullopt;
 }
 
 }  // namespace vardex

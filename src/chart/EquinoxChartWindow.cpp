@@ -22,6 +22,7 @@
 #include "ZoomChartView.h"
 #include "support/widgets/ControlUtils.h"
 #include "support/widgets/EscapeCloses.h"
+#include "support/widgets/FileWriting.h"
 #include "support/widgets/KeptSpinBox.h"
 #include "support/widgets/ScreenFit.h"
 
@@ -209,19 +210,23 @@ void EquinoxChartWindow::SaveImage(ImageFormat format)
 {
     const bool png = format == ImageFormat::Png;
     const QString title = png ? QStringLiteral("Save as PNG") : QStringLiteral("Save as SVG");
-    const QString path = files_.SavePath(
-        title, png ? QStringLiteral("equinox-chart.png") : QStringLiteral("equinox-chart.svg"),
-        png ? QStringLiteral("PNG images (*.png)") : QStringLiteral("SVG images (*.svg)"));
-    if (path.isEmpty())
-        return;
     if (!spnImageWidth->InRange() || !spnImageHeight->InRange()) {
         dialogs_.ShowMessage(QStringLiteral("Choose an image of %1 to %2 pixels each way.")
                                  .arg(kMinImageSide)
                                  .arg(kMaxImageSide),
                              title, MessageIcon::Information);
-        (spnImageWidth->InRange() ? spnImageHeight : spnImageWidth)->setFocus();
+        KeptSpinBox *box = spnImageWidth->InRange() ? spnImageHeight : spnImageWidth;
+        box->setFocus();
+        box->selectAll();
         return;
     }
+    const QString suffix = png ? QStringLiteral("png") : QStringLiteral("svg");
+    QString path =
+        files_.SavePath(title, QStringLiteral("equinox-chart.") + suffix,
+                        png ? QStringLiteral("PNG images (*.png)") : QStringLiteral("SVG images (*.svg)"));
+    if (path.isEmpty())
+        return;
+    path = WithSuffix(path, suffix);
     const QSize size(spnImageWidth->value(), spnImageHeight->value());
     const QByteArray bytes = EquinoxChartImage(data_, chart->Ranges(), size, format);
     if (bytes.isEmpty()) {
@@ -232,7 +237,7 @@ void EquinoxChartWindow::SaveImage(ImageFormat format)
                              title, MessageIcon::Exclamation);
         return;
     }
-    if (const std::optional<QString> fault = WriteImageFile(path, bytes))
+    if (const std::optional<QString> fault = WriteWholeFile(path, bytes))
         dialogs_.ShowMessage(QStringLiteral("The chart could not be saved as \"%1\": %2.").arg(path, *fault),
                              title, MessageIcon::Exclamation);
 }

@@ -151,7 +151,8 @@ std::string EquinoxJson(const EquinoxRunInputs &inputs, const EquinoxRunResult &
                            .AddRaw("jd", JulianDateJson(row.jd))
                            .AddRaw("greenwich", instant(row.greenwichDate, row.greenwichTime))
                            .AddRaw("meridian", instant(row.meridianDate, row.meridianTime))
-                           .Add("cycle", Std(row.cycle))
+                           .Add("cycle", row.cycle)
+                           .AddBool("dee_leap_year", row.deeLeapYear)
                            .AddBool("off_target", row.offTarget)
                            .AddRaw("deltat_minutes", RoundTripNumber(row.deltaTMinutes))
                            .Text());

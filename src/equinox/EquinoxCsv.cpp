@@ -8,8 +8,8 @@ namespace vardex {
 
 std::string EquinoxCsvHeader()
 {
-    return CsvRecord({"year", "jd_ut", "greenwich_date", "greenwich_time", "meridian_date", "meridian_time",
-                      "cycle", "off_target", "deltat_minutes"});
+    return CsvRecord({"year", "jd_ut", "greenwich_date", "greenwich_time", "meridian_dee_date",
+                      "meridian_time", "cycle", "dee_leap_year", "off_target", "deltat_minutes"});
 }
 
 std::string EquinoxCsvRecord(const EquinoxRow &row)
@@ -17,8 +17,8 @@ std::string EquinoxCsvRecord(const EquinoxRow &row)
     return CsvRecord({std::to_string(row.year), RoundTripNumber(row.jd),
                       FormatDate(row.greenwichDate, "-", ""), row.greenwichTime.toStdString(),
                       FormatDate(row.meridianDate, "-", ""), row.meridianTime.toStdString(),
-                      row.cycle.toStdString(), row.offTarget ? "true" : "false",
-                      RoundTripNumber(row.deltaTMinutes)});
+                      std::to_string(row.cycle), row.deeLeapYear ? "true" : "false",
+                      row.offTarget ? "true" : "false", RoundTripNumber(row.deltaTMinutes)});
 }
 
 std::string EquinoxCsv(const std::vector<EquinoxRow> &rows)

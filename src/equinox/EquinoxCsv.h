@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The vernal-equinox table as comma-separated values: a header record, then one record per row.
 // Julian Dates and Delta-T keep their full precision; dates are year-month-day without grouping,
-// times "HH:MM" as the table shows them, the off-target mark true or false.
+// times "HH:MM" as the table shows them, the place in the Dee cycle as a number, the leap year and
+// off-target marks true or false.
 #pragma once
 
 #include <string>

@@ -35,13 +35,22 @@ QString TargetDay(DeeVariant variant)
     return variant == DeeVariant::Dee ? QStringLiteral("21") : QStringLiteral("20");
 }
 
-QString CycleText(int32_t year)
+// Counted from the year 33 k that ends a cycle, so year 0 is 33 and year -1 is 32.
+int CyclePlace(int32_t year)
+{
+    const int32_t r = (year % 33 + 33) % 33;  // [0, 32]
+    return r == 0 ? 33 : r;
+}
+
+// The column as the window has always shown it: the remainder with the year's sign (" 1", "-9*",
+// "33"), which differs from CyclePlace only before year 1.
+QString CycleText(int32_t year, bool leap)
 {
     const int32_t r = year % 33;  // sign of the year, [-32, 32]
     if (r == 0)
         return QStringLiteral("33");
     QString text = r < 10 ? QLatin1Char(' ') + QString::number(r) : QString::number(r);
-    if (IsDeeLeapYear(year))
+    if (leap)
         text += QLatin1Char('*');
     return text;
 }
@@ -125,7 +134,8 @@ EquinoxRow ComputeEquinoxRow(int32_t year, int index, const EquinoxRunInputs &in
     row.meridianDate = DeeJDNToDate(meridian.jdn, inputs.variant);
     row.meridianTime = FromAscii(meridian.time);
 
-    row.cycle = CycleText(year);
+    row.cycle = CyclePlace(year);
+    row.deeLeapYear = IsDeeLeapYear(year);
 
     QString &text = row.text;
     text.reserve(96);
@@ -139,7 +149,7 @@ EquinoxRow ComputeEquinoxRow(int32_t year, int index, const EquinoxRunInputs &in
     text += FromAscii(FormatDate(row.meridianDate, "-", ",")) + QLatin1Char(' ') +
             DeeCalendarDesignation(inputs.variant) + QLatin1Char(' ') + row.meridianTime;
     text += mark;
-    text += QLatin1Char(' ') + row.cycle;
+    text += QLatin1Char(' ') + CycleText(year, row.deeLeapYear);
     row.offTarget = !text.contains(TargetText(inputs.variant));
     if (row.offTarget)
         text += QStringLiteral("  <--");

@@ -71,7 +71,8 @@ struct EquinoxRow {
     QString greenwichTime;       // "HH:MM"
     CalendarDate meridianDate;   // Dee, at the chosen meridian
     QString meridianTime;        // "HH:MM"
-    QString cycle;               // the year's place in the 33-year Dee cycle: "11", "12*" (leap), "33"
+    int cycle = 0;               // the year's place in the 33-year Dee cycle, [1, 33]
+    bool deeLeapYear = false;    // shown as "*" after the place: "12*"
     bool offTarget = false;      // the Dee date is not the variant's day of March
     QString text;                // the row as shown, without its line end
 };

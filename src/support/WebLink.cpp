@@ -9,7 +9,6 @@ void OpenWebLink(const QString &address, Shell &shell, Dialogs &dialogs)
 {
     const QString target =
         QString(address).replace(QStringLiteral("http:"), QStringLiteral("https:"), Qt::CaseInsensitive);
-    const QString extension = FileExtension(target, true);
     const int result = shell.Open(target);
     if (result >= 33)
         return;  // the browser was started
@@ -19,8 +18,11 @@ void OpenWebLink(const QString &address, Shell &shell, Dialogs &dialogs)
     const QString paragraph = kCrLf + kCrLf;
     switch (result) {
     case 31:
-        text += paragraph + QStringLiteral("File extension '") + extension +
-                QStringLiteral("' is not associated with any application program.");
+        // The address on a line of its own, so that it can be copied whole into a browser.
+        text += paragraph +
+                QStringLiteral("No web browser could be started. To open the page, copy its address "
+                               "into a web browser:") +
+                paragraph + target;
         break;
     case 8: text += paragraph + QStringLiteral("Out of memory."); break;
     case 2: text += paragraph + QStringLiteral("Please try once more."); break;

@@ -11,7 +11,8 @@ namespace vardex {
 
 // Opens address through the shell, always with https ("http:" in any letter case becomes
 // "https:"). A failure is shown in a message box titled "Cannot launch web browser" with the
-// exclamation icon, naming the shell's code and, for codes 2, 8 and 31, the likely cause.
+// exclamation icon, naming the shell's code and, for codes 2, 8 and 31, the likely cause; for 31
+// (no browser) also the whole address, to be copied into one.
 void OpenWebLink(const QString &address, Shell &shell, Dialogs &dialogs);
 
 // The extension of the last component of path (after its last "\\"): the text after its last ".",

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The Equinox chart window opened from the main window's Tools menu: Draw and its message, the
 // main window's Dee variant, the text under the mouse, the wheel's zoom, and the images it saves.
+#include <QDir>
 #include <QImage>
 #include <QPushButton>
 #include <QRadioButton>
@@ -103,9 +104,22 @@ TEST_F(EquinoxChartWindowTest, SavesImagesOfTheChosenSize)
 
     Save(ImageFormat::Png, "no such folder/chart.png");
     ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_TRUE(dialogs.shown[0].text.startsWith("The chart could not be saved as \"" + files.path + "\": "))
-        << dialogs.shown[0].text.toStdString();
+    EXPECT_EQ(dialogs.shown[0].text,
+              "The chart could not be saved as \"" + files.path + "\": no such file or directory.");
     EXPECT_EQ(dialogs.shown[0].title, "Save as PNG");
+}
+
+// A name typed without a type is saved as the kind chosen; a name with one is kept as typed.
+TEST_F(EquinoxChartWindowTest, ANameWithoutATypeGetsTheImagesOwn)
+{
+    window->spnImageWidth->setValue(200);
+    window->spnImageHeight->setValue(100);
+    EXPECT_EQ(QImage(Save(ImageFormat::Png, "march") + ".png").size(), QSize(200, 100));
+    EXPECT_TRUE(QSvgRenderer(Save(ImageFormat::Svg, "march") + ".svg").isValid());
+    Save(ImageFormat::Png, "march.image");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
+              QStringList({"march.image", "march.png", "march.svg"}));
+    EXPECT_TRUE(dialogs.shown.empty());
 }
 
 }  // namespace

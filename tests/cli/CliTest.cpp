@@ -176,11 +176,12 @@ TEST(Cli, CsvRowsAreTheJsonRows)
                 EXPECT_EQ(f[0].toInt(), row["year"].toInt());
                 EXPECT_NEAR(f[1].toDouble(), row["jd"].toDouble(), 5e-10);
                 EXPECT_EQ(
-                    QStringList({f[2], f[3], f[4], f[5], f[6], f[7]}),
+                    QStringList({f[2], f[3], f[4], f[5], f[6], f[7], f[8]}),
                     QStringList({row["greenwich"]["date"].toString(), row["greenwich"]["time"].toString(),
                                  row["meridian"]["date"].toString(), row["meridian"]["time"].toString(),
-                                 row["cycle"].toString(), flag(row["off_target"])}));
-                EXPECT_EQ(f[8].toDouble(), row["deltat_minutes"].toDouble());
+                                 QString::number(row["cycle"].toInt(-1)), flag(row["dee_leap_year"]),
+                                 flag(row["off_target"])}));
+                EXPECT_EQ(f[9].toDouble(), row["deltat_minutes"].toDouble());
             }
         }
     }

@@ -99,6 +99,21 @@ TEST(EquinoxRun, StopsAfterYear4000ButNotBeforeYear1)
     EXPECT_EQ(early.result.rows[9].text.indexOf(" CE "), early.result.rows[10].text.indexOf(" CE "));
 }
 
+// The CSV and JSON carry the place in the cycle and the leap year as values: the place counts
+// from the year 33 k that ends a cycle, also before year 1, where the text shows the remainder.
+TEST(EquinoxRow, ThePlaceInTheDeeCycleAndItsLeapYear)
+{
+    const std::tuple<int32_t, int, bool, QString> cases[] = {
+        {-33, 33, false, " 33"}, {-9, 24, true, " -9*"},   {-1, 32, true, " -1*"}, {0, 33, false, " 33"},
+        {1, 1, false, "  1"},    {4, 4, true, "  4*"},     {32, 32, true, " 32*"}, {33, 33, false, " 33"},
+        {34, 1, false, "  1"},   {2025, 12, true, " 12*"}, {4000, 7, false, "  7"}};
+    for (const auto &[year, place, leap, shown] : cases) {
+        const EquinoxRow row = ComputeEquinoxRow(year, 1, Inputs(year, 1));
+        EXPECT_EQ(std::pair(row.cycle, row.deeLeapYear), std::pair(place, leap)) << year;
+        EXPECT_TRUE(row.text.endsWith(shown) || row.text.endsWith(shown + "  <--")) << row.text.toStdString();
+    }
+}
+
 TEST(EquinoxRun, WritesNothingForCountsAndLongitudesNoListOffers)
 {
     EXPECT_EQ(TableRun(Inputs(2024, 801), "kept").result.status, EquinoxRunStatus::TooManyYears);

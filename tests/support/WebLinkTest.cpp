@@ -28,12 +28,13 @@ TEST(WebLink, EveryLinkOpensWithHttps)
 TEST(WebLink, AFailureIsShownWithItsCause)
 {
     const QString prefix = "Error launching web browser, error code = ";
-    const QString noApplication =
-        "31.\r\n\r\nFile extension '%1' is not associated with any application program.";
+    // No browser: the address as opened, whole and on a line of its own, for the user to copy.
+    const QString noBrowser = "31.\r\n\r\nNo web browser could be started. To open the page, copy its "
+                              "address into a web browser:\r\n\r\n%1";
     const std::tuple<int, QString, QString> cases[] = {
-        {31, "HTTP://vardex.example.org/guide/Page.HTM", noApplication.arg("htm")},
-        {31, "http://vardex.example.org", noApplication.arg("org")},
-        {31, "https://x.example.org/manual", noApplication.arg("org/manual")},
+        {31, "HTTP://vardex.example.org/guide/Page.HTM",
+         noBrowser.arg("https://vardex.example.org/guide/Page.HTM")},
+        {31, "https://x.example.org/manual?part=2", noBrowser.arg("https://x.example.org/manual?part=2")},
         {8, "https://vardex.example.org", "8.\r\n\r\nOut of memory."},
         {2, "http://", "2.\r\n\r\nPlease try once more."},  // an empty manual address
         {5, "https://vardex.example.org", "5."},

@@ -2,8 +2,8 @@
 #include "CsvFileSaving.h"
 
 #include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
+
+#include "FileWriting.h"
 
 namespace vardex {
 
@@ -21,18 +21,10 @@ void SaveCsvFile(const std::string &csv, bool hasRows, const QString &suggestedN
         chooser.SavePath(SaveAsCsvTitle(), suggestedName, QStringLiteral("CSV files (*.csv);;All files (*)"));
     if (path.isEmpty())
         return;  // cancelled
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".csv");
-    // QSaveFile writes beside the target and renames at the end: a failed save leaves an
-    // earlier file as it was.
-    QSaveFile file(path);
-    const bool written =
-        file.open(QIODevice::WriteOnly) &&
-        file.write(csv.data(), static_cast<qint64>(csv.size())) == static_cast<qint64>(csv.size()) &&
-        file.commit();
-    if (!written)
-        dialogs.ShowMessage(QStringLiteral("The table could not be saved as\r\n") +
-                                QDir::toNativeSeparators(path) + QStringLiteral("\r\n") + file.errorString(),
+    path = WithSuffix(path, QStringLiteral("csv"));
+    if (const std::optional<QString> fault = WriteWholeFile(path, csv))
+        dialogs.ShowMessage(QStringLiteral("The table could not be saved as \"%1\": %2.")
+                                .arg(QDir::toNativeSeparators(path), *fault),
                             SaveAsCsvTitle(), MessageIcon::Critical);
 }
 

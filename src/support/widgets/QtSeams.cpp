@@ -44,6 +44,8 @@ MessageReply QtDialogs::ShowMessage(const QString &text, const QString &title, M
     QMessageBox box(ToQt(icon), title, shown, yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
+    // A path or an address in a message can then be copied; the keyboard still reaches the buttons.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
     if (yesNo)
         box.setEscapeButton(QMessageBox::No);  // closing the box answers No

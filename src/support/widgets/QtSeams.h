@@ -14,7 +14,8 @@
 namespace vardex {
 
 // QMessageBox, application-modal over the active window. The text is shown as plain text (a
-// "<" in a message is not markup), its "\r\n" breaks as line breaks; the title as given.
+// "<" in a message is not markup), its "\r\n" breaks as line breaks, selectable with the mouse;
+// the title as given.
 class QtDialogs : public Dialogs {
 public:
     MessageReply ShowMessage(const QString &text, const QString &title, MessageIcon icon,

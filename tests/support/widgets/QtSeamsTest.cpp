@@ -45,12 +45,14 @@ TEST(QtDialogs, ShowTheMessageAsPlainTextAndReportTheButton)
         QString text, title;
         QMessageBox::Icon boxIcon = QMessageBox::NoIcon;
         Qt::TextFormat format = Qt::AutoText;
+        Qt::TextInteractionFlags interaction;
         QMessageBox::StandardButtons boxButtons;
         QTimer::singleShot(0, [&, press = press] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
-            std::tie(text, title, boxIcon, format, boxButtons) = std::tuple(
-                box->text(), box->windowTitle(), box->icon(), box->textFormat(), box->standardButtons());
+            std::tie(text, title, boxIcon, format, interaction, boxButtons) =
+                std::tuple(box->text(), box->windowTitle(), box->icon(), box->textFormat(),
+                           box->textInteractionFlags(), box->standardButtons());
             box->button(press)->click();
         });
         QtDialogs dialogs;
@@ -58,6 +60,7 @@ TEST(QtDialogs, ShowTheMessageAsPlainTextAndReportTheButton)
         EXPECT_EQ(std::tuple(text, title, format),
                   std::tuple(QString("Line one.\n<b>Line two.</b>"), QString("Calculate"), Qt::PlainText));
         EXPECT_EQ(boxIcon, shownIcon);
+        EXPECT_TRUE(interaction.testFlag(Qt::TextSelectableByMouse)) << "a path or address can be copied";
         EXPECT_EQ(boxButtons, buttons == MessageButtons::Ok ? QMessageBox::StandardButtons(QMessageBox::Ok)
                                                             : QMessageBox::Yes | QMessageBox::No);
     }
