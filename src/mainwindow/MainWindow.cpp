@@ -26,6 +26,7 @@
 #include "support/WebLink.h"
 #include "support/widgets/ControlUtils.h"
 #include "support/widgets/Geometry.h"
+#include "support/widgets/QtSeams.h"
 #include "support/widgets/TextViewer.h"
 
 // The icon is compiled into this static library; a program that links it would leave the resource
@@ -599,8 +600,8 @@ void MainWindow::ShowAbout()
 {
     const QString maker =
         services_.seams.programText ? services_.seams.programText(kMakerAddressText) : QString();
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("About Vardex"), AboutText(maker), QMessageBox::Ok,
-                    this);
+    OnScreenMessageBox box(QMessageBox::NoIcon, QStringLiteral("About Vardex"), AboutText(maker),
+                           QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);  // the address comes from a file
     box.setIconPixmap(windowIcon().pixmap(64));
     box.exec();

@@ -90,6 +90,20 @@ TEST(EquinoxChartData, FaultsGiveAMessageAndNoPoints)
     EXPECT_FALSE(ChartInputsFault({4000, 4000, 79, 59}));
 }
 
+// The day axis names dates; a day of February stands for a common and a leap year alike.
+TEST(EquinoxChartData, DayAxisLabels)
+{
+    const std::pair<double, const char *> cases[] = {
+        {20, "20 Mar"},         {20.25, "20 Mar 06:00"},    {1, "1 Mar"},       {31.5, "31 Mar 12:00"},
+        {0, "28/29 Feb"},       {0.75, "28/29 Feb 18:00"},  {-10, "18/19 Feb"}, {-27, "1/2 Feb"},
+        {20.9999999, "21 Mar"}, {-0.25, "27/28 Feb 18:00"},
+    };
+    for (const auto &[day, label] : cases)
+        EXPECT_EQ(DayAxisLabel(day), QString::fromUtf8(label)) << day;
+    EXPECT_EQ(MeridianText(77, 0), "77\u00B000\u2032 W");
+    EXPECT_EQ(MeridianText(79, 59), "79\u00B059\u2032 W");
+}
+
 TEST(ClipPolyline, KeepsTheRunsInsideWithTheirCrossings)
 {
     using Runs = std::vector<QList<QPointF>>;

@@ -9,6 +9,8 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QWheelEvent>
+#include <QtCharts/QAreaSeries>
+#include <QtCharts/QCategoryAxis>
 #include <QtCharts/QLineSeries>
 
 #include <QToolTip>
@@ -17,6 +19,7 @@
 #include "chart/ChartImage.h"
 #include "chart/EquinoxChartWindow.h"
 #include "chart/ZoomChartView.h"
+#include "equinox/EquinoxTable.h"
 
 namespace vardex::test {
 namespace {
@@ -73,6 +76,61 @@ TEST_F(EquinoxChartWindowTest, DrawsTheYearsAskedForOrSaysWhyNot)
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_TRUE(dialogs.shown[0].text.startsWith("The From year (2101) is after the To year (2100)."));
     EXPECT_EQ(window->Data().inputs.firstYear, 1900) << "the chart drawn before stays";
+}
+
+// A number out of range is kept as typed and refused with a message; the arrows stay in range.
+TEST_F(EquinoxChartWindowTest, TypedNumbersAreKeptAndRefused)
+{
+    const auto retype = [](QSpinBox *box, const QString &text) {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+    };
+    retype(window->spnToYear, "4001");
+    EXPECT_EQ(window->spnToYear->text(), "4001") << "not cut to 400";
+    QTest::keyClick(window->spnToYear, Qt::Key_Return);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, EquinoxRangeMessage().text);
+    EXPECT_EQ(window->Data().inputs.lastYear, 4000) << "the chart drawn before stays";
+    EXPECT_EQ(window->spnToYear->text(), "4001");
+
+    retype(window->spnToYear, "4000");
+    retype(window->spnDegrees, "100");
+    QTest::mouseClick(window->cmdDraw, Qt::LeftButton);
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[1].text,
+              "The meridian must lie between 70\u00B000\u2032 W and 79\u00B059\u2032 W.");
+    QWidget *focus = window->focusWidget();
+    EXPECT_TRUE(focus == window->spnDegrees || window->spnDegrees->isAncestorOf(focus)) << "the box at fault";
+
+    retype(window->spnImageWidth, "6000");
+    EXPECT_EQ(Save(ImageFormat::Png, "big.png"), folder.filePath("big.png"));
+    ASSERT_EQ(dialogs.shown.size(), 3u);
+    EXPECT_EQ(dialogs.shown[2].text, "Choose an image of 100 to 5000 pixels each way.");
+    EXPECT_FALSE(QFile::exists(folder.filePath("big.png")));
+    EXPECT_TRUE(files.asked.isEmpty()) << "refused before asking where";
+
+    window->spnToYear->setValue(4000);
+    window->spnToYear->stepBy(1);
+    EXPECT_EQ(window->spnToYear->value(), 4000) << "the arrows stop at the last year";
+    window->spnFromYear->stepBy(-5);
+    EXPECT_EQ(window->spnFromYear->value(), 1);
+}
+
+// For a paper: the band beneath the lines and opaque, so that no line changes colour across it;
+// the day axis in dates; the meridian in degrees and minutes.
+TEST_F(EquinoxChartWindowTest, TheChartReadsAsDates)
+{
+    const auto *band = qobject_cast<QAreaSeries *>(window->chart->series().constFirst());
+    ASSERT_TRUE(band) << "drawn first, beneath the lines";
+    EXPECT_EQ(band->brush().color().alpha(), 255);
+    EXPECT_EQ(window->chart->title(), "March equinox at 77\u00B000\u2032 W, apparent solar time");
+    auto *days = qobject_cast<QCategoryAxis *>(window->chart->axes(Qt::Vertical).constFirst());
+    ASSERT_TRUE(days);
+    const QStringList labels = days->categoriesLabels();
+    EXPECT_TRUE(labels.contains("20 Mar") && labels.contains("28/29 Feb")) << labels.join(", ").toStdString();
+    for (const QString &label : labels)
+        EXPECT_TRUE(label.endsWith("Mar") || label.endsWith("Feb")) << label.toStdString();
 }
 
 TEST_F(EquinoxChartWindowTest, TheWheelZoomsAboutTheCursor)

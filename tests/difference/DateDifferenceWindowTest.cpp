@@ -123,6 +123,23 @@ TEST_F(DateDifferenceWindowTest, ReadingTheMainWindowsDateLeavesItAsTyped)
     EXPECT_EQ(window->FromNote(), "") << "gone once From is changed";
 }
 
+// Tab goes down the window: From, Swap, To; it meets each pair of options at the chosen one.
+TEST_F(DateDifferenceWindowTest, TabGoesDownTheWindow)
+{
+    ASSERT_NO_FATAL_FAILURE(Open());
+    window->From().optYearMonthDay->click();
+    ASSERT_TRUE(Activate(window.get()));
+    window->From().cboCalendar->setFocus();
+    const std::initializer_list<QWidget *> order{
+        window->From().optYearMonthDay, window->From().txbYearMonthDay,
+        window->From().cmdToday,        window->cmdSwap,
+        window->To().optMonthDayYear,   window->To().cboMonth};
+    for (QWidget *next : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next) << next->metaObject()->className();
+    }
+}
+
 TEST_F(DateDifferenceWindowTest, TheDeeLineFollowsTheMainWindowsVariant)
 {
     ASSERT_NO_FATAL_FAILURE(Open());

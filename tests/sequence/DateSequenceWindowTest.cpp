@@ -206,6 +206,10 @@ TEST_F(DateSequenceWindowTest, TheFocusReturnsAsItLeftAndAReopenedWindowKeepsIts
     EXPECT_FALSE(window->isVisible());
     Open();
     EXPECT_EQ(std::pair(Box(), Focus()), std::pair(Rows({5}), static_cast<QWidget *>(window->txbNumDays)));
+    QTest::keyClick(window->txbOutput, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible()) << "Esc closes it as Close does";
+    Open();
+    EXPECT_EQ(Box(), Rows({5}));
 }
 
 }  // namespace

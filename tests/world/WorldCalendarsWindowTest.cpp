@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The World calendars window opened from the main window's Tools menu: before a result, after one,
 // as the result and the Dee variant change, and its copy.
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -50,6 +51,27 @@ TEST_F(WorldCalendarsWindowTest, FollowsTheMainWindowsResult)
     QTest::mouseClick(Widget<QPushButton>(main->Form().cmdClear[0]), Qt::LeftButton);
     QTest::mouseClick(Widget<QPushButton>(main->Form().cmdCalculate), Qt::LeftButton);  // nothing to read
     EXPECT_EQ(window->tblCalendars->rowCount(), 0) << "no result shown in the main window, none here";
+}
+
+// Opened before any result, the window shows the next one whole: each column as wide as its widest
+// text, every column named; Tab goes on from the table to the buttons.
+TEST_F(WorldCalendarsWindowTest, ColumnsFitEveryResultAndTabLeavesTheTable)
+{
+    QTest::mouseClick(Widget<QPushButton>(main->Form().cmdCalculate), Qt::LeftButton);
+    QTableWidget *table = window->tblCalendars;
+    ASSERT_EQ(table->columnCount(), 3);
+    for (int column = 0; column < table->columnCount(); ++column) {
+        EXPECT_FALSE(table->horizontalHeaderItem(column)->text().isEmpty());
+        for (int row = 0; row < table->rowCount(); ++row) {
+            const QString text = Cell(row, column);
+            EXPECT_GE(table->columnWidth(column), table->fontMetrics().horizontalAdvance(text))
+                << "cut: " << text.toStdString();
+        }
+    }
+    ASSERT_TRUE(Activate(window.get()));
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window->cmdCopy);
 }
 
 }  // namespace

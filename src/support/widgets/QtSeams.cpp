@@ -7,14 +7,18 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QSize>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
+#include <algorithm>
 
+#include "ControlUtils.h"
 #include "Geometry.h"
 #include "input/TextUtils.h"
 
@@ -33,7 +37,24 @@ QMessageBox::Icon ToQt(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
+// Below this width Qt wraps a message box's text at half the screen, too narrow for the lines.
+constexpr int kNarrowScreen = 800;
+constexpr int kRoomBesideText = 120;  // the icon, the margins and the window's frame
+
 }  // namespace
+
+void OnScreenMessageBox::showEvent(QShowEvent *event)
+{
+    if (const QScreen *shown = screen(); shown && shown->availableGeometry().width() < kNarrowScreen) {
+        if (auto *label = findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))) {
+            const int room = shown->availableGeometry().width() - kRoomBesideText;
+            label->setMinimumWidth(std::min(label->sizeHint().width(), room));
+        }
+    }
+    QMessageBox::showEvent(event);  // sizes the box to its text
+    KeepOnScreen(this);
+    QTimer::singleShot(0, this, [this] { KeepOnScreen(this); });  // and once it has its frame
+}
 
 MessageReply QtDialogs::ShowMessage(const QString &text, const QString &title, MessageIcon icon,
                                     MessageButtons buttons)
@@ -41,8 +62,9 @@ MessageReply QtDialogs::ShowMessage(const QString &text, const QString &title, M
     QString shown = text;
     shown.replace(kCrLf, QStringLiteral("\n"));
     const bool yesNo = buttons == MessageButtons::YesNo;
-    QMessageBox box(ToQt(icon), title, shown, yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-                    QApplication::activeWindow());
+    OnScreenMessageBox box(ToQt(icon), title, shown,
+                           yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                           QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     // A path or an address in a message can then be copied; the keyboard still reaches the buttons.
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -3,6 +3,7 @@
 // clipboard, the desktop's URL opener and the primary screen.
 #pragma once
 
+#include <QMessageBox>
 #include <QSize>
 
 #include "seams/Clipboard.h"
@@ -13,7 +14,20 @@
 
 namespace vardex {
 
-// QMessageBox, application-modal over the active window. The text is shown as plain text (a
+// A message box that lies inside the screen it opens on: centred over a window larger than a
+// small screen, moved onto it; on a narrow screen, wider than Qt would make it, so that a long
+// text wraps into fewer lines than the screen is high.
+class OnScreenMessageBox : public QMessageBox {
+    Q_OBJECT
+
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+};
+
+// OnScreenMessageBox, application-modal over the active window. The text is shown as plain text (a
 // "<" in a message is not markup), its "\r\n" breaks as line breaks, selectable with the mouse;
 // the title as given.
 class QtDialogs : public Dialogs {

@@ -124,6 +124,9 @@ TEST_F(TextViewerTest, CopiesTheSelectionOrElseTheWholeText)
     viewer.txbText1->moveCursor(QTextCursor::End);
     viewer.cmdCopyToClipboard->click();
     EXPECT_EQ(clipboard.text, "first line\nsecond line\n");
+    QTest::keyClick(viewer.txbText1, Qt::Key_Escape);
+    EXPECT_FALSE(viewer.isVisible()) << "Esc closes it as Close does";
+    EXPECT_TRUE(viewer.blnFileDisplayed) << "and keeps the file, as Close does";
 }
 
 }  // namespace
