@@ -82,6 +82,7 @@ VernalEquinoxWindow::VernalEquinoxWindow(TableWindowHost &host, Dialogs &dialogs
     });
     addAction(chart);
     Load();
+    FinishLayout();
 }
 
 void VernalEquinoxWindow::LayOut()

@@ -27,6 +27,7 @@
 #include "support/widgets/ControlUtils.h"
 #include "support/widgets/Geometry.h"
 #include "support/widgets/QtSeams.h"
+#include "support/widgets/ScreenFit.h"
 #include "support/widgets/TextViewer.h"
 
 // The icon is compiled into this static library; a program that links it would leave the resource
@@ -290,8 +291,8 @@ void MainWindow::ApplyDesign()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->setMenuBar(menuBar_);
-    layout->addWidget(formArea_);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // The form at its design size, in an area that scrolls only on a screen too small for it.
+    layout->addWidget(new ScrollingArea(formArea_, this));
     ::InitIconResource();
     setWindowIcon(QIcon(QStringLiteral(":/vardex/vardex.png")));
     SetPointSize(formArea_, kFontSize);  // the controls inherit it; only the small ones set their own
@@ -437,10 +438,10 @@ bool MainWindow::Start()
                              [this] {
                                  WriteBack();
                                  move(TwipsToPixels(form_.left), TwipsToPixels(form_.top));
+                                 FitFixedDesign(this, DesignSize());
                                  show();
-                                 KeepOnScreen(this);
-                                 // again once the window system has framed it
-                                 QTimer::singleShot(0, this, [this] { KeepOnScreen(this); });
+                                 // inside the screen, again once the window system has framed it
+                                 FitFixedDesign(this, DesignSize());
                              }});
     if (started)
         WriteBack();
@@ -499,6 +500,8 @@ void MainWindow::WriteBack()
             resultChanged();
     }
 }
+
+QSize MainWindow::DesignSize() const { return formArea_->size() + QSize(0, menuBar_->sizeHint().height()); }
 
 QWidget *MainWindow::WidgetOf(const Control &control) const
 {

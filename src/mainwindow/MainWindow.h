@@ -99,6 +99,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QSize DesignSize() const;  // the form's and the menu bar's
     void BuildControls();
     void BuildMenuBar();
     void OpenLink(int16_t text);

@@ -84,6 +84,7 @@ void DateSequenceWindow::Form_Load()
 
     ResetCopyButton();
     txbNumDays->setText(QStringLiteral("14"));
+    FinishLayout();
 }
 
 void DateSequenceWindow::LayOut()

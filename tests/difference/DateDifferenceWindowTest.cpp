@@ -161,7 +161,7 @@ TEST_F(DateDifferenceWindowTest, TheMenuBarSitsAboveTheUnchangedForm)
     EXPECT_EQ(menus, QStringList({"&File", "&Tools", "&Help"}));
     QWidget *form = main->FormArea();
     EXPECT_EQ(form->size(), QSize(743, 390));
-    EXPECT_EQ(form->y(), bar->height());
+    EXPECT_EQ(form->mapTo(main.get(), QPoint(0, 0)), QPoint(0, bar->height()));
     EXPECT_EQ(main->height(), 390 + bar->height());
     EXPECT_EQ(Widget(main->Form().cmdCalculate)->geometry(),
               QRect(TwipsToPixels(8040), TwipsToPixels(3090), TwipsToPixels(2910), TwipsToPixels(360)));

@@ -19,6 +19,7 @@
 #include <QWidget>
 
 #include "Geometry.h"
+#include "ScreenFit.h"
 
 namespace vardex {
 
@@ -101,7 +102,9 @@ void KeepOnScreen(QWidget *window)
 {
     if (!window || !window->screen())
         return;
-    const QRect frame = window->frameGeometry();
+    // Before the window system has framed the window, its frame is the one it will most likely get:
+    // a window placed without it would be pushed below the screen by its title bar.
+    const QRect frame = QRect(window->pos(), window->size().grownBy(WindowFrameMargins(window)));
     const QPoint inside = PlaceInside(frame, window->screen()->availableGeometry());
     if (inside != frame.topLeft())
         window->move(window->pos() + (inside - frame.topLeft()));

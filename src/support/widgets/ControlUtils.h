@@ -25,9 +25,9 @@ QColor FromBgr(uint32_t bgr);
 // The 0x00BBGGRR form of a colour, so that one window can take another's colours.
 uint32_t ToBgr(const QColor &colour);
 
-// Moves a shown window, frame and all, into the available area of its screen (free of task bars
-// and docks) when part of it lies outside: just enough, or to the area's top-left corner when the
-// window is larger than the area.
+// Moves a window, frame and all, into the available area of its screen (free of task bars and
+// docks) when part of it lies outside: just enough, or to the area's top-left corner when the
+// window is larger than the area. A window not framed yet counts with the frame it will get.
 void KeepOnScreen(QWidget *window);
 
 // Gives button the keyboard focus if it is visible on the screen (its window shown too) and

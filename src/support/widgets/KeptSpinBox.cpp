@@ -29,6 +29,20 @@ void KeptSpinBox::stepBy(int steps)
     selectAll();
 }
 
+QSize KeptSpinBox::Narrowed(QSize hint) const
+{
+    const QFontMetrics metrics = fontMetrics();
+    const auto width = [&](int value) { return metrics.horizontalAdvance(textFromValue(value)); };
+    const int kept = std::max(width(minimum()), width(maximum()));
+    const int allowed = std::max(width(least_), width(most_)) + metrics.horizontalAdvance(QLatin1Char('0'));
+    hint.rwidth() -= std::max(0, kept - allowed);
+    return hint;
+}
+
+QSize KeptSpinBox::sizeHint() const { return Narrowed(QSpinBox::sizeHint()); }
+
+QSize KeptSpinBox::minimumSizeHint() const { return Narrowed(QSpinBox::minimumSizeHint()); }
+
 QAbstractSpinBox::StepEnabled KeptSpinBox::stepEnabled() const
 {
     StepEnabled enabled = StepNone;

@@ -20,11 +20,16 @@ public:
     bool InRange() const { return value() >= least_ && value() <= most_; }
 
     void stepBy(int steps) override;
+    // As wide as the allowed numbers and a digit more need, not the far wider numbers it keeps.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 protected:
     StepEnabled stepEnabled() const override;
 
 private:
+    QSize Narrowed(QSize hint) const;
+
     int least_;
     int most_;
 };

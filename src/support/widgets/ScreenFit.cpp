@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QWidget>
 #include <algorithm>
 
@@ -16,6 +18,7 @@ namespace {
 
 // Until the window system says, a title bar and borders as most desktops draw them.
 constexpr QMargins kUsualFrame(8, 36, 8, 8);
+constexpr int kFramingMs = 250;
 // The least of the content a scrolling window shows, in lines of text each way.
 constexpr int kLeastLines = 4;
 
@@ -41,7 +44,12 @@ QMargins WindowFrameMargins(const QWidget *window)
 
 void FitToScreen(QWidget *window, QSize preferred)
 {
-    window->resize(preferred.boundedTo(Room(window)).expandedTo(window->minimumSize()));
+    const QSize room = Room(window);
+    // Content that scrolls up and down needs the scroll bar's width beside it, or it scrolls
+    // sideways too.
+    if (preferred.height() > room.height())
+        preferred.rwidth() += window->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, window);
+    window->resize(preferred.boundedTo(room).expandedTo(window->minimumSize()));
     KeepOnScreen(window);
 }
 
@@ -55,7 +63,52 @@ void KeepInsideScreen(QWidget *window)
         KeepOnScreen(window);
     };
     fit();
+    // Again once the window system has put its frame round the window, which it does after the
+    // window is shown, at once or a moment later.
     QTimer::singleShot(0, window, fit);
+    QTimer::singleShot(kFramingMs, window, fit);
+}
+
+void FitFixedDesign(QWidget *window, QSize design)
+{
+    const auto fit = [window, design] {
+        const QSize room = Room(window);
+        QSize size = design.boundedTo(room);
+        // Scrolling one way takes a scroll bar's room the other way, where the screen has it.
+        const int bar = window->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, window);
+        if (size.width() < design.width())
+            size.setHeight(std::min(design.height() + bar, room.height()));
+        if (size.height() < design.height())
+            size.setWidth(std::min(design.width() + bar, room.width()));
+        if (window->minimumSize() != size || window->maximumSize() != size)
+            window->setFixedSize(size);
+        KeepOnScreen(window);
+    };
+    fit();
+    QTimer::singleShot(0, window, fit);
+    QTimer::singleShot(kFramingMs, window, fit);
+}
+
+QWidget *PutOnScrollingPage(QWidget *window)
+{
+    auto *page = new QWidget;
+    page->setFixedSize(window->size());
+    page->setPalette(window->palette());
+    const QObjectList children = window->children();  // a copy: the loop takes them away
+    for (QObject *child : children) {
+        auto *control = qobject_cast<QWidget *>(child);
+        if (!control || control->isWindow())
+            continue;
+        const bool hidden = control->isHidden();
+        const QRect place = control->geometry();
+        control->setParent(page);
+        control->setGeometry(place);
+        control->setVisible(!hidden);
+    }
+    auto *layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new ScrollingArea(page, window));
+    return page;
 }
 
 ScrollingArea::ScrollingArea(QWidget *content, QWidget *parent) : QScrollArea(parent)

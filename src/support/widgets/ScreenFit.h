@@ -26,6 +26,10 @@ void FitToScreen(QWidget *window, QSize preferred);
 // system has framed it.
 void KeepInsideScreen(QWidget *window);
 
+// A window of a fixed design size takes its design size where its screen has room for it, and the
+// room there is on a smaller screen, its content scrolling; for each show and again once framed.
+void FitFixedDesign(QWidget *window, QSize design);
+
 // A scroll area for a window's content: as large as the content wants where there is room (no
 // cap on its preferred size, unlike QScrollArea's), scrolling where the window is smaller. It
 // takes no focus of its own, shows the window's background, and brings a control that gets the
@@ -39,5 +43,10 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 };
+
+// For a window of a fixed design size whose controls sit at their design places: moves them, in
+// their order, onto a page of the window's present size in a ScrollingArea that fills the window,
+// so that FitFixedDesign can show the window smaller than its design. Returns the page.
+QWidget *PutOnScrollingPage(QWidget *window);
 
 }  // namespace vardex

@@ -23,6 +23,7 @@
 #include "CsvFileSaving.h"
 #include "EscapeCloses.h"
 #include "Geometry.h"
+#include "ScreenFit.h"
 #include "seams/Clipboard.h"
 
 namespace vardex {
@@ -209,6 +210,12 @@ void TableWindow::SetOutput(const QString &text)
     output_ = text;
 }
 
+void TableWindow::FinishLayout()
+{
+    design_ = size();
+    PutOnScrollingPage(this);
+}
+
 void TableWindow::AddCsvRecords(const std::string &records, std::size_t rowCount)
 {
     csvRecords_ += records;
@@ -317,8 +324,10 @@ void TableWindow::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     // Below the main window's output frame where that fits on the screen; checked again once the
     // window system has put its frame around the window.
-    KeepOnScreen(this);
-    QTimer::singleShot(0, this, [this] { KeepOnScreen(this); });
+    if (design_.isValid())
+        FitFixedDesign(this, design_);
+    else
+        KeepInsideScreen(this);
     // Also on being shown: a window system may show the window without activating it. Running
     // the activation twice changes nothing.
     if (!event->spontaneous())

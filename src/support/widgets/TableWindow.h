@@ -68,6 +68,9 @@ protected:
     // The CSV header record of the table, and the file name the save dialog offers.
     virtual std::string CsvHeader() const = 0;
     virtual QString CsvFileName() const = 0;
+    // Once the window has laid out its controls at its design size: lets it show smaller on a
+    // screen too small for that design, its controls scrolling.
+    void FinishLayout();
     // Keeps the CSV records of rows a run has just added to the box.
     void AddCsvRecords(const std::string &records, std::size_t rowCount);
 
@@ -123,6 +126,7 @@ private:
     ModalDialogs dialogs_;
     ModalPopUps popUps_;
     QString output_;
+    QSize design_;            // the window's size as laid out; nothing before FinishLayout
     std::string csvRecords_;  // of the rows in output_, in order
     std::size_t csvRowCount_ = 0;
     int modalDepth_ = 0;
