@@ -38,6 +38,9 @@ public:
     explicit ScrollingArea(QWidget *content, QWidget *parent = nullptr);
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 };
 
 }  // namespace vardex
