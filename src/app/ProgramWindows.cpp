@@ -115,7 +115,7 @@ WorldCalendarsWindow &ProgramWindows::OpenWorldCalendars()
 HistoricalDatesWindow &ProgramWindows::OpenHistoricalDates()
 {
     if (!history_) {
-        history_ = std::make_unique<HistoricalDatesWindow>(main_, services_.dataFolder);
+        history_ = std::make_unique<HistoricalDatesWindow>(main_, services_.clipboard, services_.dataFolder);
         ShareShortcuts(*history_);
     }
     return Shown(*history_);

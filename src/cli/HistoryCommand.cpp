@@ -110,6 +110,9 @@ Outcome RunHistory(const Arguments &a, const Clock &clock, const std::string &da
         std::istringstream in(*a.written);
         if (!(in >> y >> dash1 >> m >> dash2 >> d) || dash1 != '-' || dash2 != '-' || (in >> rest))
             return {"", "vardex-cli: --written wants YEAR-MONTH-DAY, such as 1731-2-11\n", kExitUsage};
+        if (m < 1 || m > 12 || d < 1 || d > 31)
+            return {"", "vardex-cli: --written wants a month 1..12 and a day 1..31, such as 1731-2-11\n",
+                    kExitUsage};
         const std::vector<int32_t> days = DaysWritten(*place, y, m, d, style);
         if (days.empty())
             return Refused(MissingDayMessage(*place, y, m, d, style));
@@ -118,8 +121,7 @@ Outcome RunHistory(const Arguments &a, const Clock &clock, const std::string &da
             for (const int32_t day : days)
                 both += (both.empty() ? "" : " and ") + YmdText(JDNToDate(Calendar::Julian, day, {})) +
                         " (Julian)";
-            return Refused(std::to_string(d) + ' ' + MonthName(m) + ' ' + std::to_string(y) +
-                           " came twice in " + place->name + ": " + both + ".");
+            return Refused(DayMonthYearText({y, m, d}) + " came twice in " + place->name + ": " + both + ".");
         }
         jdn = days.front();
     } else if (a.jdn) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "HistoricalDatesWindow.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCompleter>
 #include <QFile>
@@ -9,27 +10,78 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSpinBox>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "engine/Calendars.h"
 #include "engine/TextForms.h"
 #include "history/Easter.h"
+#include "input/NumberFormat.h"
+#include "input/TypedNumber.h"
+#include "seams/Clipboard.h"
 #include "support/widgets/ControlUtils.h"
 #include "support/widgets/EscapeCloses.h"
+#include "support/widgets/ScreenFit.h"
 
 namespace vardex {
 
 namespace {
 
-const char *const kStyles[] = {"circumcision", "annunciation", "pisan", "nativity",
-                               "venetian",     "byzantine",    "easter"};
+// The styles of the year's start as the window names them, with what each does to the numbers.
+struct StyleEntry {
+    YearStart style;
+    const char *name, *tip;
+};
+const StyleEntry kStyles[] = {
+    {YearStart::Circumcision, "1 January (Circumcision style)",
+     "The year began on 1 January, as it does today."},
+    {YearStart::Annunciation, "25 March, after 1 January (Annunciation style)",
+     "1 January to 24 March carry the previous year's number."},
+    {YearStart::Pisan, "25 March, before 1 January (Pisan style)",
+     "25 March to 31 December carry the next year's number."},
+    {YearStart::Nativity, "25 December (Nativity style)", "25 to 31 December carry the next year's number."},
+    {YearStart::Venetian, "1 March (Venetian style)",
+     "January and February carry the previous year's number."},
+    {YearStart::Byzantine, "1 September (Byzantine style)",
+     "September to December carry the next year's number."},
+    {YearStart::Easter, "Easter Sunday (Easter style)",
+     "The year began on Easter Sunday (Julian reckoning): some dates came twice in a year, some not at all."},
+};
+const QString kOwnStyleTip =
+    QStringLiteral("The start of the year the place kept on that day (see the timeline).");
 
 QString Q(const std::string &text) { return QString::fromStdString(text); }
 
-std::string DayText(const CalendarDate &d)
+QString StyleName(YearStart style)
 {
-    return std::to_string(d.day) + ' ' + MonthName(d.month) + ' ' + std::to_string(d.year);
+    for (const StyleEntry &entry : kStyles) {
+        if (entry.style == style)
+            return QString::fromLatin1(entry.name);
+    }
+    return {};
+}
+
+QString CalendarTitle(KeptCalendar calendar)
+{
+    switch (calendar) {
+    case KeptCalendar::Julian: return QStringLiteral("Julian calendar");
+    case KeptCalendar::Gregorian: return QStringLiteral("Gregorian calendar");
+    case KeptCalendar::Swedish: return QStringLiteral("Swedish calendar");
+    }
+    return {};
+}
+
+// The most a year as written may be in each era: the years of the days the program counts, one
+// more either way, since a style moves a day's number by a year at most.
+int64_t MostYear(bool beforeChrist)
+{
+    const auto year = [](Calendar calendar, int32_t jdn) { return JDNToDate(calendar, jdn, {}).year; };
+    if (beforeChrist)
+        return 1 -
+               (int64_t{std::min(year(Calendar::Julian, INT32_MIN), year(Calendar::Gregorian, INT32_MIN))} -
+                1);
+    return int64_t{std::max(year(Calendar::Julian, INT32_MAX), year(Calendar::Gregorian, INT32_MAX))} + 1;
 }
 
 PlaceTable LoadPlaces(const QString &dataFolder)
@@ -42,6 +94,9 @@ PlaceTable LoadPlaces(const QString &dataFolder)
         table.error = "The calendar history file is faulty: " + table.error;
     return table;
 }
+
+// The chosen place's name in a place box again, whatever was typed there.
+void ShowChosenPlace(QComboBox *list) { list->setEditText(list->itemText(list->currentIndex())); }
 
 QComboBox *PlaceList(const PlaceTable &table, QWidget *parent, const char *name)
 {
@@ -56,29 +111,39 @@ QComboBox *PlaceList(const PlaceTable &table, QWidget *parent, const char *name)
     list->setAccessibleName(QString::fromLatin1(name));
     list->setAccessibleDescription(QString::fromLatin1(name));
     // A search that found nothing leaves the chosen place as it was, and shows it again.
-    QObject::connect(list->lineEdit(), &QLineEdit::editingFinished, list,
-                     [list] { list->setEditText(list->itemText(list->currentIndex())); });
+    QObject::connect(list->lineEdit(), &QLineEdit::editingFinished, list, [list] { ShowChosenPlace(list); });
     return list;
 }
 
-// The periods of a place, one line each: "julian until 2 September 1752".
+QComboBox *NamedList(QWidget *parent, const char *name)
+{
+    auto *list = new QComboBox(parent);
+    // On Linux a list's accessible name is its entry; the description says what it is.
+    list->setAccessibleDescription(QString::fromLatin1(name));
+    return list;
+}
+
+// The periods of a place, one line each: "Julian calendar until 2 September 1752", "New year on
+// 1 January (Circumcision style), from 1 January 1752 (O.S.)".
 QString Timeline(const Place &place)
 {
     QStringList lines;
     for (const CalendarPeriod &p : place.calendars) {
-        QString line = QString::fromLatin1(KeptCalendarName(p.calendar)) + QStringLiteral(" calendar");
+        QString line = CalendarTitle(p.calendar);
         if (p.firstJdn != INT32_MIN)
-            line += QStringLiteral(" from ") + Q(DayText(*DateInKeptCalendar(p.calendar, p.firstJdn)));
+            line +=
+                QStringLiteral(" from ") + Q(DayMonthYearText(*DateInKeptCalendar(p.calendar, p.firstJdn)));
         if (p.lastJdn != INT32_MAX)
-            line += QStringLiteral(" until ") + Q(DayText(*DateInKeptCalendar(p.calendar, p.lastJdn)));
+            line +=
+                QStringLiteral(" until ") + Q(DayMonthYearText(*DateInKeptCalendar(p.calendar, p.lastJdn)));
         lines << line;
     }
     for (const StylePeriod &p : place.styles) {
-        QString line = QString::fromLatin1(YearStartName(p.style)) + QStringLiteral(" style");
+        QString line = QStringLiteral("New year on ") + StyleName(p.style);
         if (p.firstJdn != INT32_MIN)
-            line += QStringLiteral(" from ") + Q(WriteDay(place, p.firstJdn).text);
+            line += QStringLiteral(", from ") + Q(WriteDay(place, p.firstJdn).text);
         if (p.lastJdn != INT32_MAX)
-            line += QStringLiteral(" until ") + Q(WriteDay(place, p.lastJdn).text);
+            line += QStringLiteral(", until ") + Q(WriteDay(place, p.lastJdn).text);
         lines << line;
     }
     return lines.join(u'\n');
@@ -86,47 +151,53 @@ QString Timeline(const Place &place)
 
 }  // namespace
 
-HistoricalDatesWindow::HistoricalDatesWindow(TableWindowHost &host, const QString &dataFolder,
-                                             QWidget *parent)
+HistoricalDatesWindow::HistoricalDatesWindow(TableWindowHost &host, Clipboard &clipboard,
+                                             const QString &dataFolder, QWidget *parent)
     : QWidget(parent, Qt::Window),
       host_(host),
+      clipboard_(clipboard),
       table_(LoadPlaces(dataFolder))
 {
     setWindowTitle(QStringLiteral("Historical dates"));
     setWindowIcon(host.TableWindowIcon());
-    cboPlace = PlaceList(table_, this, "Place");
-    cboToPlace = PlaceList(table_, this, "As written in");
-    spnDay = new QSpinBox(this);
-    spnDay->setRange(1, 31);
-    spnDay->setAccessibleName(QStringLiteral("Day as written"));
-    cboMonth = new QComboBox(this);
+    // The form scrolls where the screen is small; the buttons below it stay in view.
+    auto *content = form_ = new QWidget;
+    cboPlace = PlaceList(table_, content, "Place");
+    cboDay = NamedList(content, "Day as written");
+    for (int day = 1; day <= 31; ++day)
+        cboDay->addItem(QString::number(day));
+    cboMonth = NamedList(content, "Month as written");
     for (int month = 1; month <= 12; ++month)
         cboMonth->addItem(QString::fromLatin1(MonthName(month)));
-    cboMonth->setAccessibleDescription(QStringLiteral("Month as written"));
-    txbYear = new QLineEdit(this);
-    txbYear->setMaxLength(7);
+    // No length limit: a text that is no year is refused with a message, never cut.
+    txbYear = new QLineEdit(content);
     txbYear->setAccessibleName(QStringLiteral("Year as written"));
-    cboStyle = new QComboBox(this);
-    cboStyle->addItem(QStringLiteral("as the place began its year then"));
-    for (const char *style : kStyles)
-        cboStyle->addItem(QString::fromLatin1(style));
-    cboStyle->setAccessibleDescription(QStringLiteral("Start of the year"));
-    cmdMainResult = new QPushButton(QStringLiteral("Main window's result"), this);
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    txbYear->setFixedWidth(txbYear->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 10 + 12);
+    cboEra = NamedList(content, "Era");
+    cboEra->addItems({QStringLiteral("AD"), QStringLiteral("BC")});
+    cboStyle = NamedList(content, "Start of the year");
+    cboStyle->addItem(QStringLiteral("As the place began its year then"));
+    cboStyle->setItemData(0, kOwnStyleTip, Qt::ToolTipRole);
+    for (const StyleEntry &entry : kStyles) {
+        cboStyle->addItem(QString::fromLatin1(entry.name));
+        cboStyle->setItemData(cboStyle->count() - 1, QString::fromLatin1(entry.tip), Qt::ToolTipRole);
+    }
+    cboStyle->setToolTip(kOwnStyleTip);
+    cboToPlace = PlaceList(table_, content, "As written in");
     for (QLabel **label : {&lblDay, &lblToPlace, &lblEaster, &lblTimeline}) {
-        *label = new QLabel(this);
+        *label = new QLabel(content);
         (*label)->setTextFormat(Qt::PlainText);
         (*label)->setTextInteractionFlags(Qt::TextSelectableByMouse);
         (*label)->setWordWrap(true);
     }
-
-    // Room for the longest timeline (Sweden's), so that the window keeps its size.
-    lblTimeline->setMinimumHeight(lblTimeline->fontMetrics().lineSpacing() * 7);
     auto *written = new QHBoxLayout;
-    written->addWidget(spnDay);
+    written->addWidget(cboDay);
     written->addWidget(cboMonth);
     written->addWidget(txbYear);
-    auto *form = new QFormLayout;
+    written->addWidget(cboEra);
+    written->addStretch();
+    auto *form = new QFormLayout(content);
+    form->setContentsMargins(0, 0, 0, 0);
     form->addRow(QStringLiteral("Place:"), cboPlace);
     form->addRow(QStringLiteral("Written:"), written);
     form->addRow(QStringLiteral("Year begins:"), cboStyle);
@@ -135,43 +206,78 @@ HistoricalDatesWindow::HistoricalDatesWindow(TableWindowHost &host, const QStrin
     form->addRow(QString(), lblToPlace);
     form->addRow(QStringLiteral("Easter:"), lblEaster);
     form->addRow(QStringLiteral("Timeline:"), lblTimeline);
+
+    cmdMainResult = new QPushButton(QStringLiteral("Main window's result"), this);
+    cmdMainResult->setToolTip(QStringLiteral("The main window's last result, as the place wrote it"));
+    cmdCopy = new QPushButton(QStringLiteral("Copy"), this);
+    cmdCopy->setToolTip(QStringLiteral("Copy the day and how it was written"));
+    cmdClose = new QPushButton(QStringLiteral("Close"), this);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdMainResult);
     buttons->addStretch();
+    buttons->addWidget(cmdCopy);
     buttons->addWidget(cmdClose);
     auto *layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addStretch();
+    layout->addWidget(new ScrollingArea(content, this), 1);
     layout->addLayout(buttons);
+    for (QPushButton *button : {cmdMainResult, cmdCopy, cmdClose})
+        button->setAutoDefault(true);  // Enter presses the button that has the focus
 
     SetFormBackColor(this, ToBgr(host.TableWindowPalette().color(QPalette::Window)));
     SetControlsForeColor(this, 0xFFFFFF);
 
-    // Tab follows the form from top to bottom.
-    QWidget *order[] = {cboPlace, spnDay, cboMonth, txbYear, cboStyle, cboToPlace, cmdMainResult, cmdClose};
+    // Tab goes down the form, then along the buttons.
+    QWidget *order[] = {cboPlace, cboDay,     cboMonth,      txbYear, cboEra,
+                        cboStyle, cboToPlace, cmdMainResult, cmdCopy, cmdClose};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
     const auto recalculate = [this] { Recalculate(); };
-    connect(cboPlace, &QComboBox::currentIndexChanged, this, recalculate);
-    connect(cboToPlace, &QComboBox::currentIndexChanged, this, recalculate);
-    connect(cboStyle, &QComboBox::currentIndexChanged, this, recalculate);
-    connect(cboMonth, &QComboBox::currentIndexChanged, this, recalculate);
-    connect(spnDay, &QSpinBox::valueChanged, this, recalculate);
+    for (QComboBox *list : {cboPlace, cboToPlace, cboStyle, cboDay, cboMonth, cboEra})
+        connect(list, &QComboBox::currentIndexChanged, this, recalculate);
+    connect(cboStyle, &QComboBox::currentIndexChanged, this, [this](int entry) {
+        cboStyle->setToolTip(cboStyle->itemData(entry, Qt::ToolTipRole).toString());
+    });
     connect(txbYear, &QLineEdit::textChanged, this, recalculate);
     connect(cmdMainResult, &QPushButton::clicked, this, &HistoricalDatesWindow::TakeMainResult);
+    connect(cmdCopy, &QPushButton::clicked, this, &HistoricalDatesWindow::CopyResults);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::hide);
     CloseOnEscape(this);
 
     // A start a reader recognises: the English register's 11 February 1731.
+    const QSignalBlocker blockers[] = {QSignalBlocker(cboPlace), QSignalBlocker(cboToPlace),
+                                       QSignalBlocker(cboDay), QSignalBlocker(cboMonth),
+                                       QSignalBlocker(txbYear)};
     cboPlace->setCurrentIndex(cboPlace->findData(QStringLiteral("england")));
     cboToPlace->setCurrentIndex(cboToPlace->findData(QStringLiteral("france")));
-    spnDay->setValue(11);
+    cboDay->setCurrentIndex(10);
     cboMonth->setCurrentIndex(1);
     txbYear->setText(QStringLiteral("1731"));
     Recalculate();
     move(host.TableWindowPosition());
-    KeepOnScreen(this);
+    FitToScreen(this, PreferredSize());
+}
+
+// Where the screen has room, the whole form with the longest timeline, and room for a vertical
+// scroll bar: the window keeps its size from place to place, and a scroll bar never makes the form
+// scroll sideways.
+QSize HistoricalDatesWindow::PreferredSize()
+{
+    const QString timeline = lblTimeline->text();
+    const auto periods = [](const Place &place) { return place.calendars.size() + place.styles.size(); };
+    const auto longest =
+        std::max_element(table_.places.begin(), table_.places.end(),
+                         [&](const Place &a, const Place &b) { return periods(a) < periods(b); });
+    if (longest != table_.places.end())
+        lblTimeline->setText(Timeline(*longest));
+    const QMargins margins = layout()->contentsMargins();
+    const int formWidth = form_->sizeHint().width();
+    const QSize preferred(formWidth + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) +
+                              margins.left() + margins.right(),
+                          form_->heightForWidth(formWidth) + layout()->spacing() +
+                              cmdClose->sizeHint().height() + margins.top() + margins.bottom());
+    lblTimeline->setText(timeline);
+    return preferred;
 }
 
 const Place *HistoricalDatesWindow::PlaceAt(const QComboBox *list) const
@@ -187,12 +293,16 @@ const Place *HistoricalDatesWindow::PlaceAt(const QComboBox *list) const
 std::optional<YearStart> HistoricalDatesWindow::ChosenStyle() const
 {
     const int entry = cboStyle->currentIndex();
-    return entry <= 0 ? std::nullopt : YearStartNamed(kStyles[entry - 1]);
+    if (entry <= 0 || entry > static_cast<int>(std::size(kStyles)))
+        return std::nullopt;
+    return kStyles[entry - 1].style;
 }
 
 void HistoricalDatesWindow::Recalculate()
 {
     day_.reset();
+    copyLines_.clear();
+    cmdCopy->setEnabled(false);
     lblToPlace->clear();
     const Place *place = PlaceAt(cboPlace);
     if (!table_.error.empty() || !place) {
@@ -202,18 +312,22 @@ void HistoricalDatesWindow::Recalculate()
         return;
     }
     lblTimeline->setText(Timeline(*place));
-    bool yearOk = false;
-    const int year = txbYear->text().trimmed().toInt(&yearOk);
-    if (!yearOk || year < 1 || year > 99999) {
-        lblDay->setText(QStringLiteral("Enter the year as written, 1 to 99999."));
+    // The year as every window beyond the main one reads a number; the era turns it into the
+    // astronomical year (1 BC is year 0).
+    const bool beforeChrist = cboEra->currentIndex() == 1;
+    const TypedNumber typed =
+        ReadTypedNumber(txbYear->text(), QStringLiteral("the year"), 1, MostYear(beforeChrist));
+    if (!typed.value) {
+        lblDay->setText(typed.problem);
         lblEaster->clear();
         return;
     }
-    const CalendarDate julianEaster = JulianEaster(year), gregorianEaster = GregorianEaster(year);
-    lblEaster->setText(QStringLiteral("Julian reckoning ") + Q(DayText(julianEaster)) +
-                       QStringLiteral(" (Julian); Gregorian reckoning ") + Q(DayText(gregorianEaster)) +
-                       QStringLiteral(" (Gregorian)"));
-    const int month = cboMonth->currentIndex() + 1, dayOfMonth = spnDay->value();
+    const auto year = static_cast<int32_t>(beforeChrist ? 1 - *typed.value : *typed.value);
+    const QString easter = QStringLiteral("Julian reckoning ") + Q(DayMonthYearText(JulianEaster(year))) +
+                           QStringLiteral(" (Julian); Gregorian reckoning ") +
+                           Q(DayMonthYearText(GregorianEaster(year))) + QStringLiteral(" (Gregorian)");
+    lblEaster->setText(easter);
+    const int month = cboMonth->currentIndex() + 1, dayOfMonth = cboDay->currentIndex() + 1;
     const std::optional<YearStart> style = ChosenStyle();
     const std::vector<int32_t> days = DaysWritten(*place, year, month, dayOfMonth, style);
     if (days.empty()) {
@@ -223,20 +337,30 @@ void HistoricalDatesWindow::Recalculate()
     if (days.size() > 1) {
         QStringList both;
         for (const int32_t jdn : days)
-            both << Q(DayText(JDNToDate(Calendar::Julian, jdn, {}))) + QStringLiteral(" (Julian)");
+            both << Q(DayMonthYearText(JDNToDate(Calendar::Julian, jdn, {}))) + QStringLiteral(" (Julian)");
         lblDay->setText(QStringLiteral("This date came twice in %1 in that style: ").arg(Q(place->name)) +
                         both.join(QStringLiteral(" and ")) + u'.');
         return;
     }
     day_ = days.front();
     const int32_t jdn = *day_;
-    lblDay->setText(QStringLiteral("JDN %1, %2\nJulian: %3\nGregorian: %4\nWritten: %5")
-                        .arg(QString::number(jdn), Q(WeekdayText(DayOfWeek(jdn))),
-                             Q(DayText(JDNToDate(Calendar::Julian, jdn, {}))),
-                             Q(DayText(JDNToDate(Calendar::Gregorian, jdn, {}))),
-                             Q(WriteDay(*place, jdn, style).text)));
-    if (const Place *to = PlaceAt(cboToPlace))
+    const QString dayLine = QStringLiteral("JDN ") + NumberFormat::Regional().Grouped(jdn) +
+                            QStringLiteral(", ") + Q(WeekdayText(DayOfWeek(jdn)));
+    const QString julian =
+        QStringLiteral("Julian: ") + Q(DayMonthYearText(JDNToDate(Calendar::Julian, jdn, {})));
+    const QString gregorian =
+        QStringLiteral("Gregorian: ") + Q(DayMonthYearText(JDNToDate(Calendar::Gregorian, jdn, {})));
+    const QString writtenHere = QStringLiteral("Written: ") + Q(WriteDay(*place, jdn, style).text);
+    lblDay->setText(QStringList{dayLine, julian, gregorian, writtenHere}.join(u'\n'));
+    copyLines_ << QStringLiteral("Place: ") + Q(place->name) << writtenHere
+               << QStringLiteral("Day: ") + dayLine << julian << gregorian;
+    if (const Place *to = PlaceAt(cboToPlace)) {
         lblToPlace->setText(Q(WriteDay(*to, jdn).text));
+        copyLines_ << QStringLiteral("As written in ") + Q(to->name) + QStringLiteral(": ") +
+                          lblToPlace->text();
+    }
+    copyLines_ << QStringLiteral("Easter: ") + easter;
+    cmdCopy->setEnabled(true);
 }
 
 void HistoricalDatesWindow::TakeMainResult()
@@ -248,13 +372,53 @@ void HistoricalDatesWindow::TakeMainResult()
         return;
     }
     const WrittenDay written = WriteDay(*place, *jdn);
-    const QSignalBlocker blockers[] = {QSignalBlocker(cboStyle), QSignalBlocker(spnDay),
-                                       QSignalBlocker(cboMonth), QSignalBlocker(txbYear)};
+    const bool beforeChrist = written.writtenYear < 1;
+    const QSignalBlocker blockers[] = {QSignalBlocker(cboStyle), QSignalBlocker(cboDay),
+                                       QSignalBlocker(cboMonth), QSignalBlocker(txbYear),
+                                       QSignalBlocker(cboEra)};
     cboStyle->setCurrentIndex(0);
-    spnDay->setValue(written.date.day);
+    cboStyle->setToolTip(kOwnStyleTip);
+    cboDay->setCurrentIndex(written.date.day - 1);
     cboMonth->setCurrentIndex(written.date.month - 1);
-    txbYear->setText(QString::number(written.writtenYear));
+    txbYear->setText(QString::number(beforeChrist ? 1 - int64_t{written.writtenYear} : written.writtenYear));
+    cboEra->setCurrentIndex(beforeChrist ? 1 : 0);
     Recalculate();
+}
+
+QString HistoricalDatesWindow::CopyText() const
+{
+    QString text;
+    for (const QString &line : copyLines_)
+        text += line + QStringLiteral("\r\n");
+    return text;
+}
+
+void HistoricalDatesWindow::CopyResults()
+{
+    if (copyLines_.isEmpty())
+        return;
+    clipboard_.Clear();
+    clipboard_.SetText(CopyText());
+}
+
+void HistoricalDatesWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    KeepInsideScreen(this);
+}
+
+void HistoricalDatesWindow::hideEvent(QHideEvent *event)
+{
+    // Nothing of the window stays on the screen, and a place box shows the place its results are
+    // for when the window comes back.
+    for (QComboBox *list : findChildren<QComboBox *>()) {
+        list->hidePopup();
+        if (list->completer())
+            list->completer()->popup()->hide();
+    }
+    ShowChosenPlace(cboPlace);
+    ShowChosenPlace(cboToPlace);
+    QWidget::hideEvent(event);
 }
 
 }  // namespace vardex

@@ -131,6 +131,82 @@ std::string ParsePeriods(std::string_view field, std::vector<Period> &periods, c
     return {};
 }
 
+// A day at the place: the calendar and style of that day (style, when given, instead), its date
+// and its written year; WriteDay without the text.
+WrittenDay Locate(const Place &place, int32_t jdn, std::optional<YearStart> style)
+{
+    WrittenDay day;
+    for (const CalendarPeriod &p : place.calendars) {
+        if (jdn >= p.firstJdn && jdn <= p.lastJdn)
+            day.calendar = p.calendar;
+    }
+    for (const StylePeriod &p : place.styles) {
+        if (jdn >= p.firstJdn && jdn <= p.lastJdn)
+            day.style = p.style;
+    }
+    if (style)
+        day.style = *style;
+    day.date = DateInKeptCalendar(day.calendar, jdn).value_or(CalendarDate{});
+    day.writtenYear = WrittenYear(day.style, day.date);
+    return day;
+}
+
+// The first and last days the place wrote in writtenYear; nothing when no day of the int32 range
+// carried that number. A day's written year never falls as the days go on (every style counts up,
+// and the places moved their new year only forward), so the year is one run, found by halving.
+std::optional<std::pair<int32_t, int32_t>> WrittenYearSpan(const Place &place, int32_t writtenYear,
+                                                           std::optional<YearStart> style)
+{
+    const auto yearOf = [&](int64_t jdn) {
+        return Locate(place, static_cast<int32_t>(jdn), style).writtenYear;
+    };
+    // The first day from `from` on whose year is beyond `year`; INT32_MAX + 1 when there is none.
+    const auto firstBeyond = [&](int64_t year, int64_t from) {
+        int64_t low = from, high = int64_t{INT32_MAX} + 1;  // the answer lies in [low, high]
+        while (low < high) {
+            const int64_t middle = low + (high - low) / 2;
+            if (yearOf(middle) > year)
+                high = middle;
+            else
+                low = middle + 1;
+        }
+        return low;
+    };
+    const int64_t first = firstBeyond(int64_t{writtenYear} - 1, INT32_MIN);
+    if (first > INT32_MAX || yearOf(first) != writtenYear)
+        return std::nullopt;
+    const int64_t last = firstBeyond(writtenYear, first) - 1;
+    return std::pair(static_cast<int32_t>(first), static_cast<int32_t>(last));
+}
+
+// Month `month` of calendar year `year` as the place had it: how many days it had (a change of
+// calendar shortens one), the last of them, and whether any carried the written year `writtenYear`.
+struct MonthAtPlace {
+    int32_t days = 0, lastDay = 0;
+    bool inWrittenYear = false;
+};
+MonthAtPlace MonthAt(const Place &place, int32_t year, int32_t month, int32_t writtenYear,
+                     std::optional<YearStart> style)
+{
+    MonthAtPlace found;
+    for (int32_t day = 1; day <= 31; ++day) {
+        for (const KeptCalendar calendar :
+             {KeptCalendar::Julian, KeptCalendar::Gregorian, KeptCalendar::Swedish}) {
+            const std::optional<int32_t> jdn = JdnOfKeptDate(calendar, {year, month, day});
+            if (!jdn)
+                continue;
+            const WrittenDay there = Locate(place, *jdn, style);
+            if (there.calendar != calendar)
+                continue;  // the place kept another calendar that day
+            ++found.days;
+            found.lastDay = day;
+            found.inWrittenYear = found.inWrittenYear || there.writtenYear == writtenYear;
+            break;
+        }
+    }
+    return found;
+}
+
 }  // namespace
 
 const char *KeptCalendarName(KeptCalendar calendar)
@@ -194,21 +270,14 @@ PlaceTable ParsePlaceTable(std::string_view text)
     return table;
 }
 
+std::string DayMonthYearText(const CalendarDate &date)
+{
+    return std::to_string(date.day) + ' ' + MonthName(date.month) + ' ' + YearText(date.year);
+}
+
 WrittenDay WriteDay(const Place &place, int32_t jdn, std::optional<YearStart> style)
 {
-    WrittenDay day;
-    for (const CalendarPeriod &p : place.calendars) {
-        if (jdn >= p.firstJdn && jdn <= p.lastJdn)
-            day.calendar = p.calendar;
-    }
-    for (const StylePeriod &p : place.styles) {
-        if (jdn >= p.firstJdn && jdn <= p.lastJdn)
-            day.style = p.style;
-    }
-    if (style)
-        day.style = *style;
-    day.date = DateInKeptCalendar(day.calendar, jdn).value_or(CalendarDate{});
-    day.writtenYear = WrittenYear(day.style, day.date);
+    WrittenDay day = Locate(place, jdn, style);
     const bool oldStyle = day.calendar != KeptCalendar::Gregorian && jdn >= kFirstGregorianJdn;
     day.text = std::to_string(day.date.day) + ' ' + MonthName(day.date.month) + ' ' +
                DualYearText(day.writtenYear, day.date.year) + (oldStyle ? " (O.S.)" : "");
@@ -238,13 +307,10 @@ std::vector<int32_t> DaysWritten(const Place &place, int32_t writtenYear, int32_
 std::string MissingDayMessage(const Place &place, int32_t writtenYear, int32_t month, int32_t day,
                               std::optional<YearStart> style)
 {
-    const std::string written =
-        std::to_string(day) + ' ' + MonthName(month) + ' ' + std::to_string(writtenYear);
-    const auto dayText = [](const CalendarDate &d) {
-        return std::to_string(d.day) + ' ' + MonthName(d.month) + ' ' + std::to_string(d.year);
-    };
-    // A day in the gap of a change of calendar: after the old calendar's last day, before the new one's
-    // first.
+    const std::string written = DayMonthYearText({writtenYear, month, day});
+    const std::string missing = written + " did not exist in " + place.name + ": ";
+    // A day in the gap of a change of calendar: after the old calendar's last, before the new one's
+    // first. Only a date one of the two calendars has: a day beyond every month's end is told below.
     for (size_t i = 1; i < place.calendars.size(); ++i) {
         const CalendarPeriod &before = place.calendars[i - 1], &after = place.calendars[i];
         const CalendarDate last = *DateInKeptCalendar(before.calendar, before.lastJdn);
@@ -254,12 +320,40 @@ std::string MissingDayMessage(const Place &place, int32_t writtenYear, int32_t m
         for (const int32_t year : years) {
             const auto key = [](const CalendarDate &d) { return std::tuple(d.year, d.month, d.day); };
             const CalendarDate date{year, month, day};
-            if (key(date) > key(last) && key(date) < key(first))
-                return written + " did not exist in " + place.name + ": " + dayText(last) +
-                       " was followed by " + dayText(first) + '.';
+            const bool real = JdnOfKeptDate(before.calendar, date) || JdnOfKeptDate(after.calendar, date);
+            if (real && key(date) > key(last) && key(date) < key(first))
+                return missing + DayMonthYearText(last) + " was followed by " + DayMonthYearText(first) + '.';
         }
     }
-    return written + " did not exist in " + place.name + '.';
+    // Every year of the int32 range holds days; the first and last of them only a part.
+    const std::optional<std::pair<int32_t, int32_t>> span = WrittenYearSpan(place, writtenYear, style);
+    if (!span || span->first == INT32_MIN || span->second == INT32_MAX)
+        return written + " lies beyond the days the program counts.";
+    // A day beyond the end of its month, as the place had that month in the written year (which
+    // holds each month once; in the Easter style some twice, and then the day is beyond both).
+    std::optional<std::pair<int32_t, MonthAtPlace>> shortMonth;
+    bool dayWasThere = false;
+    for (int64_t year = int64_t{writtenYear} - 1; year <= int64_t{writtenYear} + 1; ++year) {
+        if (year < INT32_MIN || year > INT32_MAX)
+            continue;
+        const MonthAtPlace had = MonthAt(place, static_cast<int32_t>(year), month, writtenYear, style);
+        if (!had.inWrittenYear)
+            continue;
+        if (day <= had.lastDay)
+            dayWasThere = true;
+        else if (!shortMonth)
+            shortMonth = std::pair(static_cast<int32_t>(year), had);
+    }
+    if (shortMonth && !dayWasThere)
+        return missing + MonthName(month) + ' ' + DualYearText(writtenYear, shortMonth->first) + " had " +
+               std::to_string(shortMonth->second.days) + " days.";
+    // The written year did not hold the date: its new year came after it, or the next year's before.
+    const auto asWritten = [writtenYear](const CalendarDate &d) {
+        return DayMonthYearText({writtenYear, d.month, d.day});
+    };
+    return missing + "there the year " + YearText(writtenYear) + " ran from " +
+           asWritten(Locate(place, span->first, style).date) + " to " +
+           asWritten(Locate(place, span->second, style).date) + '.';
 }
 
 }  // namespace vardex

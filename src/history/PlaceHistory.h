@@ -51,6 +51,9 @@ PlaceTable ParsePlaceTable(std::string_view text);
 std::optional<CalendarDate> DateInKeptCalendar(KeptCalendar calendar, int32_t jdn);
 std::optional<int32_t> JdnOfKeptDate(KeptCalendar calendar, const CalendarDate &date);
 
+// "15 March 44 BC", "11 February 1732": a date of any calendar, its year as YearText writes it.
+std::string DayMonthYearText(const CalendarDate &date);
+
 // A day as a place wrote it.
 struct WrittenDay {
     KeptCalendar calendar = KeptCalendar::Julian;
@@ -67,8 +70,12 @@ WrittenDay WriteDay(const Place &place, int32_t jdn, std::optional<YearStart> st
 std::vector<int32_t> DaysWritten(const Place &place, int32_t writtenYear, int32_t month, int32_t day,
                                  std::optional<YearStart> style = std::nullopt);
 
-// Why a written date gives no day: "10 September 1752 did not exist in England and Wales:
-// 2 September 1752 was followed by 14 September 1752.", or that the style left it out.
+// Why a written date gives no day, for a month 1..12 and a day 1..31: a change of calendar
+// skipped it ("10 September 1752 did not exist in England and Wales: 2 September 1752 was
+// followed by 14 September 1752."), the month was shorter ("... : February 1712/3 had 28 days."),
+// or the written year did not hold it ("1 February 1599 did not exist in Scotland: there the year
+// 1599 ran from 25 March 1599 to 31 December 1599."); or that it lies beyond the days the
+// program counts.
 std::string MissingDayMessage(const Place &place, int32_t writtenYear, int32_t month, int32_t day,
                               std::optional<YearStart> style = std::nullopt);
 

@@ -78,8 +78,22 @@ std::vector<int32_t> CalendarYears(YearStart style, int32_t writtenYear, int32_t
     return years;
 }
 
+std::string YearText(int32_t year)
+{
+    // Year 0 is 1 BC, -1 is 2 BC; in 64 bits, so that the least int32 has its number too.
+    return year >= 1 ? std::to_string(year) : std::to_string(1 - int64_t{year}) + " BC";
+}
+
 std::string DualYearText(int32_t writtenYear, int32_t calendarYear)
 {
+    if (writtenYear < 1 || calendarYear < 1) {
+        if (writtenYear == calendarYear)
+            return YearText(writtenYear);
+        if (writtenYear < 1 && calendarYear < 1)
+            return std::to_string(1 - int64_t{writtenYear}) + '/' + YearText(calendarYear);
+        const auto withEra = [](int32_t year) { return YearText(year) + (year >= 1 ? " AD" : ""); };
+        return withEra(writtenYear) + '/' + withEra(calendarYear);
+    }
     const std::string first = std::to_string(writtenYear);
     if (writtenYear == calendarYear)
         return first;

@@ -37,9 +37,14 @@ int32_t WrittenYear(YearStart style, const CalendarDate &date);
 // Easter style, where it may be two (the day came twice) or none (not at all).
 std::vector<int32_t> CalendarYears(YearStart style, int32_t writtenYear, int32_t month, int32_t day);
 
+// A year (astronomical numbering) as the history texts write it: "1731"; "44 BC" for year -43.
+std::string YearText(int32_t year);
+
 // "1731/2", "1709/10", "1699/1700": the written year and the calendar year, the second shortened
 // to the one or two last digits that differ, as historians write them (in full when it is the
-// earlier year: "1701/1700"); the year alone when the two agree.
+// earlier year: "1701/1700"); the year alone when the two agree. Before AD 1 both numbers are
+// written whole, since BC numbers fall as the years go on: "45/44 BC", and "1 BC/1 AD" across
+// the eras.
 std::string DualYearText(int32_t writtenYear, int32_t calendarYear);
 
 }  // namespace vardex

@@ -12,7 +12,8 @@ namespace vardex::test {
 namespace {
 
 // Easter Sunday in both reckonings, each as a date of its own calendar. Sources: the tables of
-// the Astronomical Society of South Australia (Gregorian) and of the Orthodox Paschalion.
+// the Astronomical Society of South Australia (Gregorian, and its worked examples of the Julian
+// reckoning: 887, 1994, 1995, 2870) and of the Orthodox Paschalion.
 struct EasterRow {
     int32_t year;
     CalendarDate julian, gregorian;
@@ -22,7 +23,18 @@ const EasterRow kEasters[] = {
     {2019, {2019, 4, 15}, {2019, 4, 21}}, {2000, {2000, 4, 17}, {2000, 4, 23}},
     {1818, {1818, 4, 14}, {1818, 3, 22}}, {2038, {2038, 4, 12}, {2038, 4, 25}},
     {1583, {1583, 3, 31}, {1583, 4, 10}}, {325, {325, 4, 18}, {325, 4, 19}},
+    {1994, {1994, 4, 18}, {1994, 4, 3}},  {1995, {1995, 4, 10}, {1995, 4, 16}},
 };
+
+TEST(Easter, WorkedExamplesOfOneReckoning)
+{
+    EXPECT_EQ(JulianEaster(887), (CalendarDate{887, 4, 16}));
+    EXPECT_EQ(JulianEaster(2870), (CalendarDate{2870, 4, 1}));
+    EXPECT_EQ(GregorianEaster(1987), (CalendarDate{1987, 4, 19}));
+    EXPECT_EQ(GregorianEaster(2285), (CalendarDate{2285, 3, 22}));
+    EXPECT_EQ(GregorianEaster(2987), (CalendarDate{2987, 4, 8}));
+    EXPECT_EQ(GregorianEaster(3987), (CalendarDate{3987, 3, 29}));
+}
 
 TEST(Easter, BothReckoningsAgreeWithPublishedTables)
 {
@@ -91,11 +103,24 @@ TEST(YearStart, EasterStyleDaysTwiceOrNotAtAll)
 TEST(YearStart, DualYearsAreShortenedAsHistoriansWriteThem)
 {
     const std::pair<std::pair<int32_t, int32_t>, const char *> cases[] = {
-        {{1731, 1732}, "1731/2"},  {{1709, 1710}, "1709/10"}, {{1699, 1700}, "1699/1700"},
-        {{999, 1000}, "999/1000"}, {{1752, 1752}, "1752"},    {{1701, 1700}, "1701/1700"},
+        {{1731, 1732}, "1731/2"},
+        {{1709, 1710}, "1709/10"},
+        {{1699, 1700}, "1699/1700"},
+        {{999, 1000}, "999/1000"},
+        {{1752, 1752}, "1752"},
+        {{1701, 1700}, "1701/1700"},
+        // Before AD 1 both numbers whole, as BC years count down: 45 BC ran into 44 BC.
+        {{-44, -43}, "45/44 BC"},
+        {{-43, -43}, "44 BC"},
+        {{-8, -9}, "9/10 BC"},
+        {{0, 1}, "1 BC/1 AD"},
+        {{1, 0}, "1 AD/1 BC"},
+        {{0, 0}, "1 BC"},
     };
     for (const auto &[years, text] : cases)
         EXPECT_EQ(DualYearText(years.first, years.second), text);
+    EXPECT_EQ(YearText(1), "1");
+    EXPECT_EQ(YearText(INT32_MIN), "2147483649 BC") << "1 - year without overflow";
 }
 
 TEST(SwedishCalendar, OneDayAheadOfTheJulianFrom1700To30February1712)

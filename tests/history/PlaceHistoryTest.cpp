@@ -100,6 +100,111 @@ TEST(PlaceHistory, SwedenWroteA30February)
               "20 February 1753 did not exist in Sweden: 17 February 1753 was followed by 1 March 1753.");
 }
 
+// A day's written year never falls from one day to the next around any change of a place's
+// calendar or style: a written year is one run of days, which MissingDayMessage relies on.
+TEST(PlaceHistory, WrittenYearsNeverFallFromOneDayToTheNext)
+{
+    for (const Place &place : Table().places) {
+        std::vector<int32_t> changes;
+        for (const CalendarPeriod &p : place.calendars)
+            changes.push_back(p.firstJdn);
+        for (const StylePeriod &p : place.styles)
+            changes.push_back(p.firstJdn);
+        for (const int32_t change : changes) {
+            for (int32_t jdn = change == INT32_MIN ? 0 : change - 800; jdn < change + 800; ++jdn)
+                ASSERT_LE(WriteDay(place, jdn).writtenYear, WriteDay(place, jdn + 1).writtenYear)
+                    << place.id << ", JDN " << jdn;
+        }
+    }
+}
+
+// Why a written date gave no day, against the facts each message states: the changes of
+// calendar; Scotland's year 1599, which began on 25 March and ended on 31 December (the Privy
+// Council moved the new year to 1 January from 1600); England's 1751, the same by the Calendar
+// (New Style) Act; France's Easter years (Julian Easter 1538 on 21 April, 1539 on 6 April, 1699
+// on 9 April, 1700 on 31 March); the months of the Julian and Swedish calendars, September 1752
+// in England with its 19 days among them; and the last day the program counts, Gregorian 3 June
+// 5874898 (JDN 2,147,483,647).
+TEST(PlaceHistory, AMissingDateSaysWhy)
+{
+    struct Missing {
+        const char *place;
+        CalendarDate written;  // the year as written
+        std::optional<YearStart> style;
+        const char *message;
+    };
+    const Missing cases[] = {
+        {"sweden",
+         {1700, 2, 29},
+         {},
+         "29 February 1700 did not exist in Sweden: 28 February 1700 was followed by 1 March 1700."},
+        {"scotland",
+         {1599, 2, 1},
+         {},
+         "1 February 1599 did not exist in Scotland: there the year 1599 ran from 25 March 1599 to "
+         "31 December 1599."},
+        {"england",
+         {1751, 3, 24},
+         {},
+         "24 March 1751 did not exist in England and Wales: there the year 1751 ran from 25 March 1751 to "
+         "31 December 1751."},
+        {"france",
+         {1538, 4, 10},
+         {},
+         "10 April 1538 did not exist in France: there the year 1538 ran from 21 April 1538 to 5 April "
+         "1538."},
+        {"england",
+         {1699, 4, 5},
+         YearStart::Easter,
+         "5 April 1699 did not exist in England and Wales: there the year 1699 ran from 9 April 1699 to "
+         "30 March 1699."},
+        {"england",
+         {1699, 3, 31},
+         YearStart::Easter,
+         "31 March 1699 did not exist in England and Wales: there the year 1699 ran from 9 April 1699 to "
+         "30 March 1699."},
+        {"pisa",
+         {1700, 4, 31},
+         {},
+         "31 April 1700 did not exist in Pisa (Tuscany): April 1700/1699 had 30 days."},
+        {"england",
+         {1712, 2, 29},
+         {},
+         "29 February 1712 did not exist in England and Wales: February 1712/3 had 28 days."},
+        {"sweden", {1712, 2, 31}, {}, "31 February 1712 did not exist in Sweden: February 1712 had 30 days."},
+        {"sweden", {1700, 2, 30}, {}, "30 February 1700 did not exist in Sweden: February 1700 had 28 days."},
+        {"england",
+         {1752, 9, 31},
+         {},
+         "31 September 1752 did not exist in England and Wales: September 1752 had 19 days."},
+        {"rome",
+         {-43, 2, 29},
+         {},
+         "29 February 44 BC did not exist in Papal States: February 44 BC had 28 days."},
+        {"england", {9999999, 1, 1}, {}, "1 January 9999999 lies beyond the days the program counts."},
+        {"rome", {INT32_MIN, 1, 1}, {}, "1 January 2147483649 BC lies beyond the days the program counts."},
+        {"rome", {5874898, 12, 31}, {}, "31 December 5874898 lies beyond the days the program counts."},
+    };
+    for (const Missing &m : cases) {
+        const Place &place = PlaceNamed(m.place);
+        const CalendarDate &w = m.written;
+        EXPECT_TRUE(DaysWritten(place, w.year, w.month, w.day, m.style).empty()) << m.message;
+        EXPECT_EQ(MissingDayMessage(place, w.year, w.month, w.day, m.style), m.message);
+    }
+}
+
+// The Ides of March, 44 BC (JDN 1,705,426), as Rome and, in its reckoning, England wrote it.
+TEST(PlaceHistory, DaysBeforeChristAreWrittenBC)
+{
+    const int32_t ides = Julian(-43, 3, 15);
+    EXPECT_EQ(ides, 1705426);
+    EXPECT_EQ(DaysWritten(PlaceNamed("rome"), -43, 3, 15), std::vector<int32_t>{ides});
+    EXPECT_EQ(WriteDay(PlaceNamed("rome"), ides).text, "15 March 44 BC");
+    EXPECT_EQ(WriteDay(PlaceNamed("england"), ides).text, "15 March 45/44 BC") << "before 25 March";
+    EXPECT_EQ(WriteDay(PlaceNamed("pisa"), Julian(0, 5, 1)).text, "1 May 1 AD/1 BC");
+    EXPECT_EQ(DayMonthYearText({0, 12, 31}), "31 December 1 BC");
+}
+
 // Famous days, written where they happened, against their published New Style dates.
 TEST(PlaceHistory, WellKnownDatesAsPublished)
 {

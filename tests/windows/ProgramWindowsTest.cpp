@@ -3,9 +3,11 @@
 // on the screen the test runs on: ctest runs this program on screens of 800 x 600, 1024 x 768
 // and 1280 x 1024 at scale factors 1 and 2. The program is built as main() builds it, with the
 // real message boxes and pop-up, which are checked as they open.
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -278,16 +280,36 @@ TEST_F(ProgramWindowsTest, HistoricalDates)
     Check(&window, "as it opens");
     // Sweden's 30 February 1712 and its timeline of seven lines, then a day that did not exist.
     window.cboPlace->setCurrentIndex(window.cboPlace->findData(QStringLiteral("sweden")));
-    window.spnDay->setValue(31);
+    window.cboDay->setCurrentIndex(31 - 1);
     window.cboMonth->setCurrentIndex(1);
     window.txbYear->setText(QStringLiteral("1712"));
     Check(&window, "Sweden, 31 February 1712");
-    window.spnDay->setValue(3);
-    Check(&window, "Sweden, 3 February 1712");
+    window.hide();
+    windows->OpenHistoricalDates();
+    window.cboDay->setCurrentIndex(3 - 1);
+    Check(&window, "Sweden, 3 February 1712, reopened");
+    // The place's suggestions open as the window hides: they go with it.
+    QLineEdit *placeBox = window.cboPlace->lineEdit();
+    placeBox->setFocus();
+    placeBox->selectAll();
+    QTest::keyClicks(placeBox, QStringLiteral("s"));
+    EXPECT_TRUE(window.cboPlace->completer()->popup()->isVisible());
+    window.hide();
+    EXPECT_FALSE(window.cboPlace->completer()->popup()->isVisible());
+    windows->OpenHistoricalDates();
+    Check(&window, "reopened after its place's suggestions were open");
+    window.cboStyle->setCurrentIndex(
+        window.cboStyle->findText(QStringLiteral("Easter Sunday (Easter style)")));
+    window.cboStyle->setCurrentIndex(2);  // the Annunciation style's long name
+    Check(&window, "with a style of a long name chosen");
+    QTest::mouseClick(window.cmdCopy, Qt::LeftButton);
+    EXPECT_FALSE(clipboard.text.isEmpty());
+    Check(&window, "after Copy");
     EnterDate(3, 15, QStringLiteral("44"), 2, 2);  // the Ides of March, 44 BC
     Press(main->Form().cmdCalculate);
     windows->OpenHistoricalDates();
     QTest::mouseClick(window.cmdMainResult, Qt::LeftButton);
+    EXPECT_EQ(window.cboEra->currentText(), QStringLiteral("BC"));
     Check(&window, "with a result BC");
     ToMinimumSize(&window);
     Check(&window, "at its minimum size");

@@ -2,6 +2,7 @@
 #include "ScreenFit.h"
 
 #include <QApplication>
+#include <QLayout>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
@@ -141,6 +142,20 @@ QSize ScrollingArea::minimumSizeHint() const
     const int bar = verticalScrollBar()->sizeHint().width();
     const QSize least(kLeastLines * 4 * line + bar, kLeastLines * line + bar);
     return least.boundedTo(sizeHint());
+}
+
+bool ScrollingArea::eventFilter(QObject *watched, QEvent *event)
+{
+    // The content asks to be laid out again after a change (a longer text): it is, at once, and
+    // the scroll bars are worked out for its new size. QScrollArea alone waits for the next resize,
+    // leaving wrapped texts squeezed meanwhile.
+    if (watched == widget() && event->type() == QEvent::LayoutRequest) {
+        if (QLayout *layout = widget()->layout())
+            layout->activate();
+        QEvent request(QEvent::LayoutRequest);
+        QCoreApplication::sendEvent(this, &request);
+    }
+    return QScrollArea::eventFilter(watched, event);
 }
 
 }  // namespace vardex

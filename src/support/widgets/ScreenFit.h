@@ -42,6 +42,9 @@ public:
     explicit ScrollingArea(QWidget *content, QWidget *parent = nullptr);
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 };
 
 // For a window of a fixed design size whose controls sit at their design places: moves them, in
