@@ -405,6 +405,11 @@ void HistoricalDatesWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     KeepInsideScreen(this);
+    // A place typed as the window opens replaces the one shown, as in a box reached by Tab.
+    if (QWidget *focus = focusWidget(); !focus || focus == cboPlace || cboPlace->isAncestorOf(focus)) {
+        cboPlace->setFocus(Qt::TabFocusReason);
+        cboPlace->lineEdit()->selectAll();
+    }
 }
 
 void HistoricalDatesWindow::hideEvent(QHideEvent *event)
