@@ -635,6 +635,7 @@ void MainWindow::ShowHelp()
     viewer_->setWindowTitle(services_.seams.programText ? services_.seams.programText(kHelpCaptionText)
                                                         : QString());
     viewer_->blnCopyToClipboardInvisible = true;
+    viewer_->txbText1->setAccessibleName(QStringLiteral("Help text"));  // what a screen reader names the box
     viewer_->setWindowIcon(windowIcon());
     // The help is plain text laid out in columns: it reads best in a fixed-pitch font.
     QFont font(QStringLiteral("Courier New"), 10);

@@ -12,6 +12,20 @@
 
 namespace vardex::test {
 
+// The month,day,year form filled as a user fills it, on the controller of any main window; era and
+// calendar are list entries.
+inline void EnterMonthDayYear(MainController &controller, MainForm &form, int month, int day,
+                              const QString &year, int era, int calendar)
+{
+    controller.SelectOption(form.optInputDateWithoutAYN);
+    controller.SelectListEntry(form.cboMonthNames, month);
+    controller.SelectListEntry(form.cboDayNumbers, day);
+    form.txbYearADBCetc.text = year;
+    controller.SelectListEntry(form.cboYearDesADBCetc, era);
+    controller.SelectListEntry(form.cboCalendar[0], calendar);
+    controller.Timer1_Timer();
+}
+
 struct StartedMainWindow {
     explicit StartedMainWindow(std::function<QString(int16_t)> programText = {})
         : controller(form, MainSeams{dialogs, clipboard, clock, popUps, screen, std::move(programText)})
@@ -24,13 +38,7 @@ struct StartedMainWindow {
     // The month,day,year form filled as a user fills it; era and calendar are list entries.
     void EnterMDY(int month, int day, const QString &year, int era, int calendar)
     {
-        controller.SelectOption(form.optInputDateWithoutAYN);
-        controller.SelectListEntry(form.cboMonthNames, month);
-        controller.SelectListEntry(form.cboDayNumbers, day);
-        form.txbYearADBCetc.text = year;
-        controller.SelectListEntry(form.cboYearDesADBCetc, era);
-        controller.SelectListEntry(form.cboCalendar[0], calendar);
-        controller.Timer1_Timer();
+        EnterMonthDayYear(controller, form, month, day, year, era, calendar);
     }
 
     // The year-month-day form; calendar is the entry of its list, chosen before typing.

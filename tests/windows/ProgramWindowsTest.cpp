@@ -21,6 +21,7 @@
 #include <memory>
 
 #include "RecordingSeams.h"
+#include "StartedMainWindow.h"
 #include "WindowCheck.h"
 #include "app/ProgramWindows.h"
 #include "chart/EquinoxChartWindow.h"
@@ -37,14 +38,6 @@
 
 namespace vardex::test {
 namespace {
-
-std::string Lines(const std::vector<std::string> &found)
-{
-    std::string text;
-    for (const std::string &line : found)
-        text += "\n  " + line;
-    return text;
-}
 
 // Checks each message box and pop-up as it opens, then closes it (a box by Esc).
 class ModalWindowChecker : public QObject {
@@ -102,14 +95,14 @@ protected:
     }
     void TearDown() override
     {
-        EXPECT_TRUE(modals.found.empty()) << "message boxes and pop-ups:" << Lines(modals.found);
+        EXPECT_TRUE(modals.found.empty()) << "message boxes and pop-ups:" << FindingLines(modals.found);
     }
 
     // Checks window whole; state says how it got there.
     void Check(QWidget *window, const std::string &state, WindowCheckOptions options = {})
     {
         const std::vector<std::string> found = CheckWindow(window, options);
-        EXPECT_TRUE(found.empty()) << Describe(window) << ", " << state << ":" << Lines(found);
+        EXPECT_TRUE(found.empty()) << Describe(window) << ", " << state << ":" << FindingLines(found);
     }
     // The window at its smallest, as a user may drag it.
     static void ToMinimumSize(QWidget *window)
@@ -131,15 +124,7 @@ protected:
     // The month,day,year input as a user chooses it; era and calendar are list entries.
     void EnterDate(int month, int day, const QString &year, int era, int calendar)
     {
-        MainController &c = main->Controller();
-        MainForm &f = main->Form();
-        c.SelectOption(f.optInputDateWithoutAYN);
-        c.SelectListEntry(f.cboMonthNames, month);
-        c.SelectListEntry(f.cboDayNumbers, day);
-        f.txbYearADBCetc.text = year;
-        c.SelectListEntry(f.cboYearDesADBCetc, era);
-        c.SelectListEntry(f.cboCalendar[0], calendar);
-        c.Timer1_Timer();
+        EnterMonthDayYear(main->Controller(), main->Form(), month, day, year, era, calendar);
         main->WriteBack();
     }
     QAction *MenuCommand(const QString &text)

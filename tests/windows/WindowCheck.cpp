@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -425,6 +426,14 @@ int RingPixels(const QWidget *w, qreal scale)
 
 }  // namespace
 
+std::string FindingLines(const std::vector<std::string> &found)
+{
+    std::string text;
+    for (const std::string &line : found)
+        text += "\n  " + line;
+    return text;
+}
+
 std::string Describe(const QWidget *w)
 {
     if (!w)
@@ -600,6 +609,25 @@ std::vector<std::string> CheckTabCycle(QWidget *window)
     return found;
 }
 
+std::vector<std::string> CheckNames(QWidget *window)
+{
+    std::vector<std::string> found;
+    for (QWidget *control : Controls(window)) {
+        if (!TakesTab(control, window))
+            continue;
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+        if (!accessible)
+            continue;
+        const QString name = accessible->text(QAccessible::Name);
+        const QString description = accessible->text(QAccessible::Description);
+        // A list's name on Linux is its entry; its description says what the list is.
+        const bool list = qobject_cast<QComboBox *>(control) != nullptr;
+        if ((list ? description : name + description).trimmed().isEmpty())
+            found.push_back(Describe(control) + " has no name for a screen reader");
+    }
+    return found;
+}
+
 std::vector<std::string> CheckEscape(QWidget *window, const WindowCheckOptions &options)
 {
     std::vector<std::string> found;
@@ -679,6 +707,7 @@ std::vector<std::string> CheckWindow(QWidget *window, const WindowCheckOptions &
     add(CheckFitsScreen(window, options.designSize));
     add(CheckTextsWhole(window));
     add(CheckTabCycle(window));
+    add(CheckNames(window));
     add(CheckEscape(window, options));
     return found;
 }

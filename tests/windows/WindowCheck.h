@@ -13,6 +13,8 @@
 //   trap and without leaving the window, landing on the selected button of each option group;
 //   the control with the focus is visibly marked (at least a one-pixel ring's worth of pixels
 //   at 3:1 contrast or more against the same pixels unfocused).
+// - Every control Tab reaches has a name for a screen reader (its own, its caption, the label
+//   that names it; for a list, its description).
 // - Esc closes an open pop-up (a list's drop-down, a completer's suggestions, a menu) and leaves
 //   the window open; with no pop-up open it closes the window, when the window closes on Esc.
 //
@@ -38,7 +40,11 @@ std::vector<std::string> CheckWindow(QWidget *window, const WindowCheckOptions &
 std::vector<std::string> CheckFitsScreen(QWidget *window, bool designSize);
 std::vector<std::string> CheckTextsWhole(QWidget *window);
 std::vector<std::string> CheckTabCycle(QWidget *window);
+std::vector<std::string> CheckNames(QWidget *window);
 std::vector<std::string> CheckEscape(QWidget *window, const WindowCheckOptions &options);
+
+// The findings one to a line, for a test's failure message.
+std::string FindingLines(const std::vector<std::string> &found);
 
 // A readable name for a control in findings: its accessible name, text or class.
 std::string Describe(const QWidget *widget);

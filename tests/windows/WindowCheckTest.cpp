@@ -31,14 +31,6 @@ bool Mentions(const std::vector<std::string> &found, const std::string &part)
     return false;
 }
 
-std::string Lines(const std::vector<std::string> &found)
-{
-    std::string text;
-    for (const std::string &line : found)
-        text += "\n  " + line;
-    return text;
-}
-
 // A small window that closes on Esc as the program's tool windows do, with a box and two buttons.
 class Plain : public QWidget {
 public:
@@ -47,6 +39,7 @@ public:
         auto *layout = new QVBoxLayout(this);
         layout->addWidget(label = new QLabel(QStringLiteral("Year:"), this));
         layout->addWidget(box = new QLineEdit(QStringLiteral("1752"), this));
+        label->setBuddy(box);  // the name a screen reader gives the box
         auto *row = new QHBoxLayout;
         row->addWidget(ok = new QPushButton(QStringLiteral("Copy"), this));
         row->addWidget(close = new QPushButton(QStringLiteral("Close"), this));
@@ -71,7 +64,7 @@ TEST(WindowCheck, APlainWindowPasses)
     Plain window;
     window.Show();
     const std::vector<std::string> found = CheckWindow(&window);
-    EXPECT_TRUE(found.empty()) << Lines(found);
+    EXPECT_TRUE(found.empty()) << FindingLines(found);
     EXPECT_TRUE(window.isVisible()) << "shown again after Esc";
 }
 
@@ -88,7 +81,7 @@ TEST(WindowCheck, FindsAWindowOffTheScreenAndCutButtons)
     window.resize(screen.width() + 100, window.height());  // a design larger than the screen
     window.move(screen.left(), 40);
     QApplication::processEvents();
-    EXPECT_TRUE(CheckFitsScreen(&window, true).empty()) << Lines(CheckFitsScreen(&window, true));
+    EXPECT_TRUE(CheckFitsScreen(&window, true).empty()) << FindingLines(CheckFitsScreen(&window, true));
     window.move(screen.left() - 10, 40);
     QApplication::processEvents();
     EXPECT_TRUE(Mentions(CheckFitsScreen(&window, true), "its corner"));
@@ -129,13 +122,23 @@ TEST(WindowCheck, FindsCutAndOverlappingTexts)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
 
     const std::vector<std::string> texts = CheckTextsWhole(&window);
-    EXPECT_TRUE(Mentions(texts, "QLabel \"A caption")) << Lines(texts);
-    EXPECT_TRUE(Mentions(texts, "\"Copy selected text to clipboard\": caption needs")) << Lines(texts);
-    EXPECT_TRUE(Mentions(texts, "entry \"Gregorian Calendar (proleptic)\"")) << Lines(texts);
-    EXPECT_TRUE(Mentions(texts, "column 1 needs")) << Lines(texts);
-    EXPECT_TRUE(Mentions(texts, "column 2 has no header")) << Lines(texts);
+    EXPECT_TRUE(Mentions(texts, "QLabel \"A caption")) << FindingLines(texts);
+    EXPECT_TRUE(Mentions(texts, "\"Copy selected text to clipboard\": caption needs")) << FindingLines(texts);
+    EXPECT_TRUE(Mentions(texts, "entry \"Gregorian Calendar (proleptic)\"")) << FindingLines(texts);
+    EXPECT_TRUE(Mentions(texts, "column 1 needs")) << FindingLines(texts);
+    EXPECT_TRUE(Mentions(texts, "column 2 has no header")) << FindingLines(texts);
     EXPECT_FALSE(Mentions(texts, "\"Over\"")) << "a label with room for its text";
     EXPECT_TRUE(Mentions(CheckFitsScreen(&window, false), "and QLabel \"Over\" overlap"));
+}
+
+TEST(WindowCheck, FindsAControlWithoutAName)
+{
+    Plain window;
+    window.label->setBuddy(nullptr);
+    window.Show();
+    EXPECT_TRUE(Mentions(CheckNames(&window), "QLineEdit has no name")) << "a box no label names";
+    window.box->setAccessibleName(QStringLiteral("Year"));
+    EXPECT_TRUE(CheckNames(&window).empty()) << FindingLines(CheckNames(&window));
 }
 
 TEST(WindowCheck, FindsKeyboardTrapsAndTabOnAnUnselectedOption)
@@ -145,9 +148,9 @@ TEST(WindowCheck, FindsKeyboardTrapsAndTabOnAnUnselectedOption)
     window.layout()->addWidget(table);
     window.Show();
     EXPECT_TRUE(Mentions(CheckTabCycle(&window), "Tab stays in QTableWidget"))
-        << Lines(CheckTabCycle(&window));
+        << FindingLines(CheckTabCycle(&window));
     table->setTabKeyNavigation(false);
-    EXPECT_TRUE(CheckTabCycle(&window).empty()) << Lines(CheckTabCycle(&window));
+    EXPECT_TRUE(CheckTabCycle(&window).empty()) << FindingLines(CheckTabCycle(&window));
 
     auto *first = new QRadioButton(QStringLiteral("month, day, year"), &window);
     auto *second = new QRadioButton(QStringLiteral("year-month-day"), &window);
@@ -157,7 +160,7 @@ TEST(WindowCheck, FindsKeyboardTrapsAndTabOnAnUnselectedOption)
     first->setFocusPolicy(Qt::StrongFocus);  // Qt leaves both in the Tab chain
     QApplication::processEvents();
     EXPECT_TRUE(Mentions(CheckTabCycle(&window), "not on its group's selected option"))
-        << Lines(CheckTabCycle(&window));
+        << FindingLines(CheckTabCycle(&window));
 }
 
 // A button that looks the same with the focus as without.
@@ -175,7 +178,7 @@ TEST(WindowCheck, FindsAFocusMarkTooFaintToSee)
     window.layout()->addWidget(new Unmarked(QStringLiteral("Swap"), &window));
     window.Show();
     EXPECT_TRUE(Mentions(CheckTabCycle(&window), "QPushButton \"Swap\": the focus mark is too faint"))
-        << Lines(CheckTabCycle(&window));
+        << FindingLines(CheckTabCycle(&window));
 }
 
 TEST(WindowCheck, FindsEscapeClosingTheWindowBeforeItsPopUp)
@@ -191,7 +194,7 @@ TEST(WindowCheck, FindsEscapeClosingTheWindowBeforeItsPopUp)
     const std::vector<std::string> found = CheckEscape(&window, {});
     EXPECT_TRUE(Mentions(found, "Esc with QComboBox's suggestions open closes the window") ||
                 Mentions(found, "suggestions open closes the window"))
-        << Lines(found);
+        << FindingLines(found);
 
     QWidget noEscape;
     noEscape.show();
