@@ -265,14 +265,6 @@ bool ColumnHidden(const QAbstractItemView *view, int column)
     return column > 0;
 }
 
-// A view whose sizeHintForColumn is reachable: it is protected in the table and tree views.
-struct ViewAccess : QAbstractItemView {
-    static int ColumnHint(const QAbstractItemView *view, int column)
-    {
-        return static_cast<const ViewAccess *>(view)->sizeHintForColumn(column);
-    }
-};
-
 void CheckItemView(const QAbstractItemView *view, std::vector<std::string> &found)
 {
     const QAbstractItemModel *model = view->model();
@@ -287,7 +279,7 @@ void CheckItemView(const QAbstractItemView *view, std::vector<std::string> &foun
         if (ColumnHidden(view, column))
             continue;
         const int width = ColumnWidth(view, column);
-        const int needed = ViewAccess::ColumnHint(view, column);
+        const int needed = view->sizeHintForColumn(column);  // public here, protected in the table view
         if (needed > width)
             found.push_back(Describe(view) + ": column " + std::to_string(column + 1) + " needs " +
                             std::to_string(needed) + " pixels, has " + std::to_string(width));
