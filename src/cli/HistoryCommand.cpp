@@ -61,17 +61,29 @@ Outcome ListPlaces(const PlaceTable &table, bool json)
 {
     std::string text, array;
     for (const Place &place : table.places) {
-        const CalendarPeriod *change = place.calendars.size() > 1 ? &place.calendars[1] : nullptr;
+        const std::optional<GregorianChange> change = FindGregorianChange(place);
         std::string last, first;
         if (change) {
-            last = YmdText(*DateInKeptCalendar(place.calendars[0].calendar, change->firstJdn - 1));
-            first = YmdText(*DateInKeptCalendar(change->calendar, change->firstJdn));
+            last = YmdText(change->lastOld);
+            first = YmdText(change->firstNew);
         }
         text += place.id + "\t" + place.name + (change ? "\t" + last + " -> " + first : "") + "\n";
         JsonObject row;
         row.Add("id", place.id).Add("name", place.name);
         if (change)
             row.Add("last_old_day", last).Add("first_new_day", first);
+        if (change && !change->between.empty()) {
+            std::string between;
+            for (const CalendarPeriod &p : change->between) {
+                between += (between.empty() ? "" : ", ") +
+                           JsonObject()
+                               .Add("calendar", KeptCalendarName(p.calendar))
+                               .Add("first_day", YmdText(*DateInKeptCalendar(p.calendar, p.firstJdn)))
+                               .Add("last_day", YmdText(*DateInKeptCalendar(p.calendar, p.lastJdn)))
+                               .Text();
+            }
+            row.AddRaw("intermediate_calendars", "[" + between + "]");
+        }
         array += (array.empty() ? "" : ", ") + row.Text();
     }
     return {json ? JsonObject().AddRaw("places", "[" + array + "]").Text() + "\n" : text, "", kExitOk};

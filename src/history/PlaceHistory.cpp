@@ -233,6 +233,26 @@ std::optional<int32_t> JdnOfKeptDate(KeptCalendar calendar, const CalendarDate &
     return DateToJDN(calendar == KeptCalendar::Julian ? Calendar::Julian : Calendar::Gregorian, date, {});
 }
 
+std::optional<GregorianChange> FindGregorianChange(const Place &place)
+{
+    const std::vector<CalendarPeriod> &periods = place.calendars;
+    // The last change, should a place have gone back and forth.
+    for (size_t i = periods.size(); i-- > 1;) {
+        if (periods[i].calendar != KeptCalendar::Gregorian ||
+            periods[i - 1].calendar == KeptCalendar::Gregorian)
+            continue;
+        GregorianChange change{DateInKeptCalendar(periods[i - 1].calendar, periods[i].firstJdn - 1).value(),
+                               DateInKeptCalendar(periods[i].calendar, periods[i].firstJdn).value(),
+                               {}};
+        for (size_t k = 1; k < i; ++k) {
+            if (periods[k].calendar != periods.front().calendar)
+                change.between.push_back(periods[k]);
+        }
+        return change;
+    }
+    return std::nullopt;
+}
+
 PlaceTable ParsePlaceTable(std::string_view text)
 {
     PlaceTable table;

@@ -51,6 +51,15 @@ PlaceTable ParsePlaceTable(std::string_view text);
 std::optional<CalendarDate> DateInKeptCalendar(KeptCalendar calendar, int32_t jdn);
 std::optional<int32_t> JdnOfKeptDate(KeptCalendar calendar, const CalendarDate &date);
 
+// A place's change to the Gregorian calendar: the last day of the calendar before and the first
+// Gregorian day, as the place wrote them, and the calendars it kept between its first and that
+// change other than the first (Sweden's of 1700 to 1712). Nothing for a place without one.
+struct GregorianChange {
+    CalendarDate lastOld, firstNew;
+    std::vector<CalendarPeriod> between;
+};
+std::optional<GregorianChange> FindGregorianChange(const Place &place);
+
 // "15 March 44 BC", "11 February 1732": a date of any calendar, its year as YearText writes it.
 std::string DayMonthYearText(const CalendarDate &date);
 

@@ -80,6 +80,18 @@ TEST_F(HistoricalDatesWindowTest, ReadsDatesAsPlacesWroteThem)
         << "a gap of the year's start says why";
 }
 
+// Sweden's calendars as published: its own from 1 March 1700 to 30 February 1712, Julian again,
+// Gregorian from 1 March 1753.
+TEST_F(HistoricalDatesWindowTest, SwedensTimeline)
+{
+    Choose(window->cboPlace, "sweden");
+    EXPECT_EQ(window->lblTimeline->text(), "Julian calendar until 28 February 1700\n"
+                                           "Swedish calendar from 1 March 1700 until 30 February 1712\n"
+                                           "Julian calendar from 1 March 1712 until 17 February 1753\n"
+                                           "Gregorian calendar from 1 March 1753\n"
+                                           "New year on 1 January (Circumcision style)");
+}
+
 // The form scrolls, the buttons below it stay whole, and texts that grow while the window is
 // shown get the height they need: as users met it, Sweden's 31 February 1712, Esc, the window
 // opened again and day 3, a day of four lines under a timeline of seven, in a window just high

@@ -100,6 +100,38 @@ TEST(PlaceHistory, SwedenWroteA30February)
               "20 February 1753 did not exist in Sweden: 17 February 1753 was followed by 1 March 1753.");
 }
 
+// The change to the Gregorian calendar, its last old day and first new day as written there, against
+// the published dates; Sweden and Finland (then part of it) changed in 1753, after a calendar of their
+// own from 1 March 1700 to 30 February 1712.
+TEST(PlaceHistory, TheGregorianChangeIsTheLastDayOfTheOldCalendarAndTheFirstNewDay)
+{
+    struct Change {
+        const char *place;
+        CalendarDate lastOld, firstNew;
+        std::vector<KeptCalendar> between;
+    };
+    const Change changes[] = {
+        {"sweden", {1753, 2, 17}, {1753, 3, 1}, {KeptCalendar::Swedish}},
+        {"finland", {1753, 2, 17}, {1753, 3, 1}, {KeptCalendar::Swedish}},
+        {"england", {1752, 9, 2}, {1752, 9, 14}, {}},
+        {"denmark", {1700, 2, 18}, {1700, 3, 1}, {}},
+        {"russia", {1918, 1, 31}, {1918, 2, 14}, {}},
+    };
+    for (const Change &c : changes) {
+        const std::optional<GregorianChange> change = FindGregorianChange(PlaceNamed(c.place));
+        ASSERT_TRUE(change) << c.place;
+        EXPECT_EQ(change->lastOld, c.lastOld) << c.place;
+        EXPECT_EQ(change->firstNew, c.firstNew) << c.place;
+        std::vector<KeptCalendar> between;
+        for (const CalendarPeriod &p : change->between)
+            between.push_back(p.calendar);
+        EXPECT_EQ(between, c.between) << c.place;
+    }
+    const CalendarPeriod swedish = FindGregorianChange(PlaceNamed("sweden"))->between.at(0);
+    EXPECT_EQ(DateInKeptCalendar(swedish.calendar, swedish.firstJdn), (CalendarDate{1700, 3, 1}));
+    EXPECT_EQ(DateInKeptCalendar(swedish.calendar, swedish.lastJdn), (CalendarDate{1712, 2, 30}));
+}
+
 // A day's written year never falls from one day to the next around any change of a place's
 // calendar or style: a written year is one run of days, which MissingDayMessage relies on.
 TEST(PlaceHistory, WrittenYearsNeverFallFromOneDayToTheNext)
