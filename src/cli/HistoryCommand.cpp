@@ -35,13 +35,14 @@ const Place *FindPlace(const PlaceTable &table, const std::string &id)
     return nullptr;
 }
 
+// A date written a day ahead of the day's (or behind) says so, with the weekday that went with it.
 std::string PlaceJson(const Place &place, const WrittenDay &day)
 {
-    return JsonObject()
-        .Add("id", place.id)
-        .Add("name", place.name)
-        .Add("calendar", KeptCalendarName(day.calendar))
-        .Add("style", YearStartName(day.style))
+    JsonObject json;
+    json.Add("id", place.id).Add("name", place.name).Add("calendar", KeptCalendarName(day.calendar));
+    if (day.dayOffset != 0)
+        json.Add("day_offset", day.dayOffset).Add("weekday", WeekdayText(day.weekday));
+    return json.Add("style", YearStartName(day.style))
         .AddRaw("written", JsonObject()
                                .Add("year", day.writtenYear)
                                .Add("month", day.date.month)
@@ -53,8 +54,10 @@ std::string PlaceJson(const Place &place, const WrittenDay &day)
 
 std::string PlaceLine(const Place &place, const WrittenDay &day)
 {
-    return place.name + " (" + KeptCalendarName(day.calendar) + ", " + YearStartName(day.style) +
-           "): " + day.text + "\n";
+    std::string calendar = KeptCalendarName(day.calendar);
+    if (day.dayOffset != 0)
+        calendar += day.dayOffset > 0 ? ", a day ahead" : ", a day behind";
+    return place.name + " (" + calendar + ", " + YearStartName(day.style) + "): " + day.text + "\n";
 }
 
 Outcome ListPlaces(const PlaceTable &table, bool json)
@@ -75,12 +78,13 @@ Outcome ListPlaces(const PlaceTable &table, bool json)
         if (change && !change->between.empty()) {
             std::string between;
             for (const CalendarPeriod &p : change->between) {
-                between += (between.empty() ? "" : ", ") +
-                           JsonObject()
-                               .Add("calendar", KeptCalendarName(p.calendar))
-                               .Add("first_day", YmdText(*DateInKeptCalendar(p.calendar, p.firstJdn)))
-                               .Add("last_day", YmdText(*DateInKeptCalendar(p.calendar, p.lastJdn)))
-                               .Text();
+                JsonObject period;
+                period.Add("calendar", KeptCalendarName(p.calendar))
+                    .Add("first_day", YmdText(*DateInPeriod(p, p.firstJdn)))
+                    .Add("last_day", YmdText(*DateInPeriod(p, p.lastJdn)));
+                if (p.dayOffset != 0)
+                    period.Add("day_offset", p.dayOffset);
+                between += (between.empty() ? "" : ", ") + period.Text();
             }
             row.AddRaw("intermediate_calendars", "[" + between + "]");
         }
@@ -154,10 +158,13 @@ Outcome RunHistory(const Arguments &a, const Clock &clock, const std::string &da
     const WrittenDay here = WriteDay(*place, jdn, a.written ? style : std::nullopt);
     const CalendarDate julian = JDNToDate(Calendar::Julian, jdn, {});
     const CalendarDate gregorian = JDNToDate(Calendar::Gregorian, jdn, {});
+    // The weekday the place named the day by: in Russian America, which wrote the date of Asia, a
+    // day ahead of the day's at its longitude.
+    const std::string weekday = WeekdayText(here.weekday);
     if (a.json) {
         JsonObject json;
         json.Add("jdn", jdn)
-            .Add("weekday", WeekdayText(DayOfWeek(jdn)))
+            .Add("weekday", weekday)
             .AddRaw("julian", DateJson(julian))
             .AddRaw("gregorian", DateJson(gregorian))
             .AddRaw("place", PlaceJson(*place, here));
@@ -165,7 +172,7 @@ Outcome RunHistory(const Arguments &a, const Clock &clock, const std::string &da
             json.AddRaw("to", PlaceJson(*to, WriteDay(*to, jdn)));
         return {json.Text() + "\n", "", kExitOk};
     }
-    std::string out = "JDN:       " + std::to_string(jdn) + ", " + WeekdayText(DayOfWeek(jdn)) + "\n" +
+    std::string out = "JDN:       " + std::to_string(jdn) + ", " + weekday + "\n" +
                       "Julian:    " + YmdText(julian) + "\n" + "Gregorian: " + YmdText(gregorian) + "\n" +
                       PlaceLine(*place, here);
     if (to)

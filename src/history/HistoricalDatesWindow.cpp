@@ -124,18 +124,20 @@ QComboBox *NamedList(QWidget *parent, const char *name)
 }
 
 // The periods of a place, one line each: "Julian calendar until 2 September 1752", "New year on
-// 1 January (Circumcision style), from 1 January 1752 (O.S.)".
+// 1 January (Circumcision style), from 1 January 1752 (O.S.)"; a period dated a day ahead or
+// behind says so.
 QString Timeline(const Place &place)
 {
     QStringList lines;
     for (const CalendarPeriod &p : place.calendars) {
         QString line = CalendarTitle(p.calendar);
         if (p.firstJdn != INT32_MIN)
-            line +=
-                QStringLiteral(" from ") + Q(DayMonthYearText(*DateInKeptCalendar(p.calendar, p.firstJdn)));
+            line += QStringLiteral(" from ") + Q(DayMonthYearText(*DateInPeriod(p, p.firstJdn)));
         if (p.lastJdn != INT32_MAX)
-            line +=
-                QStringLiteral(" until ") + Q(DayMonthYearText(*DateInKeptCalendar(p.calendar, p.lastJdn)));
+            line += QStringLiteral(" until ") + Q(DayMonthYearText(*DateInPeriod(p, p.lastJdn)));
+        if (p.dayOffset != 0)
+            line += p.dayOffset > 0 ? QStringLiteral(", dated a day ahead (the date of Asia)")
+                                    : QStringLiteral(", dated a day behind (the date of America)");
         lines << line;
     }
     for (const StylePeriod &p : place.styles) {
@@ -344,13 +346,15 @@ void HistoricalDatesWindow::Recalculate()
     }
     day_ = days.front();
     const int32_t jdn = *day_;
+    const WrittenDay written = WriteDay(*place, jdn, style);
+    // The weekday that went with the place's date, a day on where it kept the date of Asia.
     const QString dayLine = QStringLiteral("JDN ") + NumberFormat::Regional().Grouped(jdn) +
-                            QStringLiteral(", ") + Q(WeekdayText(DayOfWeek(jdn)));
+                            QStringLiteral(", ") + Q(WeekdayText(written.weekday));
     const QString julian =
         QStringLiteral("Julian: ") + Q(DayMonthYearText(JDNToDate(Calendar::Julian, jdn, {})));
     const QString gregorian =
         QStringLiteral("Gregorian: ") + Q(DayMonthYearText(JDNToDate(Calendar::Gregorian, jdn, {})));
-    const QString writtenHere = QStringLiteral("Written: ") + Q(WriteDay(*place, jdn, style).text);
+    const QString writtenHere = QStringLiteral("Written: ") + Q(written.text);
     lblDay->setText(QStringList{dayLine, julian, gregorian, writtenHere}.join(u'\n'));
     copyLines_ << QStringLiteral("Place: ") + Q(place->name) << writtenHere
                << QStringLiteral("Day: ") + dayLine << julian << gregorian;

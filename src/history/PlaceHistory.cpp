@@ -7,6 +7,7 @@
 
 #include "SwedishCalendar.h"
 #include "engine/Calendars.h"
+#include "engine/TextForms.h"
 
 namespace vardex {
 
@@ -52,13 +53,25 @@ std::optional<CalendarDate> ParseDate(std::string_view text)
     return date;
 }
 
-std::optional<KeptCalendar> KeptCalendarNamed(std::string_view name)
+// A calendar period's NAME: a calendar, with "+1" or "-1" after it where the place's dates ran a
+// day ahead of or behind that calendar's at its longitude. An error's text, or nothing.
+std::string NameCalendarPeriod(std::string_view name, CalendarPeriod &period)
 {
-    for (const KeptCalendar c : {KeptCalendar::Julian, KeptCalendar::Gregorian, KeptCalendar::Swedish}) {
-        if (name == KeptCalendarName(c))
-            return c;
+    const size_t sign = name.find_first_of("+-");
+    const std::string_view calendar = name.substr(0, sign);
+    if (sign != std::string_view::npos) {
+        const std::string_view offset = name.substr(sign);
+        if (offset != "+1" && offset != "-1")
+            return "a day offset is +1 or -1: '" + std::string(name) + "'";
+        period.dayOffset = offset == "+1" ? 1 : -1;
     }
-    return std::nullopt;
+    for (const KeptCalendar c : {KeptCalendar::Julian, KeptCalendar::Gregorian, KeptCalendar::Swedish}) {
+        if (calendar == KeptCalendarName(c)) {
+            period.calendar = c;
+            return {};
+        }
+    }
+    return "unknown name '" + std::string(name) + "'";
 }
 
 // "NAME FIRST..LAST", either end left out when open.
@@ -87,7 +100,7 @@ std::optional<Span> ParseSpan(std::string_view text)
 std::optional<int32_t> JdnAtPlace(const std::vector<CalendarPeriod> &calendars, const CalendarDate &date)
 {
     for (const CalendarPeriod &p : calendars) {
-        const std::optional<int32_t> jdn = JdnOfKeptDate(p.calendar, date);
+        const std::optional<int32_t> jdn = JdnInPeriod(p, date);
         if (jdn && *jdn >= p.firstJdn && *jdn <= p.lastJdn)
             return jdn;
     }
@@ -95,29 +108,36 @@ std::optional<int32_t> JdnAtPlace(const std::vector<CalendarPeriod> &calendars, 
 }
 
 // The periods of a field, "NAME FIRST..LAST | ...", each following the one before day by day.
-template <typename Period, typename KindNamed, typename JdnOf>
-std::string ParsePeriods(std::string_view field, std::vector<Period> &periods, const KindNamed &kindNamed,
+// nameInto(name, period) fills in what the name says, or answers why it cannot.
+template <typename Period, typename NameInto, typename JdnOf>
+std::string ParsePeriods(std::string_view field, std::vector<Period> &periods, const NameInto &nameInto,
                          const JdnOf &jdnOf)
 {
     for (const std::string_view part : Split(field, "|")) {
         const std::optional<Span> span = ParseSpan(part);
         if (!span)
             return "a period is not written as NAME FIRST..LAST: '" + std::string(Trimmed(part)) + "'";
-        const auto kind = kindNamed(span->name);
-        if (!kind)
-            return "unknown name '" + span->name + "'";
-        Period period{*kind, INT32_MIN, INT32_MAX};
+        Period period;
+        if (std::string error = nameInto(span->name, period); !error.empty())
+            return error;
         if (span->first) {
-            const std::optional<int32_t> jdn = jdnOf(*kind, *span->first);
+            const std::optional<int32_t> jdn = jdnOf(period, *span->first);
             if (!jdn)
                 return "no such day: " + std::string(Trimmed(part));
             period.firstJdn = *jdn;
         }
         if (span->last) {
-            const std::optional<int32_t> jdn = jdnOf(*kind, *span->last);
+            const std::optional<int32_t> jdn = jdnOf(period, *span->last);
             if (!jdn)
                 return "no such day: " + std::string(Trimmed(part));
             period.lastJdn = *jdn;
+        }
+        // A date a day ahead of the last day the program counts, or behind the first, has no
+        // calendar date: such a period ends before it.
+        if constexpr (requires { period.dayOffset; }) {
+            if ((period.dayOffset > 0 && !span->last) || (period.dayOffset < 0 && !span->first))
+                return "a period a day ahead needs its last day, one behind its first: '" +
+                       std::string(Trimmed(part)) + "'";
         }
         const bool follows = periods.empty() ? period.firstJdn == INT32_MIN
                                              : periods.back().lastJdn != INT32_MAX &&
@@ -136,17 +156,21 @@ std::string ParsePeriods(std::string_view field, std::vector<Period> &periods, c
 WrittenDay Locate(const Place &place, int32_t jdn, std::optional<YearStart> style)
 {
     WrittenDay day;
+    const CalendarPeriod *period = &place.calendars.front();
     for (const CalendarPeriod &p : place.calendars) {
         if (jdn >= p.firstJdn && jdn <= p.lastJdn)
-            day.calendar = p.calendar;
+            period = &p;
     }
+    day.calendar = period->calendar;
+    day.dayOffset = period->dayOffset;
+    day.weekday = static_cast<int16_t>((DayOfWeek(jdn) + period->dayOffset + 7) % 7);
     for (const StylePeriod &p : place.styles) {
         if (jdn >= p.firstJdn && jdn <= p.lastJdn)
             day.style = p.style;
     }
     if (style)
         day.style = *style;
-    day.date = DateInKeptCalendar(day.calendar, jdn).value_or(CalendarDate{});
+    day.date = DateInPeriod(*period, jdn).value_or(CalendarDate{});
     day.writtenYear = WrittenYear(day.style, day.date);
     return day;
 }
@@ -190,17 +214,14 @@ MonthAtPlace MonthAt(const Place &place, int32_t year, int32_t month, int32_t wr
 {
     MonthAtPlace found;
     for (int32_t day = 1; day <= 31; ++day) {
-        for (const KeptCalendar calendar :
-             {KeptCalendar::Julian, KeptCalendar::Gregorian, KeptCalendar::Swedish}) {
-            const std::optional<int32_t> jdn = JdnOfKeptDate(calendar, {year, month, day});
-            if (!jdn)
-                continue;
-            const WrittenDay there = Locate(place, *jdn, style);
-            if (there.calendar != calendar)
+        for (const CalendarPeriod &p : place.calendars) {
+            const std::optional<int32_t> jdn = JdnInPeriod(p, {year, month, day});
+            if (!jdn || *jdn < p.firstJdn || *jdn > p.lastJdn)
                 continue;  // the place kept another calendar that day
             ++found.days;
             found.lastDay = day;
-            found.inWrittenYear = found.inWrittenYear || there.writtenYear == writtenYear;
+            found.inWrittenYear =
+                found.inWrittenYear || Locate(place, *jdn, style).writtenYear == writtenYear;
             break;
         }
     }
@@ -233,6 +254,26 @@ std::optional<int32_t> JdnOfKeptDate(KeptCalendar calendar, const CalendarDate &
     return DateToJDN(calendar == KeptCalendar::Julian ? Calendar::Julian : Calendar::Gregorian, date, {});
 }
 
+std::optional<CalendarDate> DateInPeriod(const CalendarPeriod &period, int32_t jdn)
+{
+    // The day whose date in the calendar the place wrote.
+    const int64_t shifted = int64_t{jdn} + period.dayOffset;
+    if (shifted < INT32_MIN || shifted > INT32_MAX)
+        return std::nullopt;
+    return DateInKeptCalendar(period.calendar, static_cast<int32_t>(shifted));
+}
+
+std::optional<int32_t> JdnInPeriod(const CalendarPeriod &period, const CalendarDate &date)
+{
+    const std::optional<int32_t> shifted = JdnOfKeptDate(period.calendar, date);
+    if (!shifted)
+        return std::nullopt;
+    const int64_t jdn = int64_t{*shifted} - period.dayOffset;
+    if (jdn < INT32_MIN || jdn > INT32_MAX)
+        return std::nullopt;
+    return static_cast<int32_t>(jdn);
+}
+
 std::optional<GregorianChange> FindGregorianChange(const Place &place)
 {
     const std::vector<CalendarPeriod> &periods = place.calendars;
@@ -241,12 +282,13 @@ std::optional<GregorianChange> FindGregorianChange(const Place &place)
         if (periods[i].calendar != KeptCalendar::Gregorian ||
             periods[i - 1].calendar == KeptCalendar::Gregorian)
             continue;
-        GregorianChange change{DateInKeptCalendar(periods[i - 1].calendar, periods[i].firstJdn - 1).value(),
-                               DateInKeptCalendar(periods[i].calendar, periods[i].firstJdn).value(),
+        GregorianChange change{DateInPeriod(periods[i - 1], periods[i].firstJdn - 1).value(),
+                               DateInPeriod(periods[i], periods[i].firstJdn).value(),
                                {}};
         for (size_t k = 1; k < i; ++k) {
-            if (periods[k].calendar != periods.front().calendar)
-                change.between.push_back(periods[k]);
+            const CalendarPeriod &p = periods[k];
+            if (p.calendar != periods.front().calendar || p.dayOffset != periods.front().dayOffset)
+                change.between.push_back(p);
         }
         return change;
     }
@@ -272,14 +314,20 @@ PlaceTable ParsePlaceTable(std::string_view text)
         Place place{std::string(Trimmed(fields[0])), std::string(Trimmed(fields[1])), {}, {},
                     std::string(Trimmed(fields[4])), std::string(Trimmed(fields[5]))};
         std::string error =
-            ParsePeriods(fields[2], place.calendars, KeptCalendarNamed,
-                         [](KeptCalendar c, const CalendarDate &d) { return JdnOfKeptDate(c, d); });
+            ParsePeriods(fields[2], place.calendars, NameCalendarPeriod,
+                         [](const CalendarPeriod &p, const CalendarDate &d) { return JdnInPeriod(p, d); });
         if (error.empty()) {
             const auto &calendars = place.calendars;
             error = ParsePeriods(
                 fields[3], place.styles,
-                [](std::string_view name) { return YearStartNamed(std::string(name)); },
-                [&calendars](YearStart, const CalendarDate &d) { return JdnAtPlace(calendars, d); });
+                [](std::string_view name, StylePeriod &period) {
+                    const std::optional<YearStart> style = YearStartNamed(std::string(name));
+                    period.style = style.value_or(period.style);
+                    return style ? std::string() : "unknown name '" + std::string(name) + "'";
+                },
+                [&calendars](const StylePeriod &, const CalendarDate &d) {
+                    return JdnAtPlace(calendars, d);
+                });
         }
         if (!error.empty())
             return fail(place.id + ": " + error);
@@ -312,7 +360,7 @@ std::vector<int32_t> DaysWritten(const Place &place, int32_t writtenYear, int32_
         for (const StylePeriod &period : place.styles) {
             const YearStart used = style.value_or(period.style);
             for (const int32_t year : CalendarYears(used, writtenYear, month, day)) {
-                const std::optional<int32_t> jdn = JdnOfKeptDate(calendar.calendar, {year, month, day});
+                const std::optional<int32_t> jdn = JdnInPeriod(calendar, {year, month, day});
                 const bool inStyle = style || (jdn && *jdn >= period.firstJdn && *jdn <= period.lastJdn);
                 if (jdn && *jdn >= calendar.firstJdn && *jdn <= calendar.lastJdn && inStyle)
                     days.push_back(*jdn);
@@ -333,8 +381,8 @@ std::string MissingDayMessage(const Place &place, int32_t writtenYear, int32_t m
     // first. Only a date one of the two calendars has: a day beyond every month's end is told below.
     for (size_t i = 1; i < place.calendars.size(); ++i) {
         const CalendarPeriod &before = place.calendars[i - 1], &after = place.calendars[i];
-        const CalendarDate last = *DateInKeptCalendar(before.calendar, before.lastJdn);
-        const CalendarDate first = *DateInKeptCalendar(after.calendar, after.firstJdn);
+        const CalendarDate last = *DateInPeriod(before, before.lastJdn);
+        const CalendarDate first = *DateInPeriod(after, after.firstJdn);
         const std::vector<int32_t> years =
             CalendarYears(style.value_or(WriteDay(place, after.firstJdn).style), writtenYear, month, day);
         for (const int32_t year : years) {

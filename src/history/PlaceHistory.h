@@ -22,6 +22,9 @@ struct CalendarPeriod {
     KeptCalendar calendar = KeptCalendar::Julian;
     int32_t firstJdn = INT32_MIN;  // the period's first and last days
     int32_t lastJdn = INT32_MAX;
+    // How many days the place's dates ran ahead of the calendar's date at its longitude, [-1, 1]:
+    // 1 where it kept the date of the far side of the date line, as Russian America kept Asia's.
+    int32_t dayOffset = 0;
 };
 
 struct StylePeriod {
@@ -51,6 +54,11 @@ PlaceTable ParsePlaceTable(std::string_view text);
 std::optional<CalendarDate> DateInKeptCalendar(KeptCalendar calendar, int32_t jdn);
 std::optional<int32_t> JdnOfKeptDate(KeptCalendar calendar, const CalendarDate &date);
 
+// The same for a period, its day offset applied (its first and last days not checked): the date
+// the place wrote for a day, and the day of a date it wrote.
+std::optional<CalendarDate> DateInPeriod(const CalendarPeriod &period, int32_t jdn);
+std::optional<int32_t> JdnInPeriod(const CalendarPeriod &period, const CalendarDate &date);
+
 // A place's change to the Gregorian calendar: the last day of the calendar before and the first
 // Gregorian day, as the place wrote them, and the calendars it kept between its first and that
 // change other than the first (Sweden's of 1700 to 1712). Nothing for a place without one.
@@ -70,6 +78,8 @@ struct WrittenDay {
     CalendarDate date;        // in `calendar`, the year numbered from 1 January
     int32_t writtenYear = 0;  // the year number in `style`
     std::string text;         // "11 February 1731/2 (O.S.)"
+    int32_t dayOffset = 0;    // the period's: `date` ran this many days ahead of the day's
+    int16_t weekday = 0;      // as the place named it, with its date: 0 = Sunday .. 6 = Saturday
 };
 // The day as written at the place; `style` replaces the place's own style of that day.
 WrittenDay WriteDay(const Place &place, int32_t jdn, std::optional<YearStart> style = std::nullopt);

@@ -81,8 +81,9 @@ TEST_F(HistoricalDatesWindowTest, ReadsDatesAsPlacesWroteThem)
 }
 
 // Sweden's calendars as published: its own from 1 March 1700 to 30 February 1712, Julian again,
-// Gregorian from 1 March 1753.
-TEST_F(HistoricalDatesWindowTest, SwedensTimeline)
+// Gregorian from 1 March 1753. Alaska, which kept the date of Asia until the transfer, named
+// 6 October 1867 (O.S.) a Friday, the day before Friday 18 October.
+TEST_F(HistoricalDatesWindowTest, TheTimelinesOfSwedenAndAlaskaAndAlaskasFriday)
 {
     Choose(window->cboPlace, "sweden");
     EXPECT_EQ(window->lblTimeline->text(), "Julian calendar until 28 February 1700\n"
@@ -90,6 +91,20 @@ TEST_F(HistoricalDatesWindowTest, SwedensTimeline)
                                            "Julian calendar from 1 March 1712 until 17 February 1753\n"
                                            "Gregorian calendar from 1 March 1753\n"
                                            "New year on 1 January (Circumcision style)");
+    Choose(window->cboPlace, "alaska");
+    Written(6, 10, "1867");
+    EXPECT_EQ(window->lblDay->text(), "JDN 2,403,257, Friday\nJulian: 5 October 1867\n"
+                                      "Gregorian: 17 October 1867\nWritten: 6 October 1867 (O.S.)");
+    EXPECT_EQ(window->lblTimeline->text(),
+              "Julian calendar until 6 October 1867, dated a day ahead (the date of Asia)\n"
+              "Gregorian calendar from 18 October 1867\n"
+              "New year on 1 January (Circumcision style)");
+    Written(18, 10, "1867");
+    EXPECT_EQ(window->Day(), 2403258);
+    EXPECT_TRUE(window->lblDay->text().startsWith("JDN 2,403,258, Friday\n"));
+    Written(7, 10, "1867");
+    EXPECT_EQ(window->lblDay->text(),
+              "7 October 1867 did not exist in Alaska: 6 October 1867 was followed by 18 October 1867.");
 }
 
 // The form scrolls, the buttons below it stay whole, and texts that grow while the window is

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 // The calendar history of places, read from the program's data file: every place's change of
 // calendar on both sides and inside the gap, the styles of the year's start as England, Florence
-// and Sweden wrote dates, and the faults the file's reader finds.
+// and Sweden wrote dates, Alaska's date of Asia, and the faults the file's reader finds.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
 #include "engine/Calendars.h"
+#include "engine/TextForms.h"
+#include "history/Easter.h"
 #include "history/PlaceHistory.h"
 
 namespace vardex::test {
@@ -34,6 +37,10 @@ const Place &PlaceNamed(const std::string &id)
 }
 
 int32_t Julian(int32_t y, int32_t m, int32_t d) { return DateToJDN(Calendar::Julian, {y, m, d}, {}).value(); }
+int32_t Gregorian(int32_t y, int32_t m, int32_t d)
+{
+    return DateToJDN(Calendar::Gregorian, {y, m, d}, {}).value();
+}
 
 TEST(PlaceHistory, EveryChangeOfCalendarHasNoDayBetweenAndAGapOfWrittenDates)
 {
@@ -48,7 +55,7 @@ TEST(PlaceHistory, EveryChangeOfCalendarHasNoDayBetweenAndAGapOfWrittenDates)
             EXPECT_EQ(first.calendar, now.calendar) << place.id;
             // The day after the old calendar's last, as that calendar would have written it.
             const CalendarDate next =
-                DateInKeptCalendar(old.calendar, old.lastJdn + 1)
+                DateInPeriod(old, old.lastJdn + 1)
                     .value_or(DateInKeptCalendar(KeptCalendar::Julian, old.lastJdn + 1).value());
             if (next.day != first.date.day || next.month != first.date.month) {  // a gap of written dates
                 const int32_t written = WrittenYear(first.style, next);
@@ -100,6 +107,24 @@ TEST(PlaceHistory, SwedenWroteA30February)
               "20 February 1753 did not exist in Sweden: 17 February 1753 was followed by 1 March 1753.");
 }
 
+// Every day around every change of calendar, written as the place wrote it, reads back as that day:
+// a day offset applied one way and not the other would not.
+TEST(PlaceHistory, EveryDayWrittenReadsBackAsThatDay)
+{
+    for (const Place &place : Table().places) {
+        for (size_t i = 1; i < place.calendars.size(); ++i) {
+            for (int32_t jdn = place.calendars[i].firstJdn - 800; jdn < place.calendars[i].firstJdn + 800;
+                 ++jdn) {
+                const WrittenDay day = WriteDay(place, jdn);
+                const std::vector<int32_t> days =
+                    DaysWritten(place, day.writtenYear, day.date.month, day.date.day);
+                ASSERT_NE(std::find(days.begin(), days.end(), jdn), days.end())
+                    << place.id << " " << day.text;
+            }
+        }
+    }
+}
+
 // The change to the Gregorian calendar, its last old day and first new day as written there, against
 // the published dates; Sweden and Finland (then part of it) changed in 1753, after a calendar of their
 // own from 1 March 1700 to 30 February 1712.
@@ -116,6 +141,7 @@ TEST(PlaceHistory, TheGregorianChangeIsTheLastDayOfTheOldCalendarAndTheFirstNewD
         {"england", {1752, 9, 2}, {1752, 9, 14}, {}},
         {"denmark", {1700, 2, 18}, {1700, 3, 1}, {}},
         {"russia", {1918, 1, 31}, {1918, 2, 14}, {}},
+        {"alaska", {1867, 10, 6}, {1867, 10, 18}, {}},
     };
     for (const Change &c : changes) {
         const std::optional<GregorianChange> change = FindGregorianChange(PlaceNamed(c.place));
@@ -128,8 +154,39 @@ TEST(PlaceHistory, TheGregorianChangeIsTheLastDayOfTheOldCalendarAndTheFirstNewD
         EXPECT_EQ(between, c.between) << c.place;
     }
     const CalendarPeriod swedish = FindGregorianChange(PlaceNamed("sweden"))->between.at(0);
-    EXPECT_EQ(DateInKeptCalendar(swedish.calendar, swedish.firstJdn), (CalendarDate{1700, 3, 1}));
-    EXPECT_EQ(DateInKeptCalendar(swedish.calendar, swedish.lastJdn), (CalendarDate{1712, 2, 30}));
+    EXPECT_EQ(DateInPeriod(swedish, swedish.firstJdn), (CalendarDate{1700, 3, 1}));
+    EXPECT_EQ(DateInPeriod(swedish, swedish.lastJdn), (CalendarDate{1712, 2, 30}));
+}
+
+// Russian America kept the Julian calendar with the date of Asia, a day ahead of the Julian date at
+// its longitude. At the transfer at Sitka, Friday 6 October 1867 (Julian) was followed by Friday
+// 18 October 1867 (Gregorian), the day the United States recorded; the Russian governor would have
+// written that day Saturday 7 October. The colonists' Orthodox Easter fell on a Sunday of theirs.
+TEST(PlaceHistory, AlaskaKeptTheDateOfAsiaUntilTheTransfer)
+{
+    const Place &alaska = PlaceNamed("alaska");
+    const int32_t transfer = Gregorian(1867, 10, 18);
+    EXPECT_EQ(WeekdayText(DayOfWeek(transfer)), "Friday");
+    EXPECT_EQ(DaysWritten(alaska, 1867, 10, 18), std::vector<int32_t>{transfer});
+    EXPECT_EQ(DaysWritten(alaska, 1867, 10, 6), std::vector<int32_t>{transfer - 1}) << "the day before";
+    EXPECT_EQ(WriteDay(alaska, transfer - 1).text, "6 October 1867 (O.S.)");
+    EXPECT_EQ(WriteDay(alaska, transfer).text, "18 October 1867");
+    EXPECT_EQ(WeekdayText(WriteDay(alaska, transfer - 1).weekday), "Friday");
+    EXPECT_EQ(WeekdayText(WriteDay(alaska, transfer).weekday), "Friday");
+    EXPECT_EQ(DateInPeriod(alaska.calendars.front(), transfer), (CalendarDate{1867, 10, 7}))
+        << "the Russian governor's date of the transfer day";
+    for (const int32_t day : {7, 17}) {
+        EXPECT_TRUE(DaysWritten(alaska, 1867, 10, day).empty()) << day;
+        EXPECT_EQ(
+            MissingDayMessage(alaska, 1867, 10, day),
+            std::to_string(day) +
+                " October 1867 did not exist in Alaska: 6 October 1867 was followed by 18 October 1867.");
+    }
+    const CalendarDate easter = JulianEaster(1867);
+    const std::vector<int32_t> easterDay = DaysWritten(alaska, 1867, easter.month, easter.day);
+    ASSERT_EQ(easterDay.size(), 1u);
+    EXPECT_EQ(WeekdayText(WriteDay(alaska, easterDay[0]).weekday), "Sunday");
+    EXPECT_EQ(WeekdayText(DayOfWeek(easterDay[0])), "Saturday") << "in the American reckoning";
 }
 
 // A day's written year never falls from one day to the next around any change of a place's
@@ -155,8 +212,9 @@ TEST(PlaceHistory, WrittenYearsNeverFallFromOneDayToTheNext)
 // Council moved the new year to 1 January from 1600); England's 1751, the same by the Calendar
 // (New Style) Act; France's Easter years (Julian Easter 1538 on 21 April, 1539 on 6 April, 1699
 // on 9 April, 1700 on 31 March); the months of the Julian and Swedish calendars, September 1752
-// in England with its 19 days among them; and the last day the program counts, Gregorian 3 June
-// 5874898 (JDN 2,147,483,647).
+// in England with its 19 days among them; the last day the program counts, Gregorian 3 June
+// 5874898 (JDN 2,147,483,647), and the Julian date of its first, which Alaska's date a day ahead
+// put the day before it.
 TEST(PlaceHistory, AMissingDateSaysWhy)
 {
     struct Missing {
@@ -216,6 +274,7 @@ TEST(PlaceHistory, AMissingDateSaysWhy)
         {"england", {9999999, 1, 1}, {}, "1 January 9999999 lies beyond the days the program counts."},
         {"rome", {INT32_MIN, 1, 1}, {}, "1 January 2147483649 BC lies beyond the days the program counts."},
         {"rome", {5874898, 12, 31}, {}, "31 December 5874898 lies beyond the days the program counts."},
+        {"alaska", {-5884202, 3, 16}, {}, "16 March 5884203 BC lies beyond the days the program counts."},
     };
     for (const Missing &m : cases) {
         const Place &place = PlaceNamed(m.place);
@@ -273,6 +332,14 @@ TEST(PlaceHistory, TheReaderNamesTheFaultyLine)
         {"x\tX\tjulian ..\tcircumcision ..\t\t", "line 1: every place needs an id and a source"},
         {"x\tX\tjulian 1582-10-04\tcircumcision ..\tsrc\t",
          "line 1: x: a period is not written as NAME FIRST..LAST: 'julian 1582-10-04'"},
+        {"x\tX\tjulian+2 ..1582-10-04 | gregorian 1582-10-15..\tcircumcision ..\tsrc\t",
+         "line 1: x: a day offset is +1 or -1: 'julian+2'"},
+        {"x\tX\tjulian ..1582-10-04 | gregorian+1 1582-10-15..\tcircumcision ..\tsrc\t",
+         "line 1: x: a period a day ahead needs its last day, one behind its first: 'gregorian+1 "
+         "1582-10-15..'"},
+        {"x\tX\tjulian-1 ..1582-10-04 | gregorian 1582-10-15..\tcircumcision ..\tsrc\t",
+         "line 1: x: a period a day ahead needs its last day, one behind its first: 'julian-1 ..1582-10-04'"},
+        {"x\tX\tjulian ..\tcircumcision+1 ..\tsrc\t", "line 1: x: unknown name 'circumcision+1'"},
     };
     for (const auto &[text, error] : faults) {
         const PlaceTable table = ParsePlaceTable(text);
