@@ -55,9 +55,12 @@ std::string PlaceJson(const Place &place, const WrittenDay &day)
 std::string PlaceLine(const Place &place, const WrittenDay &day)
 {
     std::string calendar = KeptCalendarName(day.calendar);
-    if (day.dayOffset != 0)
+    std::string weekday;
+    if (day.dayOffset != 0) {
         calendar += day.dayOffset > 0 ? ", a day ahead" : ", a day behind";
-    return place.name + " (" + calendar + ", " + YearStartName(day.style) + "): " + day.text + "\n";
+        weekday = ", " + WeekdayText(day.weekday);  // the place's own name for the day
+    }
+    return place.name + " (" + calendar + ", " + YearStartName(day.style) + "): " + day.text + weekday + "\n";
 }
 
 Outcome ListPlaces(const PlaceTable &table, bool json)
@@ -158,9 +161,9 @@ Outcome RunHistory(const Arguments &a, const Clock &clock, const std::string &da
     const WrittenDay here = WriteDay(*place, jdn, a.written ? style : std::nullopt);
     const CalendarDate julian = JDNToDate(Calendar::Julian, jdn, {});
     const CalendarDate gregorian = JDNToDate(Calendar::Gregorian, jdn, {});
-    // The weekday the place named the day by: in Russian America, which wrote the date of Asia, a
-    // day ahead of the day's at its longitude.
-    const std::string weekday = WeekdayText(here.weekday);
+    // The day's own weekday, as everywhere in the program; a place that wrote the date of Asia (a day
+    // ahead) names its own weekday on its line.
+    const std::string weekday = WeekdayText(DayOfWeek(jdn));
     if (a.json) {
         JsonObject json;
         json.Add("jdn", jdn)

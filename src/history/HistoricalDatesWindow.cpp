@@ -347,14 +347,19 @@ void HistoricalDatesWindow::Recalculate()
     day_ = days.front();
     const int32_t jdn = *day_;
     const WrittenDay written = WriteDay(*place, jdn, style);
-    // The weekday that went with the place's date, a day on where it kept the date of Asia.
+    // The day's own weekday, as in every window; a place that kept the date of Asia names its own
+    // weekday, a day on, with its date.
     const QString dayLine = QStringLiteral("JDN ") + NumberFormat::Regional().Grouped(jdn) +
-                            QStringLiteral(", ") + Q(WeekdayText(written.weekday));
+                            QStringLiteral(", ") + Q(WeekdayText(DayOfWeek(jdn)));
     const QString julian =
         QStringLiteral("Julian: ") + Q(DayMonthYearText(JDNToDate(Calendar::Julian, jdn, {})));
     const QString gregorian =
         QStringLiteral("Gregorian: ") + Q(DayMonthYearText(JDNToDate(Calendar::Gregorian, jdn, {})));
-    const QString writtenHere = QStringLiteral("Written: ") + Q(written.text);
+    QString writtenHere = QStringLiteral("Written: ") + Q(written.text);
+    if (written.dayOffset != 0)
+        writtenHere += QStringLiteral(", ") + Q(WeekdayText(written.weekday)) +
+                       (written.dayOffset > 0 ? QStringLiteral(" (a day ahead: the date of Asia)")
+                                              : QStringLiteral(" (a day behind)"));
     lblDay->setText(QStringList{dayLine, julian, gregorian, writtenHere}.join(u'\n'));
     copyLines_ << QStringLiteral("Place: ") + Q(place->name) << writtenHere
                << QStringLiteral("Day: ") + dayLine << julian << gregorian;

@@ -93,8 +93,11 @@ TEST_F(HistoricalDatesWindowTest, TheTimelinesOfSwedenAndAlaskaAndAlaskasFriday)
                                            "New year on 1 January (Circumcision style)");
     Choose(window->cboPlace, "alaska");
     Written(6, 10, "1867");
-    EXPECT_EQ(window->lblDay->text(), "JDN 2,403,257, Friday\nJulian: 5 October 1867\n"
-                                      "Gregorian: 17 October 1867\nWritten: 6 October 1867 (O.S.)");
+    EXPECT_EQ(window->lblDay->text(),
+              "JDN 2,403,257, Thursday\nJulian: 5 October 1867\n"
+              "Gregorian: 17 October 1867\n"
+              "Written: 6 October 1867 (O.S.), Friday (a day ahead: the date of Asia)")
+        << "the count's Thursday, the place's Friday";
     EXPECT_EQ(window->lblTimeline->text(),
               "Julian calendar until 6 October 1867, dated a day ahead (the date of Asia)\n"
               "Gregorian calendar from 18 October 1867\n"
