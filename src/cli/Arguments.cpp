@@ -447,6 +447,8 @@ std::optional<Command> CommandNamed(const std::string &name)
 
 }  // namespace
 
+const char *VariantOption(DeeVariant variant) { return variant == DeeVariant::Dee ? "dee" : "dee-cecil"; }
+
 std::optional<int32_t> ParseInt32(std::string_view text)
 {
     const bool plus = !text.empty() && text.front() == '+';

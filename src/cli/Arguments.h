@@ -82,6 +82,9 @@ ParseResult ParseArguments(const std::vector<std::string> &args);
 
 std::string UsageText();
 
+// The spelling of a variant on the command line, which the JSON outputs use too.
+const char *VariantOption(DeeVariant variant);
+
 // Optional sign and decimal digits only, within 32 bits.
 std::optional<int32_t> ParseInt32(std::string_view text);
 

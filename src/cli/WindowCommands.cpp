@@ -129,9 +129,7 @@ std::string SequenceJson(const Arguments &arguments, int days, const SequenceRes
                            .Text());
     }
     JsonObject json;
-    json.Add("days", days)
-        .Add("variant", DeeCalendarName(arguments.variant))
-        .Add("same", result.sameDateCount);
+    json.Add("days", days).Add("variant", VariantOption(arguments.variant)).Add("same", result.sameDateCount);
     if (result.summary.isEmpty())
         json.AddNull("summary");
     else
@@ -161,7 +159,7 @@ std::string EquinoxJson(const EquinoxRunInputs &inputs, const EquinoxRunResult &
                .Add("years", inputs.numberOfYears)
                .Add("longitude", Std(LongitudeText(inputs.degrees, inputs.minutes)))
                .Add("time", inputs.solarTime == SolarTime::Mean ? "mean" : "apparent")
-               .Add("variant", DeeCalendarName(inputs.variant))
+               .Add("variant", VariantOption(inputs.variant))
                .Add("off_target", result.offTargetCount)
                .AddRaw("rows", JsonArray(rows))
                .Text() +
