@@ -80,9 +80,10 @@ OpenedTable OpenTable(const Arguments &arguments, const Clock &clock, const Inpu
     table.jdn = *reading.jdn;
     QString count = QString::fromStdString(*arguments.count);
     const std::optional<int> rows = readCount(count, dialogs);
-    if (!rows)
+    if (rows)
+        table.rows = *rows;
+    else
         table.refused = Refused(dialogs, noRows);
-    table.rows = rows.value_or(0);
     return table;
 }
 

@@ -241,6 +241,9 @@ TEST(PlaceHistory, TheReaderNamesTheFaultyLine)
         {"x\tX\tjulian ..\tcircumcision ..\t\t", "line 1: every place needs an id and a source"},
         {"x\tX\tjulian 1582-10-04\tcircumcision ..\tsrc\t",
          "line 1: x: a period is not written as NAME FIRST..LAST: 'julian 1582-10-04'"},
+        // Outside its twelve years the Swedish calendar has no date to write.
+        {"x\tX\tjulian ..1700-02-28 | swedish 1700-03-01..\tcircumcision ..\tsrc\t",
+         "line 1: x: a swedish period needs its first and last day"},
     };
     for (const auto &[text, error] : faults) {
         const PlaceTable table = ParsePlaceTable(text);
