@@ -92,16 +92,15 @@ Outcome RunHistory(const Arguments &a, const Clock &clock, const std::string &da
     if (a.listPlaces)
         return ListPlaces(table, a.json);
 
-    const Place *place = FindPlace(table, a.place);
-    const Place *to = a.toPlace.empty() ? nullptr : FindPlace(table, a.toPlace);
-    if (!place || (!a.toPlace.empty() && !to))
-        return Refused("Unknown place '" + (place ? a.toPlace : a.place) +
-                       "'; vardex-cli history --places lists them.");
+    const Place *place = FindPlace(table, *a.place);
+    const Place *to = a.toPlace ? FindPlace(table, *a.toPlace) : nullptr;
+    if (!place || (a.toPlace && !to))
+        return Refused("Unknown place " + Quoted(place ? *a.toPlace : *a.place) +
+                       "; vardex-cli history --places lists them.");
     std::optional<YearStart> style;
-    if (!a.style.empty() && !(style = YearStartNamed(a.style)))
-        return Refused(
-            "Unknown year-start style '" + a.style +
-            "'; styles: circumcision, annunciation, pisan, nativity, venetian, byzantine, easter.");
+    if (a.style && !(style = YearStartNamed(*a.style)))
+        return Refused("Unknown year-start style " + Quoted(*a.style) +
+                       "; styles: circumcision, annunciation, pisan, nativity, venetian, byzantine, easter.");
 
     int32_t jdn = 0;
     if (a.written) {
