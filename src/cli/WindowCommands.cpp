@@ -157,7 +157,7 @@ std::string EquinoxJson(const EquinoxRunInputs &inputs, const EquinoxRunResult &
                            .Text());
     }
     return JsonObject()
-               .Add("years", inputs.numberOfYears)
+               .Add("years", static_cast<int>(result.rows.size()))  // as the summary counts them
                .Add("longitude", Std(LongitudeText(inputs.degrees, inputs.minutes)))
                .Add("time", inputs.solarTime == SolarTime::Mean ? "mean" : "apparent")
                .Add("variant", VariantOption(inputs.variant))
@@ -216,6 +216,7 @@ Outcome RunEquinox(const Arguments &arguments, const Clock &clock)
     inputs.variant = context.variant;
     inputs.capacityKB = kCapacityKB;
     inputs.format = context.format;
+    inputs.summaryBase = SummaryBase::RowsWritten;
     QString output;
     WriteTableHeader(output, DeeCalendarName(inputs.variant));
     const EquinoxRunResult result = RunVernalEquinoxes(inputs, output, dialogs);
