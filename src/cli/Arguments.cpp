@@ -35,27 +35,6 @@ size_t Utf8Length(const std::string &text, size_t i)
     return length;
 }
 
-// An argument as a message shows it, in single quotes: bytes that are no UTF-8, and control
-// characters, as \xHH, so that a message never passes raw bytes on to the terminal.
-std::string Quoted(const std::string &text)
-{
-    std::string out = "'";
-    for (size_t i = 0; i < text.size();) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        const size_t length = Utf8Length(text, i);
-        if (length == 0 || byte < 0x20 || byte == 0x7F) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
-            out += escaped;
-            ++i;
-        } else {
-            out.append(text, i, length);
-            i += length;
-        }
-    }
-    return out + "'";
-}
-
 std::string Lower(std::string text)
 {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
@@ -289,20 +268,15 @@ bool ParseCommandOption(const std::string &option, Cursor &cursor, Arguments &ou
             out.listPlaces = true;
             return true;
         }
-        std::string *target = option == "--place"   ? &out.place
-                              : option == "--to"    ? &out.toPlace
-                              : option == "--style" ? &out.style
-                                                    : nullptr;
+        std::optional<std::string> *target = option == "--place"     ? &out.place
+                                             : option == "--to"      ? &out.toPlace
+                                             : option == "--written" ? &out.written
+                                             : option == "--style"   ? &out.style
+                                                                     : nullptr;
         if (target) {
             if (!cursor.TakeValues(option, 1, v, error))
                 return false;
             *target = v[0];
-            return true;
-        }
-        if (option == "--written") {
-            if (!cursor.TakeValues(option, 1, v, error))
-                return false;
-            out.written = v[0];
             return true;
         }
     }
@@ -394,13 +368,13 @@ std::string CheckDiff(Arguments &a)
 std::string CheckHistory(Arguments &a)
 {
     if (a.listPlaces)
-        return a.place.empty() && !a.written && !a.jdn && !a.input ? "" : "--places goes alone";
-    if (a.place.empty())
+        return a.place || a.toPlace || a.written || a.style || a.jdn || a.input ? "--places goes alone" : "";
+    if (!a.place)
         return "history needs --place ID (vardex-cli history --places lists them)";
     const int dates = a.written.has_value() + a.jdn.has_value() + a.input.has_value();
     if (dates != 1)
         return "history takes one of --written YEAR-MONTH-DAY, --jdn N or a date";
-    if (!a.style.empty() && !a.written)
+    if (a.style && !a.written)
         return "--style goes with --written";
     return a.input ? CheckWindowCommand(a) : "";
 }
@@ -446,6 +420,28 @@ std::optional<Command> CommandNamed(const std::string &name)
 }
 
 }  // namespace
+
+std::string Quoted(const std::string &text)
+{
+    std::string out = "'";
+    for (size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const size_t length = Utf8Length(text, i);
+        const bool c1 = length == 2 && byte == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0;
+        if (length == 0 || byte < 0x20 || byte == 0x7F || c1) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+            out += escaped;
+            ++i;
+        } else {
+            out.append(text, i, length);
+            i += length;
+        }
+    }
+    return out + "'";
+}
+
+const char *VariantOption(DeeVariant variant) { return variant == DeeVariant::Dee ? "dee" : "dee-cecil"; }
 
 std::optional<int32_t> ParseInt32(std::string_view text)
 {

@@ -59,10 +59,11 @@ struct Arguments {
     std::optional<ArithInput> arithmetic;
     std::optional<std::string> count;  // --days N or --years N, as typed into the window's box
     // history
-    std::string place;                   // --place ID
-    std::string toPlace;                 // --to ID
+    // An empty ID or style is given and unknown, not left out.
+    std::optional<std::string> place;    // --place ID
+    std::optional<std::string> toPlace;  // --to ID
     std::optional<std::string> written;  // --written YEAR-MONTH-DAY
-    std::string style;                   // --style STYLE
+    std::optional<std::string> style;    // --style STYLE
     bool listPlaces = false;             // --places
     // easter
     std::optional<int32_t> easterYear;
@@ -81,6 +82,13 @@ struct ParseResult {
 ParseResult ParseArguments(const std::vector<std::string> &args);
 
 std::string UsageText();
+
+// An argument as a message shows it, in single quotes: bytes that are no UTF-8, and control
+// characters (C0, DEL and C1), as \xHH, so that a message never passes raw bytes on to the terminal.
+std::string Quoted(const std::string &text);
+
+// The spelling of a variant on the command line, which the JSON outputs use too.
+const char *VariantOption(DeeVariant variant);
 
 // Optional sign and decimal digits only, within 32 bits.
 std::optional<int32_t> ParseInt32(std::string_view text);

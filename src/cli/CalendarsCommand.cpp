@@ -42,7 +42,7 @@ Outcome RunCalendars(const Arguments &arguments, const Clock &clock)
         outcome.out = JsonObject()
                           .Add("jdn", jdn)
                           .Add("weekday", WeekdayText(DayOfWeek(jdn)))
-                          .Add("variant", variant == DeeVariant::Dee ? "dee" : "dee-cecil")
+                          .Add("variant", VariantOption(variant))
                           .AddRaw("calendars", calendars.Text())
                           .Text() +
                       "\n";

@@ -32,7 +32,7 @@ std::string ResultJson(const DateDifferenceResult &r, DeeVariant variant)
                .AddRaw("gregorian", YearsMonthsDaysJson(r.inCalendars[0]))
                .AddRaw("julian", YearsMonthsDaysJson(r.inCalendars[1]))
                .AddRaw("dee", YearsMonthsDaysJson(r.inCalendars[2]))
-               .Add("variant", variant == DeeVariant::Dee ? "dee" : "dee-cecil")
+               .Add("variant", VariantOption(variant))
                .Text() +
            "\n";
 }

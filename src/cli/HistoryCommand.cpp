@@ -111,16 +111,15 @@ Outcome RunHistory(const Arguments &a, const Clock &clock, const std::string &da
     if (a.listPlaces)
         return ListPlaces(table, a.json);
 
-    const Place *place = FindPlace(table, a.place);
-    const Place *to = a.toPlace.empty() ? nullptr : FindPlace(table, a.toPlace);
-    if (!place || (!a.toPlace.empty() && !to))
-        return Refused("Unknown place '" + (place ? a.toPlace : a.place) +
-                       "'; vardex-cli history --places lists them.");
+    const Place *place = FindPlace(table, *a.place);
+    const Place *to = a.toPlace ? FindPlace(table, *a.toPlace) : nullptr;
+    if (!place || (a.toPlace && !to))
+        return Refused("Unknown place " + Quoted(place ? *a.toPlace : *a.place) +
+                       "; vardex-cli history --places lists them.");
     std::optional<YearStart> style;
-    if (!a.style.empty() && !(style = YearStartNamed(a.style)))
-        return Refused(
-            "Unknown year-start style '" + a.style +
-            "'; styles: circumcision, annunciation, pisan, nativity, venetian, byzantine, easter.");
+    if (a.style && !(style = YearStartNamed(*a.style)))
+        return Refused("Unknown year-start style " + Quoted(*a.style) +
+                       "; styles: circumcision, annunciation, pisan, nativity, venetian, byzantine, easter.");
 
     int32_t jdn = 0;
     if (a.written) {
@@ -186,15 +185,19 @@ Outcome RunHistory(const Arguments &a, const Clock &clock, const std::string &da
 Outcome RunEaster(const Arguments &a)
 {
     const int32_t year = *a.easterYear;
-    const CalendarDate julian = JulianEaster(year), gregorian = GregorianEaster(year);
-    // Each reckoning's Sunday as a day, in both calendars.
-    const int32_t julianDay = DateToJDN(Calendar::Julian, julian, {}).value_or(0);
-    const int32_t gregorianDay = DateToJDN(Calendar::Gregorian, gregorian, {}).value_or(0);
+    // Each reckoning's Sunday as a day, in both calendars. Near the ends of the int32 range a
+    // Sunday may have no JDN: then there is no day to show.
+    const std::optional<int32_t> julianDay = DateToJDN(Calendar::Julian, JulianEaster(year), {});
+    const std::optional<int32_t> gregorianDay = DateToJDN(Calendar::Gregorian, GregorianEaster(year), {});
+    if (!julianDay || !gregorianDay)
+        return Refused("Easter of the year " + SeparateThousands(std::to_string(year), ",") + " by the " +
+                       (julianDay ? "Gregorian" : "Julian") +
+                       " reckoning falls outside the Julian day numbers -2,147,483,648 to 2,147,483,647.");
     const auto both = [](int32_t day) {
         return std::pair(JDNToDate(Calendar::Julian, day, {}), JDNToDate(Calendar::Gregorian, day, {}));
     };
-    const auto [jj, jg] = both(julianDay);
-    const auto [gj, gg] = both(gregorianDay);
+    const auto [jj, jg] = both(*julianDay);
+    const auto [gj, gg] = both(*gregorianDay);
     if (a.json) {
         const auto reckoning = [](const CalendarDate &inJulian, const CalendarDate &inGregorian) {
             return JsonObject()

@@ -2,6 +2,7 @@
 #include "InputArguments.h"
 
 #include "engine/Today.h"
+#include "input/InputCheck.h"
 #include "input/InputReading.h"
 #include "input/InputSync.h"
 #include "input/TextUtils.h"
@@ -29,6 +30,14 @@ InputEntry TodayEntry(int calendarEntry, DeeVariant variant, const std::string &
     return entry;
 }
 
+// "the designator D belongs to the Dee variant: give --variant dee, or write DC for Dee-Cecil"
+std::string OtherVariantDesignator(DeeVariant other, DeeVariant used)
+{
+    return std::string("the designator ") + DeeCalendarDesignation(other) + " belongs to the " +
+           DeeCalendarName(other) + " variant: give --variant " + VariantOption(other) + ", or write " +
+           DeeCalendarDesignation(used) + " for " + DeeCalendarName(used);
+}
+
 }  // namespace
 
 std::optional<Outcome> Refusal(const EnteredInput &input)
@@ -37,8 +46,8 @@ std::optional<Outcome> Refusal(const EnteredInput &input)
         QString text = input.amountFault->text;
         return Outcome{"", text.replace(kCrLf, QStringLiteral("\n")).toStdString() + "\n", kExitRefused};
     }
-    if (input.incomplete)
-        return Outcome{"", "vardex-cli: " + *input.incomplete + "\n", kExitUsage};
+    if (input.usageFault)
+        return Outcome{"", "vardex-cli: " + *input.usageFault + "\n", kExitUsage};
     return std::nullopt;
 }
 
@@ -69,9 +78,21 @@ EnteredInput EnterInput(const DateInput &date, const std::optional<ArithInput> &
     case DateInput::Form::YearMonthDay: {
         entry.monthDayYearChosen = false;
         entry.yearMonthDayChosen = true;
+        QString text = QString::fromStdString(date.ymdText);
+        const QString designator = YmdDesignator(TrimBlanks(text).toUpper());
+        const DeeVariant other = variant == DeeVariant::Dee ? DeeVariant::DeeCecil : DeeVariant::Dee;
+        // The window knows only its own variant's Dee designator and would call the other one
+        // missing or invalid; a script more likely forgot --variant.
+        if (designator == QLatin1String(DeeCalendarDesignation(other)) &&
+            (!date.calendar || date.calendar == Calendar::Dee))
+            return {std::move(entry), OtherVariantDesignator(other, variant), std::nullopt};
+        // The window checks a date without designator against the calendar chosen in its list, but
+        // a user who chooses Dee there must still type its designator; --calendar dee types it.
+        if (date.calendar == Calendar::Dee && designator.isEmpty() && !TrimBlanks(text).isEmpty())
+            text += u' ' + QLatin1String(DeeCalendarDesignation(variant));
         // Without a calendar the empty entry lets the typed designator choose, as in the window.
-        const DesignatorSync sync = SettledDesignator(QString::fromStdString(date.ymdText),
-                                                      date.calendar ? ListEntry(*date.calendar) : 0, variant);
+        const DesignatorSync sync =
+            SettledDesignator(text, date.calendar ? ListEntry(*date.calendar) : 0, variant);
         entry.yearMonthDay = sync.text;
         entry.ymdCalendarEntry = sync.ymdCalendarEntry;
         break;
@@ -91,12 +112,12 @@ EnteredInput EnterInput(const DateInput &date, const std::optional<ArithInput> &
     // The arithmetic is not offered for a weekday search.
     entry.arithmeticOffered =
         !(entry.type == InputType::MonthDayYear && entry.calendarEntry >= kFirstWeekdayEntry);
-    std::optional<std::string> incomplete;
+    std::optional<std::string> usageFault;
     if (entry.type == InputType::Incomplete && date.form == DateInput::Form::YearMonthDay)
-        incomplete = "the input date is incomplete: it needs a designator (CE, JC, D or DC) or --calendar";
+        usageFault = "the input date is incomplete: it needs a designator (CE, JC, D or DC) or --calendar";
     else if (entry.type == InputType::Incomplete)
-        incomplete = "the input date is incomplete";
-    return {std::move(entry), std::move(incomplete), std::move(amountFault)};
+        usageFault = "the input date is incomplete";
+    return {std::move(entry), std::move(usageFault), std::move(amountFault)};
 }
 
 }  // namespace vardex::cli

@@ -16,15 +16,18 @@ namespace vardex::cli {
 
 struct EnteredInput {
     InputEntry entry;
-    std::optional<std::string> incomplete;  // why Calculate would stay disabled, in one line
-    std::optional<Message> amountFault;     // what the window says when the user leaves an amount box
+    // Why the date cannot be calculated as given, in one line: Calculate would stay disabled, or
+    // the text carries the other Dee variant's designator.
+    std::optional<std::string> usageFault;
+    std::optional<Message> amountFault;  // what the window says when the user leaves an amount box
 };
 
 EnteredInput EnterInput(const DateInput &date, const std::optional<ArithInput> &arithmetic,
                         DeeVariant variant, const std::string &todayText);
 
 // What calc, sequence and equinox print for an input they refuse before calculating: an amount
-// the window would not keep (its message, exit 1), or an incomplete date (a reason, exit 2).
+// the window would not keep (its message, exit 1), or a date that cannot be calculated as given
+// (a reason, exit 2).
 std::optional<Outcome> Refusal(const EnteredInput &input);
 
 // The entry of a calendar in the calendar lists (1..3).

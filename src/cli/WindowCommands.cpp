@@ -80,9 +80,10 @@ OpenedTable OpenTable(const Arguments &arguments, const Clock &clock, const Inpu
     table.jdn = *reading.jdn;
     QString count = QString::fromStdString(*arguments.count);
     const std::optional<int> rows = readCount(count, dialogs);
-    if (!rows)
+    if (rows)
+        table.rows = *rows;
+    else
         table.refused = Refused(dialogs, noRows);
-    table.rows = rows.value_or(0);
     return table;
 }
 
@@ -129,9 +130,7 @@ std::string SequenceJson(const Arguments &arguments, int days, const SequenceRes
                            .Text());
     }
     JsonObject json;
-    json.Add("days", days)
-        .Add("variant", DeeCalendarName(arguments.variant))
-        .Add("same", result.sameDateCount);
+    json.Add("days", days).Add("variant", VariantOption(arguments.variant)).Add("same", result.sameDateCount);
     if (result.summary.isEmpty())
         json.AddNull("summary");
     else
@@ -158,10 +157,10 @@ std::string EquinoxJson(const EquinoxRunInputs &inputs, const EquinoxRunResult &
                            .Text());
     }
     return JsonObject()
-               .Add("years", inputs.numberOfYears)
+               .Add("years", static_cast<int>(result.rows.size()))  // as the summary counts them
                .Add("longitude", Std(LongitudeText(inputs.degrees, inputs.minutes)))
                .Add("time", inputs.solarTime == SolarTime::Mean ? "mean" : "apparent")
-               .Add("variant", DeeCalendarName(inputs.variant))
+               .Add("variant", VariantOption(inputs.variant))
                .Add("off_target", result.offTargetCount)
                .AddRaw("rows", JsonArray(rows))
                .Text() +
@@ -217,6 +216,7 @@ Outcome RunEquinox(const Arguments &arguments, const Clock &clock)
     inputs.variant = context.variant;
     inputs.capacityKB = kCapacityKB;
     inputs.format = context.format;
+    inputs.summaryBase = SummaryBase::RowsWritten;
     QString output;
     WriteTableHeader(output, DeeCalendarName(inputs.variant));
     const EquinoxRunResult result = RunVernalEquinoxes(inputs, output, dialogs);

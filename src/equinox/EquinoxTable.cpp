@@ -63,16 +63,16 @@ QString YearField(int32_t year)
     return field;
 }
 
-void WriteSummary(const EquinoxRunInputs &inputs, int offTargetCount, QString &output)
+void WriteSummary(const EquinoxRunInputs &inputs, int offTargetCount, int rowsWritten, QString &output)
 {
+    const int years = inputs.summaryBase == SummaryBase::RowsWritten ? rowsWritten : inputs.numberOfYears;
     output += kCrLf;
     output += QStringLiteral("Number of VE not on March ") + TargetDay(inputs.variant) +
               QStringLiteral(" in ") + DeeCalendarName(inputs.variant) + QStringLiteral(" Calendar for ") +
               LongitudeText(inputs.degrees, inputs.minutes) + QLatin1Char(':') +
-              SignedNumber(offTargetCount) + QStringLiteral(" of") + SignedNumber(inputs.numberOfYears);
+              SignedNumber(offTargetCount) + QStringLiteral(" of") + SignedNumber(years);
     if (offTargetCount != 0)
-        output += QStringLiteral(" (") +
-                  inputs.format.Decimal(offTargetCount * 100.0 / inputs.numberOfYears, 2) +
+        output += QStringLiteral(" (") + inputs.format.Decimal(offTargetCount * 100.0 / years, 2) +
                   QStringLiteral("%)");
     output += kCrLf;
 }
@@ -211,7 +211,7 @@ EquinoxRunResult RunVernalEquinoxes(const EquinoxRunInputs &inputs, QString &out
         result.rows.push_back(std::move(row));
     }
     if (inputs.numberOfYears > 1) {
-        WriteSummary(inputs, result.offTargetCount, output);
+        WriteSummary(inputs, result.offTargetCount, static_cast<int>(result.rows.size()), output);
         result.summaryWritten = true;
     }
     return result;

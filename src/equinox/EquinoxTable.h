@@ -51,6 +51,10 @@ QString LongitudeText(int degrees, int minutes);
 // Greenwich: the Dee column's instant, which the Equinox chart reads too.
 CivilInstant MeridianInstant(double jd, int degrees, int minutes, SolarTime solarTime);
 
+// What the summary counts the marked years out of. The window counts out of the years asked, also
+// when the run stops at year 4000; vardex-cli counts the rows it printed.
+enum class SummaryBase { YearsAsked, RowsWritten };
+
 struct EquinoxRunInputs {
     int32_t firstYear = 2024;  // 1..4000
     int numberOfYears = 12;    // 1..800
@@ -60,6 +64,7 @@ struct EquinoxRunInputs {
     DeeVariant variant = DeeVariant::DeeCecil;  // of the Dee dates, their name, designation and target day
     int32_t capacityKB = 63;                    // checked before each row, so the text may end a row past it
     NumberFormat format = NumberFormat::Regional();  // of the Julian Dates and the percentage
+    SummaryBase summaryBase = SummaryBase::YearsAsked;
 };
 
 // One year of the table.

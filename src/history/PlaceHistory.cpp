@@ -170,7 +170,7 @@ WrittenDay Locate(const Place &place, int32_t jdn, std::optional<YearStart> styl
     }
     if (style)
         day.style = *style;
-    day.date = DateInPeriod(*period, jdn).value_or(CalendarDate{});
+    day.date = *DateInPeriod(*period, jdn);  // a Swedish period has both ends (ParsePlaceTable)
     day.writtenYear = WrittenYear(day.style, day.date);
     return day;
 }
@@ -316,6 +316,12 @@ PlaceTable ParsePlaceTable(std::string_view text)
         std::string error =
             ParsePeriods(fields[2], place.calendars, NameCalendarPeriod,
                          [](const CalendarPeriod &p, const CalendarDate &d) { return JdnInPeriod(p, d); });
+        // Outside its twelve years the Swedish calendar has no dates: a period of it must end both ways.
+        for (const CalendarPeriod &p : place.calendars) {
+            if (error.empty() && p.calendar == KeptCalendar::Swedish &&
+                (p.firstJdn == INT32_MIN || p.lastJdn == INT32_MAX))
+                error = "a swedish period needs its first and last day";
+        }
         if (error.empty()) {
             const auto &calendars = place.calendars;
             error = ParsePeriods(

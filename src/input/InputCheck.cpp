@@ -12,12 +12,6 @@ namespace {
 // Whether text occurs in s after its first character (the designator never starts the text).
 bool FoundAfterStart(const QString &s, const QString &text) { return s.indexOf(text) >= 1; }
 
-QString Designator(QString s)
-{
-    StripChars(s, QStringLiteral("0123456789-,.'") + kGroupBlanks);
-    return s;
-}
-
 std::optional<Message> CheckMonthDayYearYear(QString &year, const QString &title)
 {
     const auto fault = [&](const QString &text, MessageIcon icon) { return Message{text, title, icon}; };
@@ -53,7 +47,7 @@ std::optional<Message> CheckYearMonthDay(InputEntry &entry, const InputContext &
         return fault(QStringLiteral("Inconsistent calendar designations in year-month-day date."),
                      MessageIcon::Exclamation);
 
-    if (Designator(date).isEmpty()) {
+    if (YmdDesignator(date).isEmpty()) {
         if (list == 1)
             date += QStringLiteral(" CE");
         else if (list == 2)
@@ -63,7 +57,7 @@ std::optional<Message> CheckYearMonthDay(InputEntry &entry, const InputContext &
                          MessageIcon::None);
     }
 
-    const QString designator = Designator(date);
+    const QString designator = YmdDesignator(date);
     if (designator != QStringLiteral("CE") && designator != QStringLiteral("JC") &&
         designator != QLatin1String(DeeCalendarDesignation(context.variant))) {
         if (designator == QStringLiteral("AD") || designator == QStringLiteral("BC"))
@@ -98,6 +92,12 @@ std::optional<Message> CheckYearMonthDay(InputEntry &entry, const InputContext &
 }
 
 }  // namespace
+
+QString YmdDesignator(QString text)
+{
+    StripChars(text, QStringLiteral("0123456789-,.'") + kGroupBlanks);
+    return text;
+}
 
 InputCheck CheckInputDate(InputEntry entry, const InputContext &context)
 {

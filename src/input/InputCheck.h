@@ -15,6 +15,10 @@ struct InputCheck {
     bool Ok() const { return !fault; }
 };
 
+// What is left of a year-month-day text without its digits, dashes, grouping characters and
+// blanks: its designator when the text is well formed ("JC" of "2024-3-5 JC"), empty when it has none.
+QString YmdDesignator(QString text);
+
 // Checks the year of a month,day,year input or the whole year-month-day text, and for an accepted
 // year-month-day date leaves its year, month and day texts in entry.ymdParts. An incomplete input
 // passes unchecked. Messages are titled context.title.

@@ -1,18 +1,46 @@
 // SPDX-License-Identifier: MIT
-// The command line parsed in process: messages quote what was typed safely. (Numbers that fit:
+// The command line parsed and run in process: messages quote what was typed safely. (Numbers that fit:
 // the --jdn transcripts of commands.txt.)
 #include <gtest/gtest.h>
 
 #include "Arguments.h"
+#include "HistoryCommand.h"
 
 namespace vardex::cli {
 namespace {
 
-// Bytes that are no UTF-8, and control characters, are escaped; well-formed UTF-8 passes.
+// Bytes that are no UTF-8, and control characters (C1 ones written in UTF-8 too), are escaped;
+// well-formed UTF-8 passes.
 TEST(Arguments, InvalidBytesAreEscapedInMessages)
 {
-    const ParseResult r = ParseArguments({"calc", "--ymd", "1-1-1 CE", "--x\xe9t\xc3\xa9\x01\xed\xa0\x80"});
-    EXPECT_EQ(r.error, "unknown option '--x\\xE9t\xc3\xa9\\x01\\xED\\xA0\\x80'");
+    const ParseResult r =
+        ParseArguments({"calc", "--ymd", "1-1-1 CE", "--x\xe9t\xc3\xa9\x01\xed\xa0\x80\xc2\x9b\xc2\xa0"});
+    EXPECT_EQ(r.error, "unknown option '--x\\xE9t\xc3\xa9\\x01\\xED\\xA0\\x80\\xC2\\x9B\xc2\xa0'");
+}
+
+// What history does not know is quoted as the parser quotes an argument (bytes that no process
+// argument of the transcripts can carry).
+TEST(Arguments, HistoryQuotesWhatItDoesNotKnow)
+{
+    struct NoClock : Clock {
+        std::string ShortDateText() const override { return "2024-01-01"; }
+    };
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"history", "--place", "at\x01l\xff", "--jdn", "1"},
+         "Unknown place 'at\\x01l\\xFF'; vardex-cli history --places lists them.\n"},
+        {{"history", "--place", "england", "--jdn", "1", "--to", "\x1b[31mred"},
+         "Unknown place '\\x1B[31mred'; vardex-cli history --places lists them.\n"},
+        {{"history", "--place", "england", "--written", "1700-1-1", "--style", "a\xc3"},
+         "Unknown year-start style 'a\\xC3'; styles: circumcision, annunciation, pisan, nativity, venetian, "
+         "byzantine, easter.\n"},
+    };
+    for (const auto &[args, message] : cases) {
+        const ParseResult parsed = ParseArguments(args);
+        ASSERT_TRUE(parsed.Ok()) << parsed.error;
+        const Outcome outcome = RunHistory(parsed.arguments, NoClock(), HISTORY_DATA);
+        EXPECT_EQ(std::tuple(outcome.out, outcome.err, outcome.status),
+                  std::tuple("", message, kExitRefused));
+    }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -20,19 +21,26 @@ struct CliResult {
     int status = -1;
 };
 
-// vardex-cli run with the arguments, under the locale when one is given, to its end.
-CliResult RunCli(const QStringList &arguments, const QString &locale)
+// A program run with the arguments and the environment, to its end.
+CliResult RunProgram(const QString &program, const QStringList &arguments,
+                     const QProcessEnvironment &environment)
 {
     QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    if (!locale.isEmpty())
-        environment.insert(QStringLiteral("LC_ALL"), locale);
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(VARDEX_CLI_PATH), arguments);
+    process.start(program, arguments);
     process.waitForFinished(30000);
     return {QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError()),
             process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1};
+}
+
+// vardex-cli run with the arguments, under the locale when one is given, to its end.
+CliResult RunCli(const QStringList &arguments, const QString &locale)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!locale.isEmpty())
+        environment.insert(QStringLiteral("LC_ALL"), locale);
+    return RunProgram(QStringLiteral(VARDEX_CLI_PATH), arguments, environment);
 }
 
 struct Transcript {
@@ -185,6 +193,40 @@ TEST(Cli, CsvRowsAreTheJsonRows)
             }
         }
     }
+}
+
+// Every example of the manuals, as man prints it on an 80-column terminal, pasted into a shell:
+// roff macros eat quotes that are not escaped, and a wrapped line would fail too. An example is
+// a line of the EXAMPLES section that starts with vardex-cli; it exits 0 unless the text under it
+// says "exit status N".
+TEST(Cli, ManualExamplesRunAsPrinted)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    environment.insert(QStringLiteral("MANWIDTH"), QStringLiteral("80"));
+    environment.insert(QStringLiteral("PATH"), QFileInfo(QStringLiteral(VARDEX_CLI_PATH)).absolutePath() +
+                                                   u':' + environment.value(QStringLiteral("PATH")));
+    int examples = 0;
+    for (const char *page : {"vardex.1", "vardex-cli.1"}) {
+        const CliResult man =
+            RunProgram(QStringLiteral("man"), {"-l", QStringLiteral(MAN_PAGES "/") + page}, environment);
+        ASSERT_EQ(man.status, 0) << "man -l " << page << " (man-db, in the Makefile's DEB_PACKAGES)";
+        const QString examplesSection = man.out.section(QStringLiteral("\nEXAMPLES\n"), 1)
+                                            .section(QRegularExpression(QStringLiteral("\n[A-Z]")), 0, 0);
+        static const QRegularExpression example(QStringLiteral("^ {1,7}(vardex-cli .*)\n((?: {8,}.*\n|\n)*)"),
+                                                QRegularExpression::MultilineOption);
+        for (const QRegularExpressionMatch &m : example.globalMatch(examplesSection)) {
+            static const QRegularExpression said(QStringLiteral("exit status (\\d+)"));
+            const QRegularExpressionMatch expected = said.match(m.captured(2));
+            const CliResult r = RunProgram(QStringLiteral("sh"), {"-c", m.captured(1)}, environment);
+            EXPECT_EQ(r.status, expected.hasMatch() ? expected.captured(1).toInt() : 0)
+                << m.captured(1).toStdString() << "\n"
+                << r.err.toStdString();
+            EXPECT_FALSE(r.out.isEmpty()) << m.captured(1).toStdString();
+            ++examples;
+        }
+    }
+    EXPECT_GE(examples, 3);
 }
 
 INSTANTIATE_TEST_SUITE_P(Transcripts, Cli, testing::ValuesIn(Transcripts()),

@@ -99,6 +99,16 @@ TEST(EquinoxRun, StopsAfterYear4000ButNotBeforeYear1)
     EXPECT_EQ(early.result.rows[9].text.indexOf(" CE "), early.result.rows[10].text.indexOf(" CE "));
 }
 
+// The window counts the marked years out of the years asked, its percentage too; vardex-cli out of
+// the rows it printed.
+TEST(EquinoxRun, SummaryOfARunStoppedAtYear4000)
+{
+    EquinoxRunInputs inputs = Inputs(3990, 20);
+    EXPECT_TRUE(TableRun(inputs).output.endsWith(": 1 of 20 (5.00%)\r\n"));
+    inputs.summaryBase = SummaryBase::RowsWritten;
+    EXPECT_TRUE(TableRun(inputs).output.endsWith(": 1 of 11 (9.09%)\r\n"));
+}
+
 // The CSV and JSON carry the place in the cycle and the leap year as values: the place counts
 // from the year 33 k that ends a cycle, also before year 1, where the text shows the remainder.
 TEST(EquinoxRow, ThePlaceInTheDeeCycleAndItsLeapYear)

@@ -340,6 +340,9 @@ TEST(PlaceHistory, TheReaderNamesTheFaultyLine)
         {"x\tX\tjulian-1 ..1582-10-04 | gregorian 1582-10-15..\tcircumcision ..\tsrc\t",
          "line 1: x: a period a day ahead needs its last day, one behind its first: 'julian-1 ..1582-10-04'"},
         {"x\tX\tjulian ..\tcircumcision+1 ..\tsrc\t", "line 1: x: unknown name 'circumcision+1'"},
+        // Outside its twelve years the Swedish calendar has no date to write.
+        {"x\tX\tjulian ..1700-02-28 | swedish 1700-03-01..\tcircumcision ..\tsrc\t",
+         "line 1: x: a swedish period needs its first and last day"},
     };
     for (const auto &[text, error] : faults) {
         const PlaceTable table = ParsePlaceTable(text);
