@@ -145,23 +145,16 @@ WorldDay DayOfYear(int32_t jdn)
     return {"day_of_year", "Day of the year", true, Str(day), {}, json.Text()};
 }
 
-bool IsHebrewLeapYear(int64_t year) { return (7 * year + 1) % 19 < 7; }
-
 WorldDay Hebrew(int32_t jdn)
 {
-    const std::optional<IcuDate> d = IcuDateOf(IcuCalendar::Hebrew, jdn);
-    if (!d || d->extendedYear < 1)
+    const std::optional<HebrewDate> d = HebrewOf(jdn);
+    if (!d)
         return OutOfRange("hebrew", "Hebrew");
-    const bool leap = IsHebrewLeapYear(d->extendedYear);
-    // ICU counts from Tishrei (0) with Adar I at 5, present in leap years only; Adar or Adar II is 6.
-    const int32_t month = d->month >= 7            ? d->month - 6
-                          : d->month <= 4          ? d->month + 7
-                          : d->month == 5 || !leap ? 12
-                                                   : 13;
-    const char *name = month == 12 && leap ? "Adar I" : kHebrewMonths[month - 1];
+    const bool leap = IsHebrewLeapYear(d->year);
+    const char *name = d->month == 12 && leap ? "Adar I" : kHebrewMonths[static_cast<size_t>(d->month - 1)];
     return YearMonthDay(
-        "hebrew", "Hebrew", d->extendedYear, month, name, d->day, DayMonthYear(d->day, name, d->extendedYear),
-        nullptr, Note({leap ? "leap year" : "", kHebrewWeekdays[static_cast<size_t>(DayOfWeek(jdn))]}), leap);
+        "hebrew", "Hebrew", d->year, d->month, name, d->day, DayMonthYear(d->day, name, d->year), nullptr,
+        Note({leap ? "leap year" : "", kHebrewWeekdays[static_cast<size_t>(DayOfWeek(jdn))]}), leap);
 }
 
 WorldDay TwelveMonths(const char *id, const char *name, IcuCalendar calendar, int32_t jdn,

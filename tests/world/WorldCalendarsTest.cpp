@@ -43,6 +43,9 @@ const Published kPublished[] = {
     {2024, 2, 10, "hebrew", "1 Adar I 5784"},
     {2024, 3, 24, "hebrew", "14 Adar II 5784"},
     {2025, 3, 14, "hebrew", "14 Adar 5785"},
+    {2046, 10, 1, "hebrew", "1 Tishrei 5807"},  // after the 384 days of 5806, a molad late on Sunday
+    {2045, 11, 10, "hebrew", "1 Kislev 5806"},
+    {1799, 9, 30, "hebrew", "1 Tishrei 5560"},
     {2024, 7, 7, "islamic_umalqura", "1 Muharram 1446 AH"},
     {2024, 3, 11, "islamic_umalqura", "1 Ramadan 1445 AH"},
     {2024, 3, 20, "persian", "1 Farvardin 1403 SH"},
