@@ -267,6 +267,14 @@ WorldDay Mayan(int32_t jdn)
     return {"mayan", "Maya", true, text, {}, json.Text()};
 }
 
+// JDN - 0.5 written out ("-0.5" for JDN 0): the sign and the whole part both come from the count of
+// half days, as a whole part of JDN - 1 with ".5" appended reads one day early below JDN 1.
+std::string JulianDate(int64_t jdn)
+{
+    const int64_t halfDays = 2 * jdn - 1;  // odd
+    return (halfDays < 0 ? "-" : "") + Str((halfDays < 0 ? -halfDays : halfDays) / 2) + ".5";
+}
+
 // A count of days or seconds, written as JSON writes the number.
 WorldDay DayCount(const char *id, const char *name, const std::string &value)
 {
@@ -306,7 +314,7 @@ std::vector<WorldDay> DayInWorldCalendars(int32_t jdn, DeeVariant variant)
         FrenchRepublican(jdn),
         Mayan(jdn),
         // Julian Date and Unix time at 0 h UT of the day; MJD, Rata Die and Lilian days are whole.
-        DayCount("jd", "Julian Date", Str(day - 1) + ".5"),
+        DayCount("jd", "Julian Date", JulianDate(day)),
         DayCount("mjd", "Modified Julian Date", Str(day - 2400001)),
         DayCount("rata_die", "Rata Die", Str(day - 1721425)),
         DayCount("lilian", "Lilian day", Str(day - 2299160)),

@@ -169,5 +169,24 @@ TEST(WorldCalendars, EveryCalendarAnswersAtTheEndsOfTheRangeAndBetween)
     EXPECT_EQ(Row(std::numeric_limits<int32_t>::max(), "unix").text, "185331720297600");
 }
 
+// The Julian Date is JDN - 0.5 on either side of 0.
+TEST(WorldCalendars, DayCountsAndWeeksAtTheEdges)
+{
+    constexpr int32_t kMin = std::numeric_limits<int32_t>::min(), kMax = std::numeric_limits<int32_t>::max();
+    const struct {
+        int32_t jdn;
+        const char *calendar, *text;
+    } cases[] = {
+        {1, "jd", "0.5"},
+        {0, "jd", "-0.5"},
+        {-1, "jd", "-1.5"},
+        {kMin, "jd", "-2147483648.5"},
+        {kMax, "jd", "2147483646.5"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(Row(c.jdn, c.calendar).text, c.text) << c.calendar << " at " << c.jdn;
+    EXPECT_EQ(Row(0, "jd").json, R"j({"value": -0.5, "text": "-0.5"})j");
+}
+
 }  // namespace
 }  // namespace vardex::test
