@@ -6,6 +6,7 @@
 
 #include "HandCalendars.h"
 #include "IcuCalendars.h"
+#include "daybridge_algorithms.hpp"
 #include "engine/Calendars.h"
 #include "engine/Json.h"
 #include "engine/TextForms.h"
@@ -119,17 +120,27 @@ WorldDay ProgramCalendar(const char *id, Calendar calendar, int32_t jdn, DeeVari
 WorldDay IsoWeek(int32_t jdn)
 {
     const int32_t weekday = (DayOfWeek(jdn) + 6) % 7 + 1;  // Monday = 1
-    const int64_t thursday = int64_t{jdn} - weekday + 4;   // its year is the week's
-    if (thursday < INT32_MIN || thursday > INT32_MAX)
-        return OutOfRange("iso_week", "ISO week date");
-    const int32_t year = JDNToDate(Calendar::Gregorian, static_cast<int32_t>(thursday), {}).year;
+    const int32_t year = JDNToDate(Calendar::Gregorian, jdn, {}).year;
     const std::optional<int32_t> january1 = DateToJDN(Calendar::Gregorian, {year, 1, 1}, {});
-    if (!january1)
+    if (!january1)  // the first year of the range begins before the first JDN
         return OutOfRange("iso_week", "ISO week date");
-    const auto week = static_cast<int32_t>((thursday - *january1) / 7 + 1);
-    const std::string text = Str(year) + "-W" + TwoDigits(week) + '-' + Str(weekday);
+    // The week's Thursday decides its year. It may lie up to three days beyond the last JDN, so it is
+    // counted from 1 January of the day's year, and moved into the year before or after by their
+    // lengths alone.
+    const auto yearLength = [](int32_t y) { return daybridge::algo::IsGregorianLeapYear(y) ? 366 : 365; };
+    int32_t isoYear = year;                                     // a year of the int32 JDNs, or one beside it
+    int64_t thursday = int64_t{jdn} - *january1 + 4 - weekday;  // [-3, 368]
+    if (thursday < 0) {
+        --isoYear;
+        thursday += yearLength(isoYear);
+    } else if (thursday >= yearLength(isoYear)) {
+        thursday -= yearLength(isoYear);
+        ++isoYear;
+    }
+    const auto week = static_cast<int32_t>(thursday / 7 + 1);  // [1, 53]
+    const std::string text = Str(isoYear) + "-W" + TwoDigits(week) + '-' + Str(weekday);
     JsonObject json;
-    json.Add("year", year).Add("week", week).Add("weekday", weekday).Add("text", text);
+    json.Add("year", isoYear).Add("week", week).Add("weekday", weekday).Add("text", text);
     return {"iso_week", "ISO week date", true, text, {}, json.Text()};
 }
 

@@ -169,7 +169,9 @@ TEST(WorldCalendars, EveryCalendarAnswersAtTheEndsOfTheRangeAndBetween)
     EXPECT_EQ(Row(std::numeric_limits<int32_t>::max(), "unix").text, "185331720297600");
 }
 
-// The Julian Date is JDN - 0.5 on either side of 0.
+// The Julian Date is JDN - 0.5 on either side of 0; the ISO week date holds the last JDNs, whose
+// weeks' Thursdays lie beyond them, and 1 and 2 January of the second year (kMin + 231, 232),
+// whose lie in the first.
 TEST(WorldCalendars, DayCountsAndWeeksAtTheEdges)
 {
     constexpr int32_t kMin = std::numeric_limits<int32_t>::min(), kMax = std::numeric_limits<int32_t>::max();
@@ -182,10 +184,17 @@ TEST(WorldCalendars, DayCountsAndWeeksAtTheEdges)
         {-1, "jd", "-1.5"},
         {kMin, "jd", "-2147483648.5"},
         {kMax, "jd", "2147483646.5"},
+        {kMax, "iso_week", "5874898-W23-2"},
+        {kMax - 1, "iso_week", "5874898-W23-1"},
+        {kMax - 2, "iso_week", "5874898-W22-7"},
+        {kMin + 232, "iso_week", "-5884323-W52-7"},
+        {kMin + 230, "iso_week", "out of range"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(Row(c.jdn, c.calendar).text, c.text) << c.calendar << " at " << c.jdn;
     EXPECT_EQ(Row(0, "jd").json, R"j({"value": -0.5, "text": "-0.5"})j");
+    EXPECT_EQ(Row(kMax, "iso_week").json,
+              R"j({"year": 5874898, "week": 23, "weekday": 2, "text": "5874898-W23-2"})j");
 }
 
 }  // namespace
