@@ -171,7 +171,8 @@ TEST(WorldCalendars, EveryCalendarAnswersAtTheEndsOfTheRangeAndBetween)
 
 // The Julian Date is JDN - 0.5 on either side of 0; the ISO week date holds the last JDNs, whose
 // weeks' Thursdays lie beyond them, and 1 and 2 January of the second year (kMin + 231, 232),
-// whose lie in the first.
+// whose lie in the first; the Hebrew calendar holds the last JDN, the ROC's "before Minguo" years
+// reach back to ICU's first day (5,838,390 BC).
 TEST(WorldCalendars, DayCountsAndWeeksAtTheEdges)
 {
     constexpr int32_t kMin = std::numeric_limits<int32_t>::min(), kMax = std::numeric_limits<int32_t>::max();
@@ -189,6 +190,9 @@ TEST(WorldCalendars, DayCountsAndWeeksAtTheEdges)
         {kMax - 2, "iso_week", "5874898-W22-7"},
         {kMin + 232, "iso_week", "-5884323-W52-7"},
         {kMin + 230, "iso_week", "out of range"},
+        {kMax, "hebrew", "21 Kislev 5878589"},
+        {-2130706432, "roc", "30 October before Minguo 5840301"},
+        {-2130706433, "roc", "out of range"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(Row(c.jdn, c.calendar).text, c.text) << c.calendar << " at " << c.jdn;
