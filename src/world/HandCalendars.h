@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The calendars ICU does not keep, computed here: the French republican calendar and the Maya
-// Long Count, Tzolk'in and Haab'.
+// The calendars computed here rather than by ICU: the Hebrew calendar (ICU 72 puts the new year a
+// day late after some leap years), the French republican calendar and the Maya Long Count,
+// Tzolk'in and Haab'.
 #pragma once
 
 #include <array>
@@ -8,6 +9,23 @@
 #include <optional>
 
 namespace vardex {
+
+// The Hebrew calendar: months numbered from Nisan (1) as the JSON numbers them, Tishrei (7) first in
+// the year; in a leap year month 12 is Adar I and 13 Adar II. Year 1 (AM) began on 1 Tishrei, 7
+// October 3761 BC (Julian, JDN 347,998); the years run past the last int32 JDN, in AM 5,878,589.
+struct HebrewDate {
+    int64_t year = 0;   // AM, [1, kLastHebrewYear]
+    int32_t month = 0;  // 1..13
+    int32_t day = 0;    // 1..30
+};
+inline constexpr int32_t kHebrewEpochJdn = 347998;
+inline constexpr int64_t kLastHebrewYear = 6'000'000;
+// Years 3, 6, 8, 11, 14, 17 and 19 of each 19-year cycle have a thirteenth month.
+constexpr bool IsHebrewLeapYear(int64_t year) { return (7 * year + 1) % 19 < 7; }
+// Nothing before year 1.
+std::optional<HebrewDate> HebrewOf(int32_t jdn);
+// Nothing for a date that does not exist or whose JDN does not fit in 32 bits.
+std::optional<int32_t> HebrewToJdn(const HebrewDate &date);
 
 // Year 1 began on 22 September 1792 (Gregorian, JDN 2,375,840). Years 1 to 14 as they were kept,
 // with the sextile years 3, 7 and 11; from year 15 Romme's rule: every 4th year a leap year,

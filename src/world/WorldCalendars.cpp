@@ -6,6 +6,7 @@
 
 #include "HandCalendars.h"
 #include "IcuCalendars.h"
+#include "daybridge_algorithms.hpp"
 #include "engine/Calendars.h"
 #include "engine/Json.h"
 #include "engine/TextForms.h"
@@ -119,17 +120,27 @@ WorldDay ProgramCalendar(const char *id, Calendar calendar, int32_t jdn, DeeVari
 WorldDay IsoWeek(int32_t jdn)
 {
     const int32_t weekday = (DayOfWeek(jdn) + 6) % 7 + 1;  // Monday = 1
-    const int64_t thursday = int64_t{jdn} - weekday + 4;   // its year is the week's
-    if (thursday < INT32_MIN || thursday > INT32_MAX)
-        return OutOfRange("iso_week", "ISO week date");
-    const int32_t year = JDNToDate(Calendar::Gregorian, static_cast<int32_t>(thursday), {}).year;
+    const int32_t year = JDNToDate(Calendar::Gregorian, jdn, {}).year;
     const std::optional<int32_t> january1 = DateToJDN(Calendar::Gregorian, {year, 1, 1}, {});
-    if (!january1)
+    if (!january1)  // the first year of the range begins before the first JDN
         return OutOfRange("iso_week", "ISO week date");
-    const auto week = static_cast<int32_t>((thursday - *january1) / 7 + 1);
-    const std::string text = Str(year) + "-W" + TwoDigits(week) + '-' + Str(weekday);
+    // The week's Thursday decides its year. It may lie up to three days beyond the last JDN, so it is
+    // counted from 1 January of the day's year, and moved into the year before or after by their
+    // lengths alone.
+    const auto yearLength = [](int32_t y) { return daybridge::algo::IsGregorianLeapYear(y) ? 366 : 365; };
+    int32_t isoYear = year;                                     // a year of the int32 JDNs, or one beside it
+    int64_t thursday = int64_t{jdn} - *january1 + 4 - weekday;  // [-3, 368]
+    if (thursday < 0) {
+        --isoYear;
+        thursday += yearLength(isoYear);
+    } else if (thursday >= yearLength(isoYear)) {
+        thursday -= yearLength(isoYear);
+        ++isoYear;
+    }
+    const auto week = static_cast<int32_t>(thursday / 7 + 1);  // [1, 53]
+    const std::string text = Str(isoYear) + "-W" + TwoDigits(week) + '-' + Str(weekday);
     JsonObject json;
-    json.Add("year", year).Add("week", week).Add("weekday", weekday).Add("text", text);
+    json.Add("year", isoYear).Add("week", week).Add("weekday", weekday).Add("text", text);
     return {"iso_week", "ISO week date", true, text, {}, json.Text()};
 }
 
@@ -145,23 +156,16 @@ WorldDay DayOfYear(int32_t jdn)
     return {"day_of_year", "Day of the year", true, Str(day), {}, json.Text()};
 }
 
-bool IsHebrewLeapYear(int64_t year) { return (7 * year + 1) % 19 < 7; }
-
 WorldDay Hebrew(int32_t jdn)
 {
-    const std::optional<IcuDate> d = IcuDateOf(IcuCalendar::Hebrew, jdn);
-    if (!d || d->extendedYear < 1)
+    const std::optional<HebrewDate> d = HebrewOf(jdn);
+    if (!d)
         return OutOfRange("hebrew", "Hebrew");
-    const bool leap = IsHebrewLeapYear(d->extendedYear);
-    // ICU counts from Tishrei (0) with Adar I at 5, present in leap years only; Adar or Adar II is 6.
-    const int32_t month = d->month >= 7            ? d->month - 6
-                          : d->month <= 4          ? d->month + 7
-                          : d->month == 5 || !leap ? 12
-                                                   : 13;
-    const char *name = month == 12 && leap ? "Adar I" : kHebrewMonths[month - 1];
+    const bool leap = IsHebrewLeapYear(d->year);
+    const char *name = d->month == 12 && leap ? "Adar I" : kHebrewMonths[static_cast<size_t>(d->month - 1)];
     return YearMonthDay(
-        "hebrew", "Hebrew", d->extendedYear, month, name, d->day, DayMonthYear(d->day, name, d->extendedYear),
-        nullptr, Note({leap ? "leap year" : "", kHebrewWeekdays[static_cast<size_t>(DayOfWeek(jdn))]}), leap);
+        "hebrew", "Hebrew", d->year, d->month, name, d->day, DayMonthYear(d->day, name, d->year), nullptr,
+        Note({leap ? "leap year" : "", kHebrewWeekdays[static_cast<size_t>(DayOfWeek(jdn))]}), leap);
 }
 
 WorldDay TwelveMonths(const char *id, const char *name, IcuCalendar calendar, int32_t jdn,
@@ -274,6 +278,14 @@ WorldDay Mayan(int32_t jdn)
     return {"mayan", "Maya", true, text, {}, json.Text()};
 }
 
+// JDN - 0.5 written out ("-0.5" for JDN 0): the sign and the whole part both come from the count of
+// half days, as a whole part of JDN - 1 with ".5" appended reads one day early below JDN 1.
+std::string JulianDate(int64_t jdn)
+{
+    const int64_t halfDays = 2 * jdn - 1;  // odd
+    return (halfDays < 0 ? "-" : "") + Str((halfDays < 0 ? -halfDays : halfDays) / 2) + ".5";
+}
+
 // A count of days or seconds, written as JSON writes the number.
 WorldDay DayCount(const char *id, const char *name, const std::string &value)
 {
@@ -313,7 +325,7 @@ std::vector<WorldDay> DayInWorldCalendars(int32_t jdn, DeeVariant variant)
         FrenchRepublican(jdn),
         Mayan(jdn),
         // Julian Date and Unix time at 0 h UT of the day; MJD, Rata Die and Lilian days are whole.
-        DayCount("jd", "Julian Date", Str(day - 1) + ".5"),
+        DayCount("jd", "Julian Date", JulianDate(day)),
         DayCount("mjd", "Modified Julian Date", Str(day - 2400001)),
         DayCount("rata_die", "Rata Die", Str(day - 1721425)),
         DayCount("lilian", "Lilian day", Str(day - 2299160)),

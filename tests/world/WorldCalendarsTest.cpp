@@ -43,6 +43,9 @@ const Published kPublished[] = {
     {2024, 2, 10, "hebrew", "1 Adar I 5784"},
     {2024, 3, 24, "hebrew", "14 Adar II 5784"},
     {2025, 3, 14, "hebrew", "14 Adar 5785"},
+    {2046, 10, 1, "hebrew", "1 Tishrei 5807"},  // after the 384 days of 5806, a molad late on Sunday
+    {2045, 11, 10, "hebrew", "1 Kislev 5806"},
+    {1799, 9, 30, "hebrew", "1 Tishrei 5560"},
     {2024, 7, 7, "islamic_umalqura", "1 Muharram 1446 AH"},
     {2024, 3, 11, "islamic_umalqura", "1 Ramadan 1445 AH"},
     {2024, 3, 20, "persian", "1 Farvardin 1403 SH"},
@@ -164,6 +167,38 @@ TEST(WorldCalendars, EveryCalendarAnswersAtTheEndsOfTheRangeAndBetween)
     }
     EXPECT_EQ(Row(std::numeric_limits<int32_t>::min(), "hebrew").text, "out of range");
     EXPECT_EQ(Row(std::numeric_limits<int32_t>::max(), "unix").text, "185331720297600");
+}
+
+// The Julian Date is JDN - 0.5 on either side of 0; the ISO week date holds the last JDNs, whose
+// weeks' Thursdays lie beyond them, and 1 and 2 January of the second year (kMin + 231, 232),
+// whose lie in the first; the Hebrew calendar holds the last JDN, the ROC's "before Minguo" years
+// reach back to ICU's first day (5,838,390 BC).
+TEST(WorldCalendars, DayCountsAndWeeksAtTheEdges)
+{
+    constexpr int32_t kMin = std::numeric_limits<int32_t>::min(), kMax = std::numeric_limits<int32_t>::max();
+    const struct {
+        int32_t jdn;
+        const char *calendar, *text;
+    } cases[] = {
+        {1, "jd", "0.5"},
+        {0, "jd", "-0.5"},
+        {-1, "jd", "-1.5"},
+        {kMin, "jd", "-2147483648.5"},
+        {kMax, "jd", "2147483646.5"},
+        {kMax, "iso_week", "5874898-W23-2"},
+        {kMax - 1, "iso_week", "5874898-W23-1"},
+        {kMax - 2, "iso_week", "5874898-W22-7"},
+        {kMin + 232, "iso_week", "-5884323-W52-7"},
+        {kMin + 230, "iso_week", "out of range"},
+        {kMax, "hebrew", "21 Kislev 5878589"},
+        {-2130706432, "roc", "30 October before Minguo 5840301"},
+        {-2130706433, "roc", "out of range"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(Row(c.jdn, c.calendar).text, c.text) << c.calendar << " at " << c.jdn;
+    EXPECT_EQ(Row(0, "jd").json, R"j({"value": -0.5, "text": "-0.5"})j");
+    EXPECT_EQ(Row(kMax, "iso_week").json,
+              R"j({"year": 5874898, "week": 23, "weekday": 2, "text": "5874898-W23-2"})j");
 }
 
 }  // namespace
