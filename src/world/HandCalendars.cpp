@@ -137,7 +137,8 @@ std::optional<HebrewDate> HebrewOf(int32_t jdn)
     const HebrewYear months(year);
     auto left = static_cast<int32_t>(day - NewYearDay(year));  // [0, 384]
     int32_t month = 7;
-    while (left >= months.MonthLength(month)) {
+    // A year has at most 13 months: the bound keeps a wrong month order from running on forever.
+    for (int steps = 0; steps < 13 && left >= months.MonthLength(month); ++steps) {
         left -= months.MonthLength(month);
         month = months.Next(month);
     }
@@ -152,7 +153,8 @@ std::optional<int32_t> HebrewToJdn(const HebrewDate &date)
     if (date.day < 1 || date.day > months.MonthLength(date.month))
         return std::nullopt;
     int64_t jdn = kHebrewDayZeroJdn + NewYearDay(date.year) + date.day - 1;
-    for (int32_t month = 7; month != date.month; month = months.Next(month))
+    int32_t month = 7;
+    for (int steps = 0; steps < 13 && month != date.month; ++steps, month = months.Next(month))
         jdn += months.MonthLength(month);
     if (jdn > std::numeric_limits<int32_t>::max())
         return std::nullopt;
