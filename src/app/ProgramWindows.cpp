@@ -69,65 +69,47 @@ void ProgramWindows::ShareShortcuts(QWidget &window) const
     }
 }
 
+template <typename Window, typename... Args>
+Window &ProgramWindows::Open(std::unique_ptr<Window> &window, Args &&...args)
+{
+    if (!window) {
+        window = std::make_unique<Window>(main_, std::forward<Args>(args)...);
+        ShareShortcuts(*window);
+    }
+    return Shown(*window);
+}
+
 DateSequenceWindow &ProgramWindows::OpenDateSequence()
 {
-    if (!sequence_) {
-        sequence_ = std::make_unique<DateSequenceWindow>(main_, services_.dialogs, services_.clipboard,
-                                                         services_.popUps, services_.saveFiles);
-        ShareShortcuts(*sequence_);
-    }
-    return Shown(*sequence_);
+    return Open(sequence_, services_.dialogs, services_.clipboard, services_.popUps, services_.saveFiles);
 }
 
 VernalEquinoxWindow &ProgramWindows::OpenVernalEquinoxes()
 {
-    if (!equinoxes_) {
-        equinoxes_ = std::make_unique<VernalEquinoxWindow>(main_, services_.dialogs, services_.clipboard,
-                                                           services_.popUps, services_.saveFiles);
-        // Ctrl+G there: the chart at that window's meridian and solar time.
-        equinoxes_->openEquinoxChart = [this] {
-            OpenEquinoxChart().TakeMeridian(equinoxes_->WestDegrees(), equinoxes_->WestMinutes(),
-                                            equinoxes_->SolarTimeChoice());
-        };
-        ShareShortcuts(*equinoxes_);
-    }
-    return Shown(*equinoxes_);
+    VernalEquinoxWindow &window =
+        Open(equinoxes_, services_.dialogs, services_.clipboard, services_.popUps, services_.saveFiles);
+    // Ctrl+G there: the chart at that window's meridian and solar time.
+    window.openEquinoxChart = [this, &window] {
+        OpenEquinoxChart().TakeMeridian(window.WestDegrees(), window.WestMinutes(), window.SolarTimeChoice());
+    };
+    return window;
 }
 
 DateDifferenceWindow &ProgramWindows::OpenDateDifference()
 {
-    if (!difference_) {
-        difference_ = std::make_unique<DateDifferenceWindow>(main_, services_.clock, services_.clipboard);
-        ShareShortcuts(*difference_);
-    }
-    return Shown(*difference_);
+    return Open(difference_, services_.clock, services_.clipboard);
 }
 
-WorldCalendarsWindow &ProgramWindows::OpenWorldCalendars()
-{
-    if (!world_) {
-        world_ = std::make_unique<WorldCalendarsWindow>(main_, services_.clipboard);
-        ShareShortcuts(*world_);
-    }
-    return Shown(*world_);
-}
+WorldCalendarsWindow &ProgramWindows::OpenWorldCalendars() { return Open(world_, services_.clipboard); }
 
 HistoricalDatesWindow &ProgramWindows::OpenHistoricalDates()
 {
-    if (!history_) {
-        history_ = std::make_unique<HistoricalDatesWindow>(main_, services_.clipboard, services_.dataFolder);
-        ShareShortcuts(*history_);
-    }
-    return Shown(*history_);
+    return Open(history_, services_.clipboard, services_.dataFolder);
 }
 
 EquinoxChartWindow &ProgramWindows::OpenEquinoxChart()
 {
-    if (!chart_) {
-        chart_ = std::make_unique<EquinoxChartWindow>(main_, services_.dialogs, services_.saveFiles);
-        ShareShortcuts(*chart_);
-    }
-    return Shown(*chart_);
+    return Open(chart_, services_.dialogs, services_.saveFiles);
 }
 
 }  // namespace vardex

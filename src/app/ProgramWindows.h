@@ -61,6 +61,9 @@ public:
     EquinoxChartWindow *EquinoxChart() const { return chart_.get(); }
 
 private:
+    // Builds window with main_ and args on first use, with the shared shortcuts; then shows it.
+    template <typename Window, typename... Args>
+    Window &Open(std::unique_ptr<Window> &window, Args &&...args);
     // The main window's menu shortcuts in window, but for keys it has a shortcut of its own for.
     void ShareShortcuts(QWidget &window) const;
 

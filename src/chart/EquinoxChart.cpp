@@ -123,7 +123,7 @@ void EquinoxChart::Show(const EquinoxChartData &data)
     targetDay_ = data.targetDay;
     for (size_t i = 0; i < lines_.size(); ++i) {
         lines_[i]->replace(LinePoints(data.series[i]));
-        lines_[i]->setName(ChartCalendarName(kChartCalendars[i], data.inputs.variant));
+        lines_[i]->setName(QString::fromLatin1(CalendarName(kChartCalendars[i], data.inputs.variant)));
     }
     band_->setName(QStringLiteral("Dee target day (%1 March)").arg(data.targetDay));
     setTitle(QStringLiteral("March equinox at ") + MeridianText(data.inputs.degrees, data.inputs.minutes) +

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "engine/Calendars.h"
+#include "engine/TextForms.h"
 
 namespace vardex {
 
@@ -50,10 +51,8 @@ QString MeridianText(int degrees, int minutes)
 
 QString DayAxisLabel(double dayOfMarch)
 {
-    constexpr double kMinutesPerDayF = 24 * 60;
-    const double minutes = std::round(dayOfMarch * kMinutesPerDayF);
-    const auto wholeDays = static_cast<int64_t>(std::floor(minutes / kMinutesPerDayF));
-    const auto minuteOfDay = static_cast<int>(minutes - double(wholeDays) * kMinutesPerDayF);  // [0, 1439]
+    RoundToMinute(dayOfMarch);
+    const auto wholeDays = static_cast<int64_t>(std::floor(dayOfMarch));
     QString day;
     if (wholeDays >= 1)
         day = QStringLiteral("%1 Mar").arg(wholeDays);
@@ -61,11 +60,9 @@ QString DayAxisLabel(double dayOfMarch)
         day = QStringLiteral("1 Mar \u2212%1 d").arg(1 - wholeDays);
     else  // 0 is the last day of February: the 28th in a common year, the 29th in a leap year
         day = QStringLiteral("%1/%2 Feb").arg(28 + wholeDays).arg(29 + wholeDays);
-    if (minuteOfDay == 0)
+    if (dayOfMarch == double(wholeDays))
         return day;
-    return day + QStringLiteral(" %1:%2")
-                     .arg(minuteOfDay / 60, 2, 10, QLatin1Char('0'))
-                     .arg(minuteOfDay % 60, 2, 10, QLatin1Char('0'));
+    return day + u' ' + QString::fromStdString(TimeOfDayText(dayOfMarch));
 }
 
 EquinoxChartData ComputeEquinoxChart(const EquinoxChartInputs &inputs)
@@ -95,20 +92,11 @@ EquinoxChartData ComputeEquinoxChart(const EquinoxChartInputs &inputs)
     return data;
 }
 
-QString ChartCalendarName(Calendar calendar, DeeVariant variant)
-{
-    switch (calendar) {
-    case Calendar::Gregorian: return QStringLiteral("Gregorian");
-    case Calendar::Julian: return QStringLiteral("Julian");
-    case Calendar::Dee: break;
-    }
-    return QString::fromLatin1(DeeCalendarName(variant));
-}
-
 QString ChartPointText(const ChartPoint &point, Calendar calendar, DeeVariant variant)
 {
-    return QString::number(point.year) + QStringLiteral(": ") + ChartCalendarName(calendar, variant) +
-           QLatin1Char(' ') + QString::number(point.date.day) + QLatin1Char(' ') +
+    return QString::number(point.year) + QStringLiteral(": ") +
+           QString::fromLatin1(CalendarName(calendar, variant)) + QLatin1Char(' ') +
+           QString::number(point.date.day) + QLatin1Char(' ') +
            QString::fromLatin1(MonthName(point.date.month)) + QLatin1Char(' ') +
            QString::fromStdString(point.time);
 }

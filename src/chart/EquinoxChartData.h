@@ -64,9 +64,6 @@ QString MeridianText(int degrees, int minutes);
 // common and a leap year, since a chart's years may be either: 0 is "28/29 Feb".
 QString DayAxisLabel(double dayOfMarch);
 
-// "Gregorian", "Julian", "Dee" or "Dee-Cecil".
-QString ChartCalendarName(Calendar calendar, DeeVariant variant);
-
 // "1582: Julian 11 March 00:13".
 QString ChartPointText(const ChartPoint &point, Calendar calendar, DeeVariant variant);
 

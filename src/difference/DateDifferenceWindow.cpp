@@ -38,13 +38,6 @@ int CalendarEntryOf(Calendar calendar)
     return calendar == Calendar::Gregorian ? 1 : calendar == Calendar::Julian ? 2 : 3;
 }
 
-QString CalendarName(Calendar calendar, DeeVariant variant)
-{
-    return calendar == Calendar::Gregorian ? QStringLiteral("Gregorian")
-           : calendar == Calendar::Julian  ? QStringLiteral("Julian")
-                                           : QString::fromLatin1(DeeCalendarName(variant));
-}
-
 // A date as the user entered it, for the copy: "March 5, 2024 CE (Gregorian)", "-43-03-15 JC".
 QString EnteredText(const InputEntry &entry, Calendar calendar, int32_t jdn, DeeVariant variant,
                     const NumberFormat &format)
@@ -52,7 +45,7 @@ QString EnteredText(const InputEntry &entry, Calendar calendar, int32_t jdn, Dee
     if (entry.type == InputType::YearMonthDay)
         return AstronomicalDateText(calendar, jdn, variant, format);
     return MonthDayYearText(JDNToDate(calendar, jdn, variant), EraStyleOf(entry.era), format) +
-           QStringLiteral(" (") + CalendarName(calendar, variant) + u')';
+           QStringLiteral(" (") + QString::fromLatin1(CalendarName(calendar, variant)) + u')';
 }
 
 template <typename W> W *Named(W *widget, const char *name)

@@ -17,6 +17,16 @@ std::optional<Calendar> CalendarOfLetter(char32_t firstLetter)
 
 const char *DeeCalendarName(DeeVariant variant) { return variant == DeeVariant::Dee ? "Dee" : "Dee-Cecil"; }
 
+const char *CalendarName(Calendar calendar, DeeVariant variant)
+{
+    switch (calendar) {
+    case Calendar::Gregorian: return "Gregorian";
+    case Calendar::Julian: return "Julian";
+    case Calendar::Dee: break;
+    }
+    return DeeCalendarName(variant);
+}
+
 const char *DeeCalendarDesignation(DeeVariant variant) { return variant == DeeVariant::Dee ? "D" : "DC"; }
 
 const char *CalendarDesignator(Calendar calendar, DeeVariant variant)

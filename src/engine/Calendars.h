@@ -49,6 +49,9 @@ std::optional<Calendar> CalendarOfLetter(char32_t firstLetter);
 // "Dee" or "Dee-Cecil".
 const char *DeeCalendarName(DeeVariant variant);
 
+// "Gregorian", "Julian", or the Dee variant's name.
+const char *CalendarName(Calendar calendar, DeeVariant variant);
+
 // "D" or "DC".
 const char *DeeCalendarDesignation(DeeVariant variant);
 

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 #include <algorithm>
+#include <functional>
 
 #include "ControlUtils.h"
 
@@ -29,6 +30,15 @@ QSize Room(const QWidget *window)
     if (!screen)
         return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
     return screen->availableGeometry().size().shrunkBy(WindowFrameMargins(window));
+}
+
+// Fits now, and again once the window system has put its frame round the window, which it does
+// after the window is shown, at once or a moment later.
+void NowAndOnceFramed(QWidget *window, const std::function<void()> &fit)
+{
+    fit();
+    QTimer::singleShot(0, window, fit);
+    QTimer::singleShot(kFramingMs, window, fit);
 }
 
 }  // namespace
@@ -63,11 +73,7 @@ void KeepInsideScreen(QWidget *window)
             window->resize(fitted);
         KeepOnScreen(window);
     };
-    fit();
-    // Again once the window system has put its frame round the window, which it does after the
-    // window is shown, at once or a moment later.
-    QTimer::singleShot(0, window, fit);
-    QTimer::singleShot(kFramingMs, window, fit);
+    NowAndOnceFramed(window, fit);
 }
 
 void FitFixedDesign(QWidget *window, QSize design)
@@ -85,9 +91,7 @@ void FitFixedDesign(QWidget *window, QSize design)
             window->setFixedSize(size);
         KeepOnScreen(window);
     };
-    fit();
-    QTimer::singleShot(0, window, fit);
-    QTimer::singleShot(kFramingMs, window, fit);
+    NowAndOnceFramed(window, fit);
 }
 
 QWidget *PutOnScrollingPage(QWidget *window)
