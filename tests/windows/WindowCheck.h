@@ -43,6 +43,9 @@ std::vector<std::string> CheckTabCycle(QWidget *window);
 std::vector<std::string> CheckNames(QWidget *window);
 std::vector<std::string> CheckEscape(QWidget *window, const WindowCheckOptions &options);
 
+// Makes window the active window, as its user's click would.
+bool Activate(QWidget *window);
+
 // The findings one to a line, for a test's failure message.
 std::string FindingLines(const std::vector<std::string> &found);
 
