@@ -2,16 +2,18 @@
 # SPDX-License-Identifier: MIT
 """Mutation testing of Vardex's logic: how many small faults planted in the code the tests catch.
 
-    tools/mutate.py [--mutants N] [--seed S] [--build build-mutate] [--jobs 2] [--list]
+    tools/mutate.py [--mutants N | --per-folder N] [--folders F,...] [--seed S] [--build build-mutate]
+                    [--jobs 2] [--list]
 
-Each mutant changes one line of one source file of the logic (src/engine, src/input, the main
-window's logic, the table builders of src/sequence and src/equinox, libs/): a relational or
+Each mutant changes one line of one source file of the logic (every folder of src/ but the
+program's wiring, the seams and the shared widgets, and libs/; window files stay out): a relational or
 arithmetic operator swapped, && and || swapped, an integer constant off by one, a condition
 negated, or a statement deleted. The tool builds the mutant in a build folder of its own (-O0 with
 bounds checks, Ninja: only what changed), skips it when it does not compile, runs the tests of the programs the
 change rebuilt (all of them when a shared library changed), stopping at the first failure, and
 restores the file. It prints the score per folder and every mutant that survived. A fixed random
-sample of N mutants (seed fixed) keeps a run short; --mutants 0 tries them all. --save FILE
+sample of N mutants (seed fixed) keeps a run short; --mutants 0 tries them all; --per-folder N
+draws N from each folder instead, so that a small folder is measured as well as a large one. --save FILE
 keeps the sample, and --replay FILE tries that same sample again after the code has changed: each
 mutant is found by its line's text (the nearest such line to where it was), and the mutants of
 lines that are gone are counted apart. --resume LOG takes the outcomes a stopped run printed (its
@@ -29,8 +31,8 @@ import sys
 import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-FOLDERS = ["src/engine", "src/input", "src/mainwindow", "src/sequence", "src/equinox", "libs/daybridge",
-           "libs/skyfold", "libs/textbank"]
+FOLDERS = ["src/engine", "src/input", "src/mainwindow", "src/sequence", "src/equinox", "src/difference", "src/world",
+           "src/history", "src/chart", "src/cli", "libs/daybridge", "libs/skyfold", "libs/textbank"]
 SKIPPED_FILES = re.compile(r"(Window\.(cpp|h)$|/include/[a-z]+\.h$)")  # views; the libraries' C headers
 
 # (name, pattern, replacement): each match on a line is one mutant.
@@ -47,8 +49,8 @@ CONDITION = re.compile(r"\b(if|while)\s*\((.*)\)\s*(\{?)\s*$")
 STATEMENT = re.compile(r"^\s+(?!return\b|break\b|continue\b|case\b|default\b|else\b|const\b|auto\b|int|uint|bool|double|QString|std::|static\b|using\b|namespace\b|template\b|typename\b|[A-Z]\w*\s+[\w&*]+\s*[=;({])[^{}]*;\s*$")
 
 
-def source_files():
-    for folder in FOLDERS:
+def source_files(folders):
+    for folder in folders:
         for dirpath, _, names in os.walk(os.path.join(ROOT, folder)):
             for name in sorted(names):
                 path = os.path.relpath(os.path.join(dirpath, name), ROOT)
@@ -89,6 +91,10 @@ def mutants_of(path):
                    line[:start] + "!(" + line[start:end] + ")" + line[end:])
         if STATEMENT.match(code):
             yield (path, number, f"deleted: {line.strip()}", "")
+
+
+def drawn(mutants, count, seed):
+    return random.Random(seed).sample(mutants, min(count, len(mutants)))
 
 
 def saved(path, sample):
@@ -192,6 +198,8 @@ def try_mutant(build, jobs, mutant):
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--mutants", type=int, default=int(os.environ.get("MUTANTS", 100)))
+    parser.add_argument("--per-folder", type=int, help="N mutants from each folder instead of N in all")
+    parser.add_argument("--folders", help="comma-separated folders to draw from (default: every logic folder)")
     parser.add_argument("--seed", type=int, default=int(os.environ.get("SEED", 20240305)))
     parser.add_argument("--build", default="build-mutate")
     parser.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
@@ -202,12 +210,19 @@ def main():
     args = parser.parse_args()
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped"))  # through the finally that restores the file
 
-    every = [m for path in source_files() for m in mutants_of(path)]
+    folders = args.folders.split(",") if args.folders else FOLDERS
+    unknown = [f for f in folders if f not in FOLDERS]
+    if unknown:
+        sys.exit(f"not a logic folder: {', '.join(unknown)} (they are {', '.join(FOLDERS)})")
+    every = [m for path in source_files(folders) for m in mutants_of(path)]
     gone = 0
     if args.replay:
         sample, gone = replayed(args.replay)
+    elif args.per_folder:
+        sample = [m for folder in folders for m in drawn([m for m in every if m[0].startswith(folder + "/")],
+                                                         args.per_folder, args.seed)]
     else:
-        sample = every if args.mutants == 0 else random.Random(args.seed).sample(every, min(args.mutants, len(every)))
+        sample = every if args.mutants == 0 else drawn(every, args.mutants, args.seed)
     sample.sort(key=lambda m: (m[0], m[1]))
     if args.save:
         saved(args.save, sample)
