@@ -579,13 +579,19 @@ void MainWindow::BuildMenuBar()
     QMenu *file = menuBar_->addMenu(QStringLiteral("&File"));
     command(file, "&Quit", QKeySequence(Qt::CTRL | Qt::Key_Q), clickOf(form_.cmdQuit));
     toolsMenu_ = menuBar_->addMenu(QStringLiteral("&Tools"));
-    command(toolsMenu_, "&Date difference\u2026", QKeySequence(Qt::CTRL | Qt::Key_D),
-            callOf(openDateDifference));
-    command(toolsMenu_, "&World calendars\u2026", QKeySequence(Qt::CTRL | Qt::Key_L),
-            callOf(openWorldCalendars));
-    command(toolsMenu_, "&Historical dates\u2026", QKeySequence(Qt::CTRL | Qt::Key_H),
-            callOf(openHistoricalDates));
-    command(toolsMenu_, "&Equinox chart\u2026", QKeySequence(Qt::CTRL | Qt::Key_G), callOf(openEquinoxChart));
+    struct ToolEntry {
+        const char *text;
+        Qt::Key key;  // with Ctrl
+        std::function<void()> MainWindow::*open;
+    };
+    static constexpr ToolEntry kTools[] = {
+        {"&Date difference\u2026", Qt::Key_D, &MainWindow::openDateDifference},
+        {"&World calendars\u2026", Qt::Key_L, &MainWindow::openWorldCalendars},
+        {"&Historical dates\u2026", Qt::Key_H, &MainWindow::openHistoricalDates},
+        {"&Equinox chart\u2026", Qt::Key_G, &MainWindow::openEquinoxChart},
+    };
+    for (const ToolEntry &tool : kTools)
+        command(toolsMenu_, tool.text, QKeySequence(Qt::CTRL | tool.key), callOf(this->*tool.open));
     QMenu *help = menuBar_->addMenu(QStringLiteral("&Help"));
     command(help, "&Help", QKeySequence(Qt::Key_F1), clickOf(form_.cmdHelp));
     help->addAction(QStringLiteral("&Online user manual"), this, [this] { OpenLink(kManualAddressText); });

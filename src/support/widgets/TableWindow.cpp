@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShowEvent>
@@ -23,6 +22,7 @@
 #include "CsvFileSaving.h"
 #include "EscapeCloses.h"
 #include "Geometry.h"
+#include "MouseUpTextEdit.h"
 #include "ScreenFit.h"
 #include "seams/Clipboard.h"
 
@@ -39,27 +39,6 @@ const QString &CopyCaption()
     static const QString caption = QStringLiteral("Copy to clipboard");
     return caption;
 }
-
-// The output box, telling the window of a mouse-button release once the box has handled it: a
-// click inside a selection only drops the selection on release.
-class OutputBox : public QPlainTextEdit {
-public:
-    OutputBox(QWidget *parent, std::function<void(Qt::MouseButton)> mouseUp)
-        : QPlainTextEdit(parent),
-          mouseUp_(std::move(mouseUp))
-    {
-    }
-
-protected:
-    void mouseReleaseEvent(QMouseEvent *event) override
-    {
-        QPlainTextEdit::mouseReleaseEvent(event);
-        mouseUp_(event->button());
-    }
-
-private:
-    std::function<void(Qt::MouseButton)> mouseUp_;
-};
 
 bool IsEnter(const QKeyEvent *key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
 
@@ -107,7 +86,7 @@ TableWindow::TableWindow(const QString &caption, TableWindowHost &host, Dialogs 
     : QWidget(nullptr, Qt::Window),
       countBox(new QLineEdit(this)),
       cmdDoIt(new QPushButton(QStringLiteral("Do it"), this)),
-      txbOutput(new OutputBox(this, [this](Qt::MouseButton button) { OutputMouseUp(button); })),
+      txbOutput(new MouseUpTextEdit(this, [this](Qt::MouseButton button) { OutputMouseUp(button); })),
       cmdCopyToClipboard(new QPushButton(CopyCaption(), this)),
       cmdClear(new QPushButton(QStringLiteral("Clear"), this)),
       cmdClose(new QPushButton(QStringLiteral("Close"), this)),

@@ -3,7 +3,6 @@
 
 #include <QCloseEvent>
 #include <QFile>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStringDecoder>
@@ -15,12 +14,12 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <functional>
 #include <memory>
 #include <system_error>
 
 #include "EscapeCloses.h"
 #include "Geometry.h"
+#include "MouseUpTextEdit.h"
 #include "input/TextUtils.h"
 #include "seams/Clipboard.h"
 #include "seams/Dialogs.h"
@@ -57,27 +56,6 @@ constexpr int kInitialHeight = 7200;
 // than this many bytes (a byte-order mark besides) holds more text than the viewer shows; only
 // this much is read, however large the file.
 constexpr qsizetype kReadLimit = 3 * static_cast<qsizetype>(kViewerCapacity) + 3;
-
-// A text box that reports a mouse button released over it once it has dealt with the release
-// itself: a click inside a selection only clears the selection on release.
-class MouseUpTextEdit : public QPlainTextEdit {
-public:
-    MouseUpTextEdit(QWidget *parent, std::function<void()> mouseUp)
-        : QPlainTextEdit(parent),
-          mouseUp_(std::move(mouseUp))
-    {
-    }
-
-protected:
-    void mouseReleaseEvent(QMouseEvent *event) override
-    {
-        QPlainTextEdit::mouseReleaseEvent(event);
-        mouseUp_();
-    }
-
-private:
-    std::function<void()> mouseUp_;
-};
 
 struct FileText {
     QString text;
@@ -149,7 +127,7 @@ QString TextForViewer(const QString &text)
 
 TextViewer::TextViewer(Dialogs &dialogs, Clipboard &clipboard, QWidget *parent)
     : QWidget(parent, Qt::Window),
-      txbText1(new MouseUpTextEdit(this, [this] { txbText1_MouseUp(); })),
+      txbText1(new MouseUpTextEdit(this, [this](Qt::MouseButton) { txbText1_MouseUp(); })),
       cmdCopyToClipboard(new QPushButton(kCopyCaption, this)),
       cmdClose(new QPushButton(QStringLiteral("Close"), this)),
       dialogs_(dialogs),
