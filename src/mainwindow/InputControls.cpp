@@ -78,8 +78,7 @@ void MainController::PutDateMDY(const CalendarDate &date)
     const MonthDayYearFields fields = MonthDayYearFieldsOf(date, era, NumberFormat::Regional());
     f_.txbYearADBCetc.text = fields.year;
     f_.txbYearADBCetc.caret = fields.year.size();
-    if (fields.era != era)
-        SelectListEntry(f_.cboYearDesADBCetc, EraListIndex(fields.era));
+    SelectListEntry(f_.cboYearDesADBCetc, EraListIndex(fields.era));
 }
 
 int16_t MainController::EraListIndex(const QString &era) const

@@ -17,9 +17,7 @@ protected:
         : StartedMainWindow(
               // Numbered as in data/vardex.dat.
               [](int16_t n) {
-                  return n == kManualAddressText ? "vardex.example.org/manual"
-                         : n == 40               ? "Vardex Project"
-                                                 : QString();
+                  return n == 15 ? "vardex.example.org/manual" : n == 40 ? "Vardex Project" : QString();
               })
     {
     }
@@ -58,8 +56,8 @@ TEST_F(MainWindowTest, StartsWithTodayInBothFormsAndTheFocusOnCalculate)
                            "Proleptic Gregorian"}));
     EXPECT_TRUE(OutputsHidden());
     EXPECT_EQ(form.focusRequest, &form.cmdCalculate);
-    EXPECT_EQ(std::tuple(form.lngTextBoxCapacityInKB, form.left, form.top),
-              std::tuple(63, (800 * 15 - MainForm::kWidth) / 2, 1000));
+    EXPECT_EQ(std::tuple(form.lngTextBoxCapacityInKB, form.left, form.top), std::tuple(63, 427, 1000))
+        << "centred on the 800-pixel screen: (12,000 - 11,145 twips) / 2";
     EXPECT_TRUE(form.lblOnlineUserManual.toolTip.endsWith(" at vardex.example.org/manual"));
     EXPECT_EQ(form.lblMakerLink.caption, "Vardex Project");
     // The lists start with their empty entry; the designator legends are there for the sync.

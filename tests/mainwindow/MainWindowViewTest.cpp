@@ -60,6 +60,9 @@ TEST_F(MainWindowView, ATypedYearMonthDayDateIsCalculatedAndCopied)
     EXPECT_EQ(QStringList({Widget<QLineEdit>(f.txbOutputGC)->text(), Widget<QLineEdit>(f.txbJDN)->text(),
                            box->text()}),
               QStringList({"October 14, 1582 CE", "2,299,160", "1582-10-04 JC"}));
+    calendars->setCurrentIndex(1);
+    emit calendars->activated(1);
+    EXPECT_EQ(box->text(), "1582-10-04 CE") << "the list's choice re-designates the date";
     // The state follows an action at once, not at the next tick: quick typing is not lost.
     QTest::mouseClick(Widget<QPushButton>(f.cmdClear[0]), Qt::LeftButton);
     QTest::mouseClick(Widget<QPushButton>(f.cmdToday), Qt::LeftButton);

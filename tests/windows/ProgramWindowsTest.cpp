@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -326,6 +327,9 @@ TEST_F(ProgramWindowsTest, TheMenusKeysWorkFromEveryWindow)
             help = viewer;
     }
     ASSERT_TRUE(help) << "Help from the chart";
+    // The caption and the file named in data/vardex.dat.
+    EXPECT_EQ(help->windowTitle(), "Vardex Help");
+    EXPECT_TRUE(help->txbText1->toPlainText().contains("Ctrl+G")) << "the help file, not another";
     world->hide();
     ASSERT_NO_FATAL_FAILURE(Keys(help, Qt::Key_L));
     EXPECT_TRUE(world->isVisible()) << "a window from the help";
