@@ -159,7 +159,7 @@ def tests_to_run(build, since):
     rebuilt = [n for n in os.listdir(bindir) if os.path.getmtime(os.path.join(bindir, n)) >= since]
     if any(".so" in n for n in rebuilt):
         return None  # a shared library: its users are not relinked
-    labels = {n for n in rebuilt if n.endswith("_test") or n == "exhaustive_check"}
+    labels = {n for n in rebuilt if n.endswith("_test") or n in ("exhaustive_check", "window_check")}
     if "vardex-cli" in rebuilt:
         labels.add("cli_test")
     return "^(" + "|".join(sorted(labels)) + ")$" if labels else ""
@@ -182,6 +182,8 @@ def try_mutant(build, jobs, mutant):
         command = ["ctest", "--stop-on-failure", "-j", str(jobs), "--timeout", "120"]
         if labels:
             command += ["-L", labels]
+        # The window check runs once per screen; one screen is enough to see the wiring.
+        command += ["-E", r"\.(800x600|1280x1024)@|@2$"]
         try:
             result = run(command, cwd=os.path.join(ROOT, build), timeout=1800)
         except subprocess.TimeoutExpired:
