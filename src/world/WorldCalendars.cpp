@@ -2,11 +2,9 @@
 #include "WorldCalendars.h"
 
 #include <array>
-#include <optional>
+#include <span>
 
-#include "HandCalendars.h"
-#include "IcuCalendars.h"
-#include "daybridge_algorithms.hpp"
+#include "WorldDates.h"
 #include "engine/Calendars.h"
 #include "engine/Json.h"
 #include "engine/TextForms.h"
@@ -57,6 +55,11 @@ const Weekdays kIslamicWeekdays = {"al-Ahad",   "al-Ithnayn", "al-Thulatha", "al
 const Weekdays kPersianWeekdays = {"Yekshanbeh",  "Doshanbeh", "Seshanbeh", "Chaharshanbeh",
                                    "Panjshanbeh", "Jomeh",     "Shanbeh"};
 
+const std::array<const char *, kJapaneseEraCount> kJapaneseEras = {"Meiji", "Taishō", "Shōwa", "Heisei",
+                                                                   "Reiwa"};
+const std::array<const char *, 2> kRocEras = {"before Minguo", "Minguo"};
+static_assert(kBeforeMinguo == 0 && kMinguo == 1);
+
 // A note of its parts that are there, joined by commas.
 std::string Note(std::initializer_list<std::string> parts)
 {
@@ -68,192 +71,139 @@ std::string Note(std::initializer_list<std::string> parts)
     return note;
 }
 
-// ICU's numbers of the Japanese eras since the calendar's adoption in 1873.
-constexpr int32_t kMeijiEra = 232;
-const std::array<const char *, 5> kJapaneseEras = {"Meiji", "Taishō", "Shōwa", "Heisei", "Reiwa"};
-
-constexpr int32_t kJapaneseGregorianJdn = 2405160;  // 1 January 1873
-constexpr int32_t kShixianReformJdn = 2321885;      // 1 January 1645 (Gregorian)
-constexpr int32_t kLastChineseJdn = 2488434;        // 31 December 2100
-constexpr int32_t kFirstUmmAlQuraJdn = 2408762;     // 12 November 1882, 1 Muharram 1300 AH
-constexpr int32_t kLastUmmAlQuraJdn = 2515426;      // 25 November 2174, 30 Dhu al-Hijjah 1600 AH
-
-const std::string kOutOfRange = "out of range";
-
 std::string Str(int64_t n) { return std::to_string(n); }
 
-WorldDay OutOfRange(const char *id, std::string name)
+WorldDay OutOfRange(const char *id, const char *name)
 {
-    return {id, std::move(name), false, kOutOfRange, {}, "null"};
+    return {id, name, false, "out of range", {}, "null"};
 }
 
-// A row with year, month (numbered as the JSON numbers them), month name, day, and era if any.
-WorldDay YearMonthDay(const char *id, std::string name, int64_t year, int32_t month, const char *monthName,
-                      int32_t day, std::string text, const char *era = nullptr, std::string note = {},
-                      std::optional<bool> leapYear = std::nullopt)
+// The JSON of a date of years, months and days: era (if named), year, month, month_name, day,
+// leap_year (if noted), text.
+std::string MonthJson(const MonthDate &d, const char *monthName, const char *era, bool withLeapYear,
+                      const std::string &text)
 {
     JsonObject json;
     if (era)
         json.Add("era", era);
-    json.Add("year", year).Add("month", month).Add("month_name", monthName).Add("day", day);
-    if (leapYear)
-        json.AddBool("leap_year", *leapYear);
+    json.Add("year", d.year).Add("month", d.month).Add("month_name", monthName).Add("day", d.day);
+    if (withLeapYear)
+        json.AddBool("leap_year", d.leapYear);
     json.Add("text", text);
-    return {id, std::move(name), true, std::move(text), std::move(note), json.Text()};
+    return json.Text();
 }
 
-std::string DayMonthYear(int32_t day, const char *month, int64_t year, const char *suffix = "")
+// How a calendar of years, months and days is written: "26 Kislev 5787", "6 December Reiwa 8",
+// "15 Azar 1405 SH".
+struct MonthStyle {
+    const char *id;
+    const char *name;
+    std::span<const char *const> months = {};  // by month - 1; none: the Gregorian calendar's
+    std::span<const char *const> eras = {};    // by MonthDate::era, named in the JSON
+    bool eraInText = false;                    // before the year
+    const char *suffix = "";                   // after the year
+    const Weekdays *weekdays = nullptr;        // named in the note
+    const char *leapNote = nullptr;            // in the note of a leap year; the JSON's leap_year
+    const char *leapMonth12 = nullptr;         // month 12 of a leap year, where it has its own name
+};
+
+const char *const kCopticEra[] = {"Era of Martyrs"};
+const char *const kEthiopianEra[] = {"Amete Mihret"};
+const char *const kBuddhistEra[] = {"BE"};
+const MonthStyle kHebrew{.id = "hebrew",
+                         .name = "Hebrew",
+                         .months = kHebrewMonths,
+                         .weekdays = &kHebrewWeekdays,
+                         .leapNote = "leap year",
+                         .leapMonth12 = "Adar I"};
+const MonthStyle kIslamicCivil{.id = "islamic_civil",
+                               .name = "Islamic (tabular)",
+                               .months = kIslamicMonths,
+                               .suffix = " AH",
+                               .weekdays = &kIslamicWeekdays};
+const MonthStyle kIslamicUmmAlQura{.id = "islamic_umalqura",
+                                   .name = "Islamic (Umm al-Qura)",
+                                   .months = kIslamicMonths,
+                                   .suffix = " AH",
+                                   .weekdays = &kIslamicWeekdays};
+const MonthStyle kPersian{.id = "persian",
+                          .name = "Persian (Solar Hijri)",
+                          .months = kPersianMonths,
+                          .suffix = " SH",
+                          .weekdays = &kPersianWeekdays};
+const MonthStyle kCoptic{.id = "coptic", .name = "Coptic", .months = kCopticMonths, .eras = kCopticEra};
+const MonthStyle kEthiopian{
+    .id = "ethiopian", .name = "Ethiopian", .months = kEthiopianMonths, .eras = kEthiopianEra};
+const MonthStyle kIndian{
+    .id = "indian", .name = "Indian national (Saka)", .months = kIndianMonths, .suffix = " Saka"};
+const MonthStyle kJapanese{.id = "japanese", .name = "Japanese", .eras = kJapaneseEras, .eraInText = true};
+const MonthStyle kRoc{.id = "roc", .name = "Republic of China", .eras = kRocEras, .eraInText = true};
+const MonthStyle kBuddhist{.id = "buddhist", .name = "Thai Buddhist", .eras = kBuddhistEra, .suffix = " BE"};
+const MonthStyle kFrenchRepublican{.id = "french_republican",
+                                   .name = "French republican",
+                                   .months = kFrenchMonths,
+                                   .leapNote = "sextile year"};
+
+WorldDay MonthRow(const MonthStyle &style, const std::optional<MonthDate> &d, int32_t weekday)
 {
-    return Str(day) + ' ' + month + ' ' + Str(year) + suffix;
+    if (!d)
+        return OutOfRange(style.id, style.name);
+    const char *month = style.leapMonth12 && d->month == 12 && d->leapYear ? style.leapMonth12
+                        : style.months.empty()                             ? MonthName(d->month)
+                                               : style.months[static_cast<size_t>(d->month - 1)];
+    const char *era = style.eras.empty() ? nullptr : style.eras[static_cast<size_t>(d->era)];
+    const std::string text = Str(d->day) + ' ' + month + ' ' +
+                             (style.eraInText ? std::string(era) + ' ' : "") + Str(d->year) + style.suffix;
+    const std::string note = Note({style.leapNote && d->leapYear ? style.leapNote : "",
+                                   style.weekdays ? (*style.weekdays)[static_cast<size_t>(weekday)] : ""});
+    return {style.id, style.name, true, text, note, MonthJson(*d, month, era, style.leapNote, text)};
 }
 
-WorldDay ProgramCalendar(const char *id, Calendar calendar, int32_t jdn, DeeVariant variant)
+// The calendars of the main window, as it writes their dates.
+WorldDay ProgramRow(const char *id, const std::string &name, const CalendarDate &date)
 {
-    const CalendarDate date = JDNToDate(calendar, jdn, variant);
-    const std::string name = calendar == Calendar::Dee      ? DeeCalendarName(variant)
-                             : calendar == Calendar::Julian ? "Julian"
-                                                            : "Gregorian";
     const std::string text = MonthDayYearText(date, EraStyle::CEBCE, NumberFormat::Commas()).toStdString();
-    return YearMonthDay(id, name, date.year, date.month, MonthName(date.month), date.day, text);
+    const MonthDate d{date.year, date.month, date.day};
+    return {id, name, true, text, {}, MonthJson(d, MonthName(date.month), nullptr, false, text)};
 }
 
-WorldDay IsoWeek(int32_t jdn)
+WorldDay IsoWeekRow(const std::optional<IsoWeekDate> &d)
 {
-    const int32_t weekday = (DayOfWeek(jdn) + 6) % 7 + 1;  // Monday = 1
-    const int32_t year = JDNToDate(Calendar::Gregorian, jdn, {}).year;
-    const std::optional<int32_t> january1 = DateToJDN(Calendar::Gregorian, {year, 1, 1}, {});
-    if (!january1)  // the first year of the range begins before the first JDN
+    if (!d)
         return OutOfRange("iso_week", "ISO week date");
-    // The week's Thursday decides its year. It may lie up to three days beyond the last JDN, so it is
-    // counted from 1 January of the day's year, and moved into the year before or after by their
-    // lengths alone.
-    const auto yearLength = [](int32_t y) { return daybridge::algo::IsGregorianLeapYear(y) ? 366 : 365; };
-    int32_t isoYear = year;                                     // a year of the int32 JDNs, or one beside it
-    int64_t thursday = int64_t{jdn} - *january1 + 4 - weekday;  // [-3, 368]
-    if (thursday < 0) {
-        --isoYear;
-        thursday += yearLength(isoYear);
-    } else if (thursday >= yearLength(isoYear)) {
-        thursday -= yearLength(isoYear);
-        ++isoYear;
-    }
-    const auto week = static_cast<int32_t>(thursday / 7 + 1);  // [1, 53]
-    const std::string text = Str(isoYear) + "-W" + TwoDigits(week) + '-' + Str(weekday);
+    const std::string text = Str(d->year) + "-W" + TwoDigits(d->week) + '-' + Str(d->weekday);
     JsonObject json;
-    json.Add("year", isoYear).Add("week", week).Add("weekday", weekday).Add("text", text);
+    json.Add("year", d->year).Add("week", d->week).Add("weekday", d->weekday).Add("text", text);
     return {"iso_week", "ISO week date", true, text, {}, json.Text()};
 }
 
-WorldDay DayOfYear(int32_t jdn)
+WorldDay DayOfYearRow(const std::optional<YearDay> &d)
 {
-    const int32_t year = JDNToDate(Calendar::Gregorian, jdn, {}).year;
-    const std::optional<int32_t> january1 = DateToJDN(Calendar::Gregorian, {year, 1, 1}, {});
-    if (!january1)  // the first year of the range begins before the first JDN
-        return OutOfRange("day_of_year", "Day of the year");
-    const int64_t day = int64_t{jdn} - *january1 + 1;
-    JsonObject json;
-    json.Add("year", year).Add("day", day).Add("text", Str(day));
-    return {"day_of_year", "Day of the year", true, Str(day), {}, json.Text()};
-}
-
-WorldDay Hebrew(int32_t jdn)
-{
-    const std::optional<HebrewDate> d = HebrewOf(jdn);
     if (!d)
-        return OutOfRange("hebrew", "Hebrew");
-    const bool leap = IsHebrewLeapYear(d->year);
-    const char *name = d->month == 12 && leap ? "Adar I" : kHebrewMonths[static_cast<size_t>(d->month - 1)];
-    return YearMonthDay(
-        "hebrew", "Hebrew", d->year, d->month, name, d->day, DayMonthYear(d->day, name, d->year), nullptr,
-        Note({leap ? "leap year" : "", kHebrewWeekdays[static_cast<size_t>(DayOfWeek(jdn))]}), leap);
+        return OutOfRange("day_of_year", "Day of the year");
+    JsonObject json;
+    json.Add("year", d->year).Add("day", d->day).Add("text", Str(d->day));
+    return {"day_of_year", "Day of the year", true, Str(d->day), {}, json.Text()};
 }
 
-WorldDay TwelveMonths(const char *id, const char *name, IcuCalendar calendar, int32_t jdn,
-                      const Names12 &months, const char *suffix, const Weekdays *weekdays = nullptr,
-                      int32_t firstJdn = INT32_MIN, int32_t lastJdn = INT32_MAX)
+WorldDay ChineseRow(const std::optional<ChineseDate> &d)
 {
-    const std::optional<IcuDate> d =
-        jdn < firstJdn || jdn > lastJdn ? std::nullopt : IcuDateOf(calendar, jdn);
-    if (!d || d->extendedYear < 1)  // from the calendar's year 1
-        return OutOfRange(id, name);
-    const char *month = months[static_cast<size_t>(d->month)];
-    return YearMonthDay(id, name, d->extendedYear, d->month + 1, month, d->day,
-                        DayMonthYear(d->day, month, d->extendedYear, suffix), nullptr,
-                        weekdays ? (*weekdays)[static_cast<size_t>(DayOfWeek(jdn))] : "");
-}
-
-WorldDay ThirteenMonths(const char *id, const char *name, IcuCalendar calendar, int32_t jdn,
-                        const Names13 &months, const char *era)
-{
-    const std::optional<IcuDate> d = IcuDateOf(calendar, jdn);
-    if (!d || d->era != 1)  // from the era's year 1
-        return OutOfRange(id, name);
-    const char *month = months[static_cast<size_t>(d->month)];
-    return YearMonthDay(id, name, d->year, d->month + 1, month, d->day, DayMonthYear(d->day, month, d->year),
-                        era);
-}
-
-WorldDay Chinese(int32_t jdn)
-{
-    // The calendar as reformed in 1645 and published for the years to 2100; ICU's astronomy
-    // computes it by today's rules, which earlier centuries did not follow. Checked first: the
-    // astronomy is the costly part.
-    const std::optional<IcuDate> d = jdn < kShixianReformJdn || jdn > kLastChineseJdn
-                                         ? std::nullopt
-                                         : IcuDateOf(IcuCalendar::Chinese, jdn);
     if (!d)
         return OutOfRange("chinese", "Chinese");
     const auto i = static_cast<size_t>(d->year - 1);
     const std::string yearName =
         std::string(kStems[i % 10]) + '-' + kBranches[i % 12] + " (" + kAnimals[i % 12] + ')';
-    const std::string text = "cycle " + Str(d->era) + ", year " + Str(d->year) + ' ' + yearName + ", " +
-                             (d->leapMonth ? "leap month " : "month ") + Str(d->month + 1) + ", day " +
+    const std::string text = "cycle " + Str(d->cycle) + ", year " + Str(d->year) + ' ' + yearName + ", " +
+                             (d->leapMonth ? "leap month " : "month ") + Str(d->month) + ", day " +
                              Str(d->day);
     JsonObject json;
-    json.Add("cycle", d->era).Add("year", d->year).Add("year_name", yearName).Add("month", d->month + 1);
+    json.Add("cycle", d->cycle).Add("year", d->year).Add("year_name", yearName).Add("month", d->month);
     json.AddBool("leap", d->leapMonth).Add("day", d->day).Add("text", text);
     return {"chinese", "Chinese", true, text, d->leapMonth ? "leap month" : "", json.Text()};
 }
 
-WorldDay GregorianEra(const char *id, const char *name, IcuCalendar calendar, int32_t jdn)
+WorldDay MayanRow(const std::optional<MayanDate> &d)
 {
-    const std::optional<IcuDate> d = IcuDateOf(calendar, jdn);
-    if (!d)
-        return OutOfRange(id, name);
-    const char *month = MonthName(d->month + 1);
-    if (calendar == IcuCalendar::Japanese) {
-        if (jdn < kJapaneseGregorianJdn || d->era < kMeijiEra ||
-            d->era >= kMeijiEra + static_cast<int32_t>(kJapaneseEras.size()))
-            return OutOfRange(id, name);
-        const char *era = kJapaneseEras[static_cast<size_t>(d->era - kMeijiEra)];
-        return YearMonthDay(id, name, d->year, d->month + 1, month, d->day,
-                            Str(d->day) + ' ' + month + ' ' + era + ' ' + Str(d->year), era);
-    }
-    if (calendar == IcuCalendar::Roc) {
-        const char *era = d->era == 1 ? "Minguo" : "before Minguo";
-        return YearMonthDay(id, name, d->year, d->month + 1, month, d->day,
-                            Str(d->day) + ' ' + month + ' ' + era + ' ' + Str(d->year), era);
-    }
-    if (d->year < 1)  // Buddhist Era from its year 1
-        return OutOfRange(id, name);
-    return YearMonthDay(id, name, d->year, d->month + 1, month, d->day,
-                        DayMonthYear(d->day, month, d->year, " BE"), "BE");
-}
-
-WorldDay FrenchRepublican(int32_t jdn)
-{
-    const std::optional<FrenchRepublicanDate> d = FrenchRepublicanOf(jdn);
-    if (!d)
-        return OutOfRange("french_republican", "French republican");
-    const char *month = kFrenchMonths[static_cast<size_t>(d->month - 1)];
-    return YearMonthDay("french_republican", "French republican", d->year, d->month, month, d->day,
-                        DayMonthYear(d->day, month, d->year), nullptr, d->leapYear ? "sextile year" : "",
-                        d->leapYear);
-}
-
-WorldDay Mayan(int32_t jdn)
-{
-    const std::optional<MayanDate> d = MayanOf(jdn);
     if (!d)
         return OutOfRange("mayan", "Maya");
     std::string longCount, array;
@@ -278,16 +228,15 @@ WorldDay Mayan(int32_t jdn)
     return {"mayan", "Maya", true, text, {}, json.Text()};
 }
 
-// JDN - 0.5 written out ("-0.5" for JDN 0): the sign and the whole part both come from the count of
-// half days, as a whole part of JDN - 1 with ".5" appended reads one day early below JDN 1.
-std::string JulianDate(int64_t jdn)
+// Half days written as days ("-0.5" for -1): the sign and the whole part both come from the count
+// of half days, as a whole part of JDN - 1 with ".5" appended reads one day early below JDN 1.
+std::string HalfDaysText(int64_t halfDays)
 {
-    const int64_t halfDays = 2 * jdn - 1;  // odd
     return (halfDays < 0 ? "-" : "") + Str((halfDays < 0 ? -halfDays : halfDays) / 2) + ".5";
 }
 
 // A count of days or seconds, written as JSON writes the number.
-WorldDay DayCount(const char *id, const char *name, const std::string &value)
+WorldDay CountRow(const char *id, const char *name, const std::string &value)
 {
     JsonObject json;
     json.AddRaw("value", value).Add("text", value);
@@ -298,38 +247,31 @@ WorldDay DayCount(const char *id, const char *name, const std::string &value)
 
 std::vector<WorldDay> DayInWorldCalendars(int32_t jdn, DeeVariant variant)
 {
-    const int64_t day = jdn;
+    const WorldDates d = WorldDatesOf(jdn, variant);
     return {
-        ProgramCalendar("gregorian", Calendar::Gregorian, jdn, variant),
-        ProgramCalendar("julian", Calendar::Julian, jdn, variant),
-        ProgramCalendar("dee", Calendar::Dee, jdn, variant),
-        IsoWeek(jdn),
-        DayOfYear(jdn),
-        Hebrew(jdn),
-        TwelveMonths("islamic_civil", "Islamic (tabular)", IcuCalendar::IslamicCivil, jdn, kIslamicMonths,
-                     " AH", &kIslamicWeekdays),
-        // Umm al-Qura as published, 1 Muharram 1300 to 30 Dhu al-Hijjah 1600 AH; beyond, ICU falls
-        // back on the tabular calendar, slowly.
-        TwelveMonths("islamic_umalqura", "Islamic (Umm al-Qura)", IcuCalendar::IslamicUmmAlQura, jdn,
-                     kIslamicMonths, " AH", &kIslamicWeekdays, kFirstUmmAlQuraJdn, kLastUmmAlQuraJdn),
-        TwelveMonths("persian", "Persian (Solar Hijri)", IcuCalendar::Persian, jdn, kPersianMonths, " SH",
-                     &kPersianWeekdays),
-        Chinese(jdn),
-        ThirteenMonths("coptic", "Coptic", IcuCalendar::Coptic, jdn, kCopticMonths, "Era of Martyrs"),
-        ThirteenMonths("ethiopian", "Ethiopian", IcuCalendar::Ethiopic, jdn, kEthiopianMonths,
-                       "Amete Mihret"),
-        TwelveMonths("indian", "Indian national (Saka)", IcuCalendar::Indian, jdn, kIndianMonths, " Saka"),
-        GregorianEra("japanese", "Japanese", IcuCalendar::Japanese, jdn),
-        GregorianEra("roc", "Republic of China", IcuCalendar::Roc, jdn),
-        GregorianEra("buddhist", "Thai Buddhist", IcuCalendar::Buddhist, jdn),
-        FrenchRepublican(jdn),
-        Mayan(jdn),
-        // Julian Date and Unix time at 0 h UT of the day; MJD, Rata Die and Lilian days are whole.
-        DayCount("jd", "Julian Date", JulianDate(day)),
-        DayCount("mjd", "Modified Julian Date", Str(day - 2400001)),
-        DayCount("rata_die", "Rata Die", Str(day - 1721425)),
-        DayCount("lilian", "Lilian day", Str(day - 2299160)),
-        DayCount("unix", "Unix time", Str((day - 2440588) * 86400)),
+        ProgramRow("gregorian", "Gregorian", d.gregorian),
+        ProgramRow("julian", "Julian", d.julian),
+        ProgramRow("dee", DeeCalendarName(variant), d.dee),
+        IsoWeekRow(d.isoWeek),
+        DayOfYearRow(d.dayOfYear),
+        MonthRow(kHebrew, d.hebrew, d.weekday),
+        MonthRow(kIslamicCivil, d.islamicCivil, d.weekday),
+        MonthRow(kIslamicUmmAlQura, d.islamicUmmAlQura, d.weekday),
+        MonthRow(kPersian, d.persian, d.weekday),
+        ChineseRow(d.chinese),
+        MonthRow(kCoptic, d.coptic, d.weekday),
+        MonthRow(kEthiopian, d.ethiopian, d.weekday),
+        MonthRow(kIndian, d.indian, d.weekday),
+        MonthRow(kJapanese, d.japanese, d.weekday),
+        MonthRow(kRoc, d.roc, d.weekday),
+        MonthRow(kBuddhist, d.buddhist, d.weekday),
+        MonthRow(kFrenchRepublican, d.frenchRepublican, d.weekday),
+        MayanRow(d.mayan),
+        CountRow("jd", "Julian Date", HalfDaysText(d.julianDateHalfDays)),
+        CountRow("mjd", "Modified Julian Date", Str(d.modifiedJulianDate)),
+        CountRow("rata_die", "Rata Die", Str(d.rataDie)),
+        CountRow("lilian", "Lilian day", Str(d.lilianDay)),
+        CountRow("unix", "Unix time", Str(d.unixTime)),
     };
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // One day in the world's calendars: the rows of the World calendars window and of
-// `vardex-cli calendars`. The calendars meet at the JDN.
+// `vardex-cli calendars`. The calendars meet at the JDN; WorldDates.h computes each calendar's date as
+// numbers, and this one place names and writes them, for the window, the command's text and its JSON.
 #pragma once
 
 #include <cstdint>

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
-// The points of the Equinox chart against the vernal-equinox table's rows, the three calendars
-// against each other, the days of February late in the Julian series; the cutting of its lines.
+// The Equinox chart's points against the vernal-equinox table's rows and the US Naval Observatory's
+// equinoxes, the Julian series by the calendars' difference; bad inputs; axis labels; line cutting.
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <tuple>
 
 #include "RecordingSeams.h"
@@ -14,60 +18,68 @@ namespace vardex {
 namespace {
 
 constexpr size_t kGregorian = 0, kJulian = 1, kDee = 2;
+constexpr double kMinute = 1 / 1440.0;
 
-// The fraction of the day of an "HH:MM" time.
-double DayFraction(const std::string &time)
+// Rows of the vernal-equinox table at 77°00′ W (tests/cli/tables.txt and `vardex-cli equinox`): the
+// Dee date and time at the meridian. 2045 misses the Dee variant's 21 March; 415 falls a minute
+// before midnight, and stays on its day.
+TEST(EquinoxChartData, DeePointsAreTheTablesRows)
 {
-    return (std::stoi(time) * 60 + std::stoi(time.substr(3))) / 1440.0;
+    using enum DeeVariant;
+    using enum SolarTime;
+    const struct {
+        int32_t year;
+        DeeVariant variant;
+        SolarTime solarTime;
+        int32_t day, hour, minute;
+    } rows[] = {{1, DeeCecil, Apparent, 20, 16, 28},    {415, DeeCecil, Apparent, 20, 23, 59},
+                {1000, DeeCecil, Apparent, 20, 17, 56}, {2018, DeeCecil, Mean, 20, 11, 7},
+                {2024, DeeCecil, Apparent, 20, 21, 50}, {2044, Dee, Apparent, 21, 18, 4},
+                {2045, Dee, Apparent, 20, 23, 51}};
+    for (const auto &r : rows) {
+        const EquinoxChartData data = ComputeEquinoxChart({r.year, r.year, 77, 0, r.solarTime, r.variant});
+        ASSERT_EQ(data.series[kDee].size(), 1u);
+        const ChartPoint &point = data.series[kDee][0];
+        EXPECT_EQ(point.date, (CalendarDate{r.year, 3, r.day})) << r.year;
+        EXPECT_NEAR(point.dayOfMarch, r.day + (r.hour * 60 + r.minute) * kMinute, 1e-9) << r.year;
+    }
+    const EquinoxChartData year415 = ComputeEquinoxChart({415, 415});
+    EXPECT_EQ(ChartPointText(year415.series[kDee][0], Calendar::Dee, DeeVariant::DeeCecil),
+              "415: Dee-Cecil 20 March 23:59");
 }
 
-TEST(EquinoxChartData, DeePointsAreTheTablesRowsAndItsTargetDay)
+// At 75°00′ W mean solar time is UT - 5 h: every Gregorian point within two minutes of the US Naval
+// Observatory's equinox, 1900 to 2100 (tests/equinox/usno-march-equinox.json).
+TEST(EquinoxChartData, GregorianPointsAreTheObservatorysEquinoxes)
 {
-    for (const DeeVariant variant : {DeeVariant::Dee, DeeVariant::DeeCecil}) {
-        for (const SolarTime time : {SolarTime::Mean, SolarTime::Apparent}) {
-            const EquinoxChartData data = ComputeEquinoxChart({1, 4000, 75, 30, time, variant});
-            ASSERT_EQ(data.series[kDee].size(), 4000u);
-            for (const int32_t year : {1, 2, 1582, 2024, 2044, 3999, 4000}) {
-                const EquinoxRow row = ComputeEquinoxRow(year, 0, {year, 1, 75, 30, time, variant});
-                const ChartPoint &point = data.series[kDee][size_t(year) - 1];
-                EXPECT_EQ(std::tie(point.year, point.date), std::tie(year, row.meridianDate));
-                EXPECT_EQ(QString::fromStdString(point.time), row.meridianTime) << year;
-                EXPECT_DOUBLE_EQ(point.dayOfMarch, point.date.day + DayFraction(point.time)) << year;
-                EXPECT_EQ(row.offTarget, (point.date != CalendarDate{year, 3, data.targetDay})) << year;
-            }
-        }
+    QFile file(USNO_MARCH_EQUINOX_JSON);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QJsonArray equinoxes = QJsonDocument::fromJson(file.readAll()).array();
+    const EquinoxChartData data = ComputeEquinoxChart({1900, 2100, 75, 0, SolarTime::Mean});
+    for (const QJsonValue &equinox : equinoxes) {
+        const int year = equinox[QStringLiteral("year")].toInt();
+        const QString utc = equinox[QStringLiteral("utc")].toString();  // "1900-03-21T01:39"
+        const double day =
+            utc.mid(8, 2).toInt() + (utc.mid(11, 2).toInt() * 60 + utc.mid(14, 2).toInt() - 300) * kMinute;
+        EXPECT_NEAR(data.series[kGregorian][size_t(year - 1900)].dayOfMarch, day, 2 * kMinute + 1e-9) << year;
     }
 }
 
-TEST(EquinoxChartData, TheCalendarsShowOneInstant)
+// From 1 March of year Y the Julian calendar is Y/100 - Y/400 - 2 days behind the Gregorian: its
+// points lie that much lower, in February late in the range; the Dee points name the same day.
+TEST(EquinoxChartData, JulianAndDeePointsShowTheGregorianInstant)
 {
     const EquinoxChartData data = ComputeEquinoxChart({});
     for (size_t i = 0; i < 4000; ++i) {
-        const ChartPoint &gregorian = data.series[kGregorian][i];
-        for (const size_t other : {kJulian, kDee}) {
-            const ChartPoint &point = data.series[other][i];
-            ASSERT_EQ(DateToJDN(kChartCalendars[other], point.date, DeeVariant::DeeCecil),
-                      DateToJDN(Calendar::Gregorian, gregorian.date, DeeVariant::DeeCecil))
-                << gregorian.year;
-            ASSERT_EQ(std::tie(point.year, point.time), std::tie(gregorian.year, gregorian.time));
-        }
+        const auto year = static_cast<int32_t>(i + 1);
+        const ChartPoint &gregorian = data.series[kGregorian][i], &julian = data.series[kJulian][i];
+        ASSERT_NEAR(julian.dayOfMarch, gregorian.dayOfMarch - (year / 100 - year / 400 - 2), 1e-9) << year;
+        ASSERT_EQ(std::tie(julian.year, julian.time), std::tie(year, gregorian.time));
+        ASSERT_EQ(DateToJDN(Calendar::Dee, data.series[kDee][i].date, DeeVariant::DeeCecil),
+                  DateToJDN(Calendar::Gregorian, gregorian.date, DeeVariant::DeeCecil))
+            << year;
     }
-}
-
-TEST(EquinoxChartData, KnownDaysOfMarchAndFebruary)
-{
-    const EquinoxChartData data = ComputeEquinoxChart({});       // 77d0m W, apparent time, as published
-    const ChartPoint &year2024 = data.series[kGregorian][2023];  // 03:06 UT on 20 March
-    EXPECT_DOUBLE_EQ(year2024.dayOfMarch, 19 + (21 * 60 + 50) / 1440.0);
-    EXPECT_EQ(ChartPointText(year2024, Calendar::Gregorian, DeeVariant::DeeCecil),
-              "2024: Gregorian 19 March 21:50");
-    // The Julian calendar's equinox has left March by then; day 0 is the last of February.
-    for (const auto &[year, daysOfFebruary] : {std::pair{3999, 28}, {4000, 29}}) {
-        const ChartPoint &point = data.series[kJulian][size_t(year) - 1];
-        EXPECT_EQ(point.date.month, 2);
-        EXPECT_DOUBLE_EQ(point.dayOfMarch, point.date.day - daysOfFebruary + DayFraction(point.time)) << year;
-        EXPECT_LE(point.dayOfMarch, 0);
-    }
+    EXPECT_EQ(data.series[kJulian][3999].date, (CalendarDate{4000, 2, 20})) << "28 days behind 19 March";
 }
 
 TEST(EquinoxChartData, FaultsGiveAMessageAndNoPoints)
@@ -94,14 +106,20 @@ TEST(EquinoxChartData, FaultsGiveAMessageAndNoPoints)
 TEST(EquinoxChartData, DayAxisLabels)
 {
     const std::pair<double, const char *> cases[] = {
-        {20, "20 Mar"},         {20.25, "20 Mar 06:00"},    {1, "1 Mar"},       {31.5, "31 Mar 12:00"},
-        {0, "28/29 Feb"},       {0.75, "28/29 Feb 18:00"},  {-10, "18/19 Feb"}, {-27, "1/2 Feb"},
-        {20.9999999, "21 Mar"}, {-0.25, "27/28 Feb 18:00"},
+        {20, "20 Mar"},
+        {20.25, "20 Mar 06:00"},
+        {1, "1 Mar"},
+        {31.5, "31 Mar 12:00"},
+        {0, "28/29 Feb"},
+        {0.75, "28/29 Feb 18:00"},
+        {-10, "18/19 Feb"},
+        {-27, "1/2 Feb"},
+        {20.9999999, "21 Mar"},
+        {-0.25, "27/28 Feb 18:00"},
+        {20 + 1439 / 1440.0, "20 Mar 23:59"},
     };
     for (const auto &[day, label] : cases)
         EXPECT_EQ(DayAxisLabel(day), QString::fromUtf8(label)) << day;
-    EXPECT_EQ(MeridianText(77, 0), "77\u00B000\u2032 W");
-    EXPECT_EQ(MeridianText(79, 59), "79\u00B059\u2032 W");
 }
 
 TEST(ClipPolyline, KeepsTheRunsInsideWithTheirCrossings)
@@ -113,6 +131,8 @@ TEST(ClipPolyline, KeepsTheRunsInsideWithTheirCrossings)
               (Runs{{{1, 5}, {3, 10}}, {{7, 10}, {9, 5}, {9, 9}}}));
     EXPECT_EQ(ClipPolyline({{-10, 5}, {20, 5}}, box), (Runs{{{0, 5}, {10, 5}}}));
     EXPECT_EQ(ClipPolyline({{-5, -5}, {-1, 20}, {20, 20}, {5, 5}}, box), (Runs{{{10, 10}, {5, 5}}}));
+    EXPECT_EQ(ClipPolyline({{0, 2}, {0, 10}, {10, 10}}, box), (Runs{{{0, 2}, {0, 10}, {10, 10}}}))
+        << "on the edges";
     EXPECT_EQ(ClipPolyline({{5, 5}}, box), Runs{});
 }
 
