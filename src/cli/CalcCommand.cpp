@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "CalcCommand.h"
 
-#include "ConsoleDialogs.h"
 #include "InputArguments.h"
 #include "engine/Json.h"
 #include "input/Calculation.h"
@@ -52,21 +51,12 @@ std::string ResultJson(const DayTexts &texts, int32_t jdn, std::optional<Calenda
 Outcome RunCalc(const Arguments &arguments, const Clock &clock)
 {
     const DeeVariant variant = arguments.variant;
-    const EnteredInput input =
-        EnterInput(*arguments.input, arguments.arithmetic, variant, clock.ShortDateText());
-    if (const std::optional<Outcome> refused = Refusal(input))
-        return *refused;
+    CalculatedDay day = CalculateDay(arguments, clock);
+    if (!day.calculation)
+        return day.outcome;
+    const Calculation &calculation = *day.calculation;
+    Outcome &outcome = day.outcome;
     const NumberFormat format = NumberFormat::Commas();
-    const Calculation calculation = Calculate(input.entry, {variant, QStringLiteral("Calculate"), format});
-
-    ConsoleDialogs dialogs;
-    dialogs.ShowAll(calculation.messages);
-    Outcome outcome;
-    outcome.err = dialogs.Text();
-    if (!calculation.showResult) {
-        outcome.status = kExitRefused;
-        return outcome;
-    }
     const DayTexts texts = TextsOfDay(*calculation.jdn, variant, EraStyleOf(calculation.entry.era), format);
     outcome.out = arguments.json ? ResultJson(texts, *calculation.jdn, calculation.settled)
                                  : ResultText(texts, QString::fromLatin1(DeeCalendarName(variant)));

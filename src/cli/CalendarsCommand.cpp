@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "CalendarsCommand.h"
 
-#include "ConsoleDialogs.h"
 #include "InputArguments.h"
 #include "engine/Json.h"
 #include "engine/TextForms.h"
-#include "input/Calculation.h"
 #include "world/WorldCalendars.h"
 
 namespace vardex::cli {
@@ -19,20 +17,11 @@ Outcome RunCalendars(const Arguments &arguments, const Clock &clock)
         jdn = *arguments.jdn;
     } else {
         // The day calc would show: the main window's result.
-        const EnteredInput input =
-            EnterInput(*arguments.input, arguments.arithmetic, variant, clock.ShortDateText());
-        if (const std::optional<Outcome> refused = Refusal(input))
-            return *refused;
-        const Calculation calculation =
-            Calculate(input.entry, {variant, QStringLiteral("Calculate"), NumberFormat::Commas()});
-        ConsoleDialogs dialogs;
-        dialogs.ShowAll(calculation.messages);
-        outcome.err = dialogs.Text();
-        if (!calculation.showResult) {
-            outcome.status = kExitRefused;
+        const CalculatedDay day = CalculateDay(arguments, clock);
+        outcome = day.outcome;
+        if (!day.calculation)
             return outcome;
-        }
-        jdn = *calculation.jdn;
+        jdn = *day.calculation->jdn;
     }
     const std::vector<WorldDay> days = DayInWorldCalendars(jdn, variant);
     if (arguments.json) {

@@ -48,8 +48,8 @@ Outcome RunDiff(const Arguments &arguments, const Clock &clock)
     const DateInput *dates[2] = {&*arguments.input, &*arguments.to};
     for (int i = 0; i < 2; ++i) {
         const EnteredInput input = EnterInput(*dates[i], std::nullopt, variant, clock.ShortDateText());
-        if (const std::optional<Outcome> refused = Refusal(input))
-            return *refused;
+        if (input.refused)
+            return *input.refused;
         const DayReading reading = ReadDifferenceDate(input.entry, context);
         if (!reading.jdn) {
             ConsoleDialogs dialogs;

@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "HistoryCommand.h"
 
-#include <fstream>
 #include <sstream>
 
-#include "ConsoleDialogs.h"
 #include "InputArguments.h"
 #include "engine/Calendars.h"
 #include "engine/Json.h"
 #include "engine/TextForms.h"
 #include "history/Easter.h"
-#include "history/PlaceHistory.h"
-#include "input/Calculation.h"
+#include "history/WrittenDayReading.h"
 
 namespace vardex::cli {
 
@@ -100,14 +97,9 @@ Outcome ListPlaces(const PlaceTable &table, bool json)
 
 Outcome RunHistory(const Arguments &a, const Clock &clock, const std::string &dataFolder)
 {
-    std::ifstream file(dataFolder + "/calendar-history.tsv", std::ios::binary);
-    if (!file)
-        return Refused("The calendar history file " + dataFolder + "/calendar-history.tsv cannot be read.");
-    std::stringstream contents;
-    contents << file.rdbuf();
-    const PlaceTable table = ParsePlaceTable(contents.str());
+    const PlaceTable table = LoadPlaceTable(dataFolder);
     if (!table.error.empty())
-        return Refused("The calendar history file is faulty: " + table.error);
+        return Refused(table.error);
     if (a.listPlaces)
         return ListPlaces(table, a.json);
 
@@ -131,30 +123,25 @@ Outcome RunHistory(const Arguments &a, const Clock &clock, const std::string &da
         if (m < 1 || m > 12 || d < 1 || d > 31)
             return {"", "vardex-cli: --written wants a month 1..12 and a day 1..31, such as 1731-2-11\n",
                     kExitUsage};
-        const std::vector<int32_t> days = DaysWritten(*place, y, m, d, style);
-        if (days.empty())
-            return Refused(MissingDayMessage(*place, y, m, d, style));
-        if (days.size() > 1) {
+        const WrittenDayReading reading = ReadWrittenDay(*place, y, m, d, style);
+        if (!reading.twice.empty()) {
             std::string both;
-            for (const int32_t day : days)
+            for (const int32_t day : reading.twice)
                 both += (both.empty() ? "" : " and ") + YmdText(JDNToDate(Calendar::Julian, day, {})) +
                         " (Julian)";
             return Refused(DayMonthYearText({y, m, d}) + " came twice in " + place->name + ": " + both + ".");
         }
-        jdn = days.front();
+        if (!reading.day)
+            return Refused(reading.missing);
+        jdn = *reading.day;
     } else if (a.jdn) {
         jdn = *a.jdn;
     } else {
-        const EnteredInput input = EnterInput(*a.input, a.arithmetic, a.variant, clock.ShortDateText());
-        if (const std::optional<Outcome> refused = Refusal(input))
-            return *refused;
-        const Calculation calculation =
-            Calculate(input.entry, {a.variant, QStringLiteral("Calculate"), NumberFormat::Commas()});
-        ConsoleDialogs dialogs;
-        dialogs.ShowAll(calculation.messages);
-        if (!calculation.showResult)
-            return {"", dialogs.Text(), kExitRefused};
-        jdn = *calculation.jdn;
+        // The day calc would show; its information messages are not repeated here.
+        const CalculatedDay day = CalculateDay(a, clock);
+        if (!day.calculation)
+            return day.outcome;
+        jdn = *day.calculation->jdn;
     }
 
     const WrittenDay here = WriteDay(*place, jdn, a.written ? style : std::nullopt);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "InputArguments.h"
 
+#include "ConsoleDialogs.h"
 #include "engine/Today.h"
 #include "input/InputCheck.h"
 #include "input/InputReading.h"
@@ -38,18 +39,9 @@ std::string OtherVariantDesignator(DeeVariant other, DeeVariant used)
            DeeCalendarDesignation(used) + " for " + DeeCalendarName(used);
 }
 
-}  // namespace
+Outcome UsageFault(const std::string &reason) { return {"", "vardex-cli: " + reason + "\n", kExitUsage}; }
 
-std::optional<Outcome> Refusal(const EnteredInput &input)
-{
-    if (input.amountFault) {
-        QString text = input.amountFault->text;
-        return Outcome{"", text.replace(kCrLf, QStringLiteral("\n")).toStdString() + "\n", kExitRefused};
-    }
-    if (input.usageFault)
-        return Outcome{"", "vardex-cli: " + *input.usageFault + "\n", kExitUsage};
-    return std::nullopt;
-}
+}  // namespace
 
 int ListEntry(Calendar calendar)
 {
@@ -85,7 +77,7 @@ EnteredInput EnterInput(const DateInput &date, const std::optional<ArithInput> &
         // missing or invalid; a script more likely forgot --variant.
         if (designator == QLatin1String(DeeCalendarDesignation(other)) &&
             (!date.calendar || date.calendar == Calendar::Dee))
-            return {std::move(entry), OtherVariantDesignator(other, variant), std::nullopt};
+            return {std::move(entry), UsageFault(OtherVariantDesignator(other, variant))};
         // The window checks a date without designator against the calendar chosen in its list, but
         // a user who chooses Dee there must still type its designator; --calendar dee types it.
         if (date.calendar == Calendar::Dee && designator.isEmpty() && !TrimBlanks(text).isEmpty())
@@ -98,13 +90,17 @@ EnteredInput EnterInput(const DateInput &date, const std::optional<ArithInput> &
         break;
     }
     }
-    std::optional<Message> amountFault;
+    std::optional<Outcome> amountFault;
     if (arithmetic) {
         entry.sign = arithmetic->plus ? ArithmeticSign::Plus : ArithmeticSign::Minus;
         for (size_t i = 0; i < arithmetic->amounts.size() && !amountFault; ++i) {
             entry.amounts[i] = QString::fromStdString(arithmetic->amounts[i]);
             // The check the window runs as the user leaves each box in turn.
-            amountFault = CheckAmountBox(entry.amounts[i]).message;
+            if (const std::optional<Message> fault = CheckAmountBox(entry.amounts[i]).message) {
+                QString text = fault->text;
+                amountFault =
+                    Outcome{"", text.replace(kCrLf, QStringLiteral("\n")).toStdString() + "\n", kExitRefused};
+            }
         }
     }
 
@@ -112,12 +108,31 @@ EnteredInput EnterInput(const DateInput &date, const std::optional<ArithInput> &
     // The arithmetic is not offered for a weekday search.
     entry.arithmeticOffered =
         !(entry.type == InputType::MonthDayYear && entry.calendarEntry >= kFirstWeekdayEntry);
-    std::optional<std::string> usageFault;
+    // An amount's fault first: the window says it as the user leaves the box.
+    if (amountFault)
+        return {std::move(entry), std::move(amountFault)};
     if (entry.type == InputType::Incomplete && date.form == DateInput::Form::YearMonthDay)
-        usageFault = "the input date is incomplete: it needs a designator (CE, JC, D or DC) or --calendar";
-    else if (entry.type == InputType::Incomplete)
-        usageFault = "the input date is incomplete";
-    return {std::move(entry), std::move(usageFault), std::move(amountFault)};
+        return {std::move(entry),
+                UsageFault(
+                    "the input date is incomplete: it needs a designator (CE, JC, D or DC) or --calendar")};
+    if (entry.type == InputType::Incomplete)
+        return {std::move(entry), UsageFault("the input date is incomplete")};
+    return {std::move(entry), std::nullopt};
+}
+
+CalculatedDay CalculateDay(const Arguments &arguments, const Clock &clock)
+{
+    const DeeVariant variant = arguments.variant;
+    EnteredInput input = EnterInput(*arguments.input, arguments.arithmetic, variant, clock.ShortDateText());
+    if (input.refused)
+        return {std::nullopt, std::move(*input.refused)};
+    Calculation calculation =
+        Calculate(input.entry, {variant, QStringLiteral("Calculate"), NumberFormat::Commas()});
+    ConsoleDialogs dialogs;
+    dialogs.ShowAll(calculation.messages);
+    if (!calculation.showResult)
+        return {std::nullopt, {"", dialogs.Text(), kExitRefused}};
+    return {std::move(calculation), {"", dialogs.Text(), kExitOk}};
 }
 
 }  // namespace vardex::cli

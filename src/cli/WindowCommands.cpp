@@ -60,7 +60,7 @@ OpenedTable OpenTable(const Arguments &arguments, const Clock &clock, const Inpu
     OpenedTable table;
     EnteredInput input =
         EnterInput(*arguments.input, arguments.arithmetic, context.variant, clock.ShortDateText());
-    if ((table.refused = Refusal(input)))
+    if ((table.refused = input.refused))
         return table;
     // The window's button is disabled for a weekday search: there is no one day to start from.
     if (input.entry.type == InputType::MonthDayYear && input.entry.calendarEntry >= kFirstWeekdayEntry) {

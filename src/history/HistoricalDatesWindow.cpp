@@ -4,7 +4,6 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QCompleter>
-#include <QFile>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -84,17 +83,6 @@ int64_t MostYear(bool beforeChrist)
     return int64_t{std::max(year(Calendar::Julian, INT32_MAX), year(Calendar::Gregorian, INT32_MAX))} + 1;
 }
 
-PlaceTable LoadPlaces(const QString &dataFolder)
-{
-    QFile file(dataFolder + QStringLiteral("/calendar-history.tsv"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, "The calendar history file " + file.fileName().toStdString() + " cannot be read."};
-    PlaceTable table = ParsePlaceTable(file.readAll().toStdString());
-    if (!table.error.empty())
-        table.error = "The calendar history file is faulty: " + table.error;
-    return table;
-}
-
 // The chosen place's name in a place box again, whatever was typed there.
 void ShowChosenPlace(QComboBox *list) { list->setEditText(list->itemText(list->currentIndex())); }
 
@@ -158,7 +146,7 @@ HistoricalDatesWindow::HistoricalDatesWindow(TableWindowHost &host, Clipboard &c
     : QWidget(parent, Qt::Window),
       host_(host),
       clipboard_(clipboard),
-      table_(LoadPlaces(dataFolder))
+      table_(LoadPlaceTable(dataFolder.toStdString()))
 {
     setWindowTitle(QStringLiteral("Historical dates"));
     setWindowIcon(host.TableWindowIcon());
@@ -331,20 +319,20 @@ void HistoricalDatesWindow::Recalculate()
     lblEaster->setText(easter);
     const int month = cboMonth->currentIndex() + 1, dayOfMonth = cboDay->currentIndex() + 1;
     const std::optional<YearStart> style = ChosenStyle();
-    const std::vector<int32_t> days = DaysWritten(*place, year, month, dayOfMonth, style);
-    if (days.empty()) {
-        lblDay->setText(Q(MissingDayMessage(*place, year, month, dayOfMonth, style)));
-        return;
-    }
-    if (days.size() > 1) {
+    const WrittenDayReading reading = ReadWrittenDay(*place, year, month, dayOfMonth, style);
+    if (!reading.twice.empty()) {
         QStringList both;
-        for (const int32_t jdn : days)
+        for (const int32_t jdn : reading.twice)
             both << Q(DayMonthYearText(JDNToDate(Calendar::Julian, jdn, {}))) + QStringLiteral(" (Julian)");
         lblDay->setText(QStringLiteral("This date came twice in %1 in that style: ").arg(Q(place->name)) +
                         both.join(QStringLiteral(" and ")) + u'.');
         return;
     }
-    day_ = days.front();
+    if (!reading.day) {
+        lblDay->setText(Q(reading.missing));
+        return;
+    }
+    day_ = reading.day;
     const int32_t jdn = *day_;
     const WrittenDay written = WriteDay(*place, jdn, style);
     // The day's own weekday, as in every window; a place that kept the date of Asia names its own

@@ -9,7 +9,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "history/PlaceHistory.h"
+#include "history/WrittenDayReading.h"
 #include "support/widgets/TableWindowHost.h"
 
 class QComboBox;

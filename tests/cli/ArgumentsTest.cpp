@@ -9,17 +9,20 @@
 namespace vardex::cli {
 namespace {
 
-// Bytes that are no UTF-8, and control characters (C1 ones written in UTF-8 too), are escaped;
-// well-formed UTF-8 passes.
+// Bytes that are no UTF-8 (a surrogate, U+07FF written in three bytes), and control characters (C1
+// ones written in UTF-8 too), are escaped; well-formed UTF-8 (U+0800 the first of three bytes) passes.
 TEST(Arguments, InvalidBytesAreEscapedInMessages)
 {
     const ParseResult r =
-        ParseArguments({"calc", "--ymd", "1-1-1 CE", "--x\xe9t\xc3\xa9\x01\xed\xa0\x80\xc2\x9b\xc2\xa0"});
-    EXPECT_EQ(r.error, "unknown option '--x\\xE9t\xc3\xa9\\x01\\xED\\xA0\\x80\\xC2\\x9B\xc2\xa0'");
+        ParseArguments({"calc", "--ymd", "1-1-1 CE",
+                        "--x\xe9t\xc3\xa9\x01\xed\xa0\x80\xc2\x9b\xc2\xa0\xe0\x9f\xbf\xe0\xa0\x80"});
+    EXPECT_EQ(r.error,
+              "unknown option '--x\\xE9t\xc3\xa9\\x01\\xED\\xA0\\x80\\xC2\\x9B\xc2\xa0\\xE0\\x9F\\xBF"
+              "\xe0\xa0\x80'");
 }
 
 // What history does not know is quoted as the parser quotes an argument (bytes that no process
-// argument of the transcripts can carry).
+// argument of the transcripts can carry); a data folder without the calendar history is named.
 TEST(Arguments, HistoryQuotesWhatItDoesNotKnow)
 {
     struct NoClock : Clock {
@@ -41,6 +44,8 @@ TEST(Arguments, HistoryQuotesWhatItDoesNotKnow)
         EXPECT_EQ(std::tuple(outcome.out, outcome.err, outcome.status),
                   std::tuple("", message, kExitRefused));
     }
+    const Outcome unread = RunHistory(ParseArguments({"history", "--places"}).arguments, NoClock(), "/none");
+    EXPECT_EQ(unread.err, "The calendar history file /none/calendar-history.tsv cannot be read.\n");
 }
 
 }  // namespace
