@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QCompleter>
+#include <QFile>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -146,7 +147,7 @@ HistoricalDatesWindow::HistoricalDatesWindow(TableWindowHost &host, Clipboard &c
     : QWidget(parent, Qt::Window),
       host_(host),
       clipboard_(clipboard),
-      table_(LoadPlaceTable(dataFolder.toStdString()))
+      table_(LoadPlaceTable(QFile::encodeName(dataFolder).toStdString()))  // the file system's own bytes
 {
     setWindowTitle(QStringLiteral("Historical dates"));
     setWindowIcon(host.TableWindowIcon());
