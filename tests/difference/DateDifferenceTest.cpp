@@ -92,9 +92,11 @@ TEST(DateDifference, AgreesWithRelativedeltaAndAddsBack)
                               &tm, &td, &years, &months, &days),
                   9);
         const int32_t from = Jdn(kG, {fy, fm, fd}), to = Jdn(kG, {ty, tm, td});
-        EXPECT_EQ(CalendarDifference(kG, from, to, kCecil), (YearsMonthsDays{years, months, days})) << line.toStdString();
+        EXPECT_EQ(CalendarDifference(kG, from, to, kCecil), (YearsMonthsDays{years, months, days}))
+            << line.toStdString();
         for (const Calendar calendar : kDifferenceCalendars)
-            ASSERT_EQ(AddedBack(calendar, from, CalendarDifference(calendar, from, to, kCecil)), to) << line.toStdString();
+            ASSERT_EQ(AddedBack(calendar, from, CalendarDifference(calendar, from, to, kCecil)), to)
+                << line.toStdString();
         ++pairs;
     }
     EXPECT_EQ(pairs, 600);

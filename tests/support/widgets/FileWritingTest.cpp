@@ -13,24 +13,20 @@
 namespace vardex {
 namespace {
 
-TEST(FileWriting, AFullDiskIsFoundByTheFlushAndNamed)
-{
-    const QFileInfo device("/dev/full");
-    if (!device.exists() || device.isFile())
-        GTEST_SKIP() << "no /dev/full";
-    QFile full(device.filePath());
-    ASSERT_TRUE(full.open(QIODevice::WriteOnly));
-    errno = 0;
-    EXPECT_FALSE(WriteAll(full, "a few bytes")) << "buffered, they fail only when flushed";
-    EXPECT_EQ(WriteFault(full, errno), "the disk is full");
-}
-
-// QSaveFile often fails with no error of its own ("Unknown error"): the system's words then.
-TEST(FileWriting, TheReasonIsTheDevicesOrElseTheSystems)
+// A whole file replaces the old one, a failed one writes nothing. QSaveFile often fails with no
+// error of its own ("Unknown error"): the system's words then.
+TEST(FileWriting, AWholeFileOrNoneAndTheReasonIsTheDevicesOrElseTheSystems)
 {
     const QTemporaryDir folder;
-    QFile unopened(folder.filePath("a.csv"));
-    QFile missingFolder(folder.filePath("no such folder/a.csv"));
+    const QString path = folder.filePath("chart.svg"), missing = folder.filePath("no such folder/chart.svg");
+    for (const QByteArray bytes : {"first", "second"})
+        EXPECT_EQ(WriteWholeFile(path, bytes), std::nullopt);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "second");
+    EXPECT_EQ(WriteWholeFile(missing, "third"), "no such file or directory");
+    EXPECT_FALSE(QFileInfo::exists(missing));
+    QFile unopened(path), missingFolder(missing);
     ASSERT_FALSE(missingFolder.open(QIODevice::WriteOnly));
     const std::tuple<const QFile *, int, QString> cases[] = {
         {&unopened, EROFS, "read-only file system"},
@@ -40,22 +36,14 @@ TEST(FileWriting, TheReasonIsTheDevicesOrElseTheSystems)
         {&missingFolder, 0, "no such file or directory"},
         {&missingFolder, EACCES, "no such file or directory"},
         {&missingFolder, ENOSPC, "the disk is full"}};
-    for (const auto &[file, systemError, words] : cases)
-        EXPECT_EQ(WriteFault(*file, systemError), words) << systemError;
-}
-
-TEST(FileWriting, AWholeFileReplacesTheOldOneAndAFailedOneWritesNothing)
-{
-    const QTemporaryDir folder;
-    const QString path = folder.filePath("chart.svg");
-    for (const QByteArray bytes : {"first", "second"})
-        EXPECT_EQ(WriteWholeFile(path, bytes), std::nullopt);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), "second");
-    const QString missing = folder.filePath("no such folder/chart.svg");
-    EXPECT_EQ(WriteWholeFile(missing, "third"), "no such file or directory");
-    EXPECT_FALSE(QFileInfo::exists(missing));
+    for (const auto &[f, systemError, words] : cases)
+        EXPECT_EQ(WriteFault(*f, systemError), words) << systemError;
+    QFile full("/dev/full");
+    if (QFileInfo(full).isFile() || !full.open(QIODevice::WriteOnly))
+        GTEST_SKIP() << "no /dev/full";
+    errno = 0;
+    EXPECT_FALSE(WriteAll(full, "a few bytes")) << "buffered, they fail only when flushed";
+    EXPECT_EQ(WriteFault(full, errno), "the disk is full");
 }
 
 }  // namespace

@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: MIT
+// The platform seams as Qt and the system give them: xdg-open, message boxes, the pop-up.
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDate>
 #include <QFile>
+#include <QLabel>
 #include <QMessageBox>
-#include <QScreen>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 #include "QtPrinters.h"
-
+#include "support/widgets/PopUpWindow.h"
 #include "support/widgets/QtSeams.h"
 
 namespace vardex {
@@ -35,35 +36,46 @@ TEST(QtShell, ReadsXdgOpensExitStatus)
     qputenv("PATH", path);
 }
 
+// The text as written (no markup), selectable, so that a path or address can be copied.
 TEST(QtDialogs, ShowTheMessageAsPlainTextAndReportTheButton)
 {
     using Box = QMessageBox;
     const std::tuple<MessageIcon, MessageButtons, Box::StandardButton, Box::Icon, MessageReply> cases[] = {
-        {MessageIcon::Exclamation, MessageButtons::YesNo, Box::Yes, Box::Warning, MessageReply::Yes},
+        {MessageIcon::Exclamation, MessageButtons::YesNo, Box::No, Box::Warning, MessageReply::No},
         {MessageIcon::Critical, MessageButtons::Ok, Box::Ok, Box::Critical, MessageReply::Ok}};
     for (const auto &[icon, buttons, press, shownIcon, reply] : cases) {
-        QString text, title;
-        QMessageBox::Icon boxIcon = QMessageBox::NoIcon;
-        Qt::TextFormat format = Qt::AutoText;
-        Qt::TextInteractionFlags interaction;
-        QMessageBox::StandardButtons boxButtons;
+        std::tuple<QString, QString, Box::Icon, bool> shown;  // ... and the text plain and selectable
         QTimer::singleShot(0, [&, press = press] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            auto *box = qobject_cast<Box *>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
-            std::tie(text, title, boxIcon, format, interaction, boxButtons) =
-                std::tuple(box->text(), box->windowTitle(), box->icon(), box->textFormat(),
-                           box->textInteractionFlags(), box->standardButtons());
+            shown = {box->text(), box->windowTitle(), box->icon(),
+                     box->textFormat() == Qt::PlainText &&
+                         box->textInteractionFlags().testFlag(Qt::TextSelectableByMouse)};
             box->button(press)->click();
         });
-        QtDialogs dialogs;
-        EXPECT_EQ(dialogs.ShowMessage("Line one.\r\n<b>Line two.</b>", "Calculate", icon, buttons), reply);
-        EXPECT_EQ(std::tuple(text, title, format),
-                  std::tuple(QString("Line one.\n<b>Line two.</b>"), QString("Calculate"), Qt::PlainText));
-        EXPECT_EQ(boxIcon, shownIcon);
-        EXPECT_TRUE(interaction.testFlag(Qt::TextSelectableByMouse)) << "a path or address can be copied";
-        EXPECT_EQ(boxButtons, buttons == MessageButtons::Ok ? QMessageBox::StandardButtons(QMessageBox::Ok)
-                                                            : QMessageBox::Yes | QMessageBox::No);
+        EXPECT_EQ(QtDialogs().ShowMessage("Line one.\r\n<b>Line two.</b>", "Calculate", icon, buttons),
+                  reply);
+        EXPECT_EQ(shown,
+                  std::tuple(QString("Line one.\n<b>Line two.</b>"), QString("Calculate"), shownIcon, true));
     }
+}
+
+// The pop-up: modal until a click or the end of its interval.
+TEST(PopUpWindow, ShowsTheMessageModallyUntilAClickOrItsTime)
+{
+    PopUpWindow popUp;
+    QString text;
+    bool modal = false;
+    QTimer::singleShot(20, &popUp, [&] {
+        std::tie(text, modal) =
+            std::pair(popUp.lblMessage->text(), QApplication::activeModalWidget() == &popUp);
+        QTest::mouseClick(popUp.lblMessage, Qt::LeftButton);
+    });
+    popUp.PopUp("Result copied to clipboard", 2920, 300, 60000, 3900, 8050);  // returns once it is closed
+    EXPECT_EQ(std::pair(text, modal), std::pair(QString("Result copied to clipboard"), true));
+    EXPECT_FALSE(popUp.isVisible() || popUp.Timer1->isActive());
+    popUp.PopUp("second", 2920, 300, 50, 0, 0);  // and this one by its timer
+    EXPECT_FALSE(popUp.isVisible());
 }
 
 }  // namespace
