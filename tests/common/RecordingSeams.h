@@ -46,11 +46,10 @@ public:
         shown.push_back({text, title, icon, buttons});
         if (whileShown)
             whileShown();
-        if (buttons == MessageButtons::Ok)
-            return MessageReply::Ok;
-        const MessageReply reply = replies.empty() ? MessageReply::No : replies.front();
-        if (!replies.empty())
-            replies.pop_front();
+        if (buttons == MessageButtons::Ok || replies.empty())
+            return buttons == MessageButtons::Ok ? MessageReply::Ok : MessageReply::No;
+        const MessageReply reply = replies.front();
+        replies.pop_front();
         return reply;
     }
     QStringList Texts() const

@@ -35,7 +35,6 @@ struct StartedMainWindow {
         started = controller.StartUp({});
     }
 
-    // The month,day,year form filled as a user fills it; era and calendar are list entries.
     void EnterMDY(int month, int day, const QString &year, int era, int calendar)
     {
         EnterMonthDayYear(controller, form, month, day, year, era, calendar);

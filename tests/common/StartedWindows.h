@@ -28,7 +28,7 @@ protected:
     }
 
     // The main window started; `open` is the handler of its button that opens `window`, created on
-    // first use and shown modelessly with the pop-ups `windowPopUps`.
+    // first use and shown modelessly.
     template <typename Window = QWidget>
     void Start(std::function<void()> MainWindow::*open = nullptr, std::unique_ptr<Window> *window = nullptr)
     {
@@ -37,7 +37,7 @@ protected:
         if constexpr (!std::is_same_v<Window, QWidget>) {
             main.get()->*open = [this, window] {
                 if (!*window)
-                    *window = std::make_unique<Window>(*main, dialogs, clipboard, *windowPopUps, saveFiles);
+                    *window = std::make_unique<Window>(*main, dialogs, clipboard, popUps, saveFiles);
                 (*window)->show();
                 (*window)->raise();
                 (*window)->activateWindow();
@@ -82,7 +82,6 @@ protected:
     RecordingClipboard clipboard;
     ScriptedClock clock;
     RecordingPopUps popUps;
-    PopUps *windowPopUps = &popUps;
     FixedScreen screen;
     RecordingShell shell;
     ScriptedSaveFileChooser saveFiles;

@@ -6,11 +6,9 @@
 // from every window, the windows that follow the result and the Dee variant, the meridian handed
 // to the chart, and the help naming every command.
 #include "chart/EquinoxChart.h"
-#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QCompleter>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -18,14 +16,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QtCharts/QAreaSeries>
 #include <QtCharts/QLineSeries>
 #include <gtest/gtest.h>
-#include <memory>
 
 #include "RecordingSeams.h"
 #include "StartedMainWindow.h"
@@ -71,15 +67,11 @@ private:
         if (!window->isVisible())
             return;
         ++checked;
-        const bool box = qobject_cast<QMessageBox *>(window) != nullptr;
-        const std::string name = Describe(window) + " (\"" +
-                                 (box ? static_cast<QMessageBox *>(window)->text().left(60).toStdString()
-                                      : std::string("pop-up")) +
-                                 "\")";
-        WindowCheckOptions options;
-        options.closesOnEscape = box;
-        options.showAgain = false;
-        for (const std::string &line : CheckWindow(window, options))
+        const auto *box = qobject_cast<QMessageBox *>(window);
+        const std::string what = box ? box->text().left(60).toStdString() : "pop-up";
+        const std::string name = Describe(window) + " (\"" + what + "\")";
+        for (const std::string &line :
+             CheckWindow(window, {.closesOnEscape = box != nullptr, .showAgain = false}))
             found.push_back(name + ": " + line);
         if (window->isVisible())
             window->hide();  // a box Esc failed to close, or the pop-up: the call waiting on it returns
@@ -143,13 +135,9 @@ protected:
     }
     QAction *MenuCommand(const QString &text)
     {
-        for (QAction *menu : main->MenuBar()->actions()) {
-            for (QAction *action : menu->menu()->actions()) {
-                if (action->text() == text)
-                    return action;
-            }
-        }
-        return nullptr;
+        const QList<QAction *> actions = main->findChildren<QAction *>();
+        const auto found = std::ranges::find(actions, text, &QAction::text);
+        return found == actions.end() ? nullptr : *found;
     }
 
     static inline const QString kDataFolder = QStringLiteral(VARDEX_DATA_FOLDER);
@@ -165,33 +153,17 @@ protected:
     std::unique_ptr<ProgramWindows> windows;  // before the main window goes
 };
 
-WindowCheckOptions MainWindowOptions()
-{
-    WindowCheckOptions options;
-    options.closesOnEscape = false;  // Esc in the main window is not Quit
-    return options;
-}
-
-// The windows of a fixed design size show smaller than it, scrolling, on a screen too small for
-// it; only the help viewer keeps its minimum width of 8000 twips (533 pixels), wider than the
-// two narrowest screens.
-WindowCheckOptions HelpViewer()
-{
-    WindowCheckOptions options;
-    options.designSize = true;
-    return options;
-}
-
 TEST_F(ProgramWindowsTest, MainWindow)
 {
-    Check(main.get(), "at start", MainWindowOptions());
+    const WindowCheckOptions mainOptions{.closesOnEscape = false};  // Esc in the main window is not Quit
+    Check(main.get(), "at start", mainOptions);
     Press(main->Form().cmdCalculate);
-    Check(main.get(), "with a result", MainWindowOptions());
+    Check(main.get(), "with a result", mainOptions);
     ChooseDee();
-    Check(main.get(), "after the Dee variant changed", MainWindowOptions());
+    Check(main.get(), "after the Dee variant changed", mainOptions);
     EnterDate(11, 22, QStringLiteral("4999999"), 4, 2);  // November 22, 4,999,999 BCE, Julian
     Press(main->Form().cmdCalculate);
-    Check(main.get(), "with the widest result", MainWindowOptions());
+    Check(main.get(), "with the widest result", mainOptions);
 
     EnterDate(2, 30, QStringLiteral("2024"), 3, 1);
     Press(main->Form().cmdCalculate);   // "Invalid date", in a message box
@@ -202,7 +174,10 @@ TEST_F(ProgramWindowsTest, MainWindow)
     Press(main->Form().cmdHelp);
     QWidget *help = QApplication::activeWindow();
     ASSERT_TRUE(qobject_cast<TextViewer *>(help));
-    Check(help, "the help", HelpViewer());
+    // The windows of a fixed design size show smaller than it, scrolling, on a screen too small for
+    // it; only the help viewer keeps its minimum width of 8000 twips (533 pixels), wider than the
+    // two narrowest screens.
+    Check(help, "the help", {.designSize = true});
 }
 
 TEST_F(ProgramWindowsTest, DateSequence)
@@ -321,11 +296,7 @@ TEST_F(ProgramWindowsTest, TheMenusKeysWorkFromEveryWindow)
     ASSERT_NO_FATAL_FAILURE(Keys(windows->DateDifference(), Qt::Key_H));
     ASSERT_NO_FATAL_FAILURE(Keys(windows->HistoricalDates(), Qt::Key_G));
     ASSERT_NO_FATAL_FAILURE(Keys(windows->EquinoxChart(), Qt::Key_F1, Qt::NoModifier));
-    TextViewer *help = nullptr;
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (auto *viewer = qobject_cast<TextViewer *>(window); viewer && viewer->isVisible())
-            help = viewer;
-    }
+    auto *help = qobject_cast<TextViewer *>(QApplication::activeWindow());
     ASSERT_TRUE(help) << "Help from the chart";
     // The caption and the file named in data/vardex.dat.
     EXPECT_EQ(help->windowTitle(), "Vardex Help");

@@ -33,7 +33,6 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <type_traits>
 
 #include "support/widgets/ProgramStyle.h"
 
@@ -54,22 +53,16 @@ std::string Rect(const QRect &r)
 }
 
 // "what needs needed, has room" when it does not fit.
-template <typename Room>
-void Needs(std::vector<std::string> &found, const std::string &what, Room needed, Room room)
+void Needs(std::vector<std::string> &found, const std::string &what, QSize needed, QSize room)
 {
-    const auto text = [](const auto &value) {
-        if constexpr (std::is_same_v<Room, QSize>)
-            return Size(value);
-        else
-            return std::to_string(value) + " pixels";
-    };
-    if constexpr (std::is_same_v<Room, QSize>) {
-        if (needed.width() <= room.width() && needed.height() <= room.height())
-            return;
-    } else if (needed <= room) {
-        return;
-    }
-    found.push_back(what + " needs " + text(needed) + ", has " + text(room));
+    if (needed.width() > room.width() || needed.height() > room.height())
+        found.push_back(what + " needs " + Size(needed) + ", has " + Size(room));
+}
+void Needs(std::vector<std::string> &found, const std::string &what, int needed, int room)
+{
+    if (needed > room)
+        found.push_back(what + " needs " + std::to_string(needed) + " pixels, has " + std::to_string(room) +
+                        " pixels");
 }
 
 // Widgets whose children are their own parts, not controls of the window.
@@ -105,12 +98,6 @@ std::vector<QWidget *> Controls(QWidget *window)
     return controls;
 }
 
-bool IsScrollViewport(const QWidget *w)
-{
-    const auto *area = qobject_cast<const QScrollArea *>(w ? w->parentWidget() : nullptr);
-    return area && area->viewport() == w;
-}
-
 // The part of w's rectangle (in window coordinates) its ancestors leave visible. With
 // untilScrolling, the clipping stops at a scroll area's viewport: what is scrolled out of view
 // can be scrolled into it.
@@ -120,7 +107,8 @@ QRect ClippedRect(const QWidget *w, const QWidget *window, bool untilScrolling, 
     if (clipper)
         *clipper = nullptr;
     for (const QWidget *p = w->parentWidget(); p && p != window; p = p->parentWidget()) {
-        if (untilScrolling && IsScrollViewport(p))
+        if (const auto *area = qobject_cast<const QScrollArea *>(p->parentWidget());
+            untilScrolling && area && area->viewport() == p)
             return rect;
         const QRect parentRect(p->mapTo(window, QPoint(0, 0)), p->size());
         if (clipper && !parentRect.contains(rect) && !*clipper)
@@ -140,13 +128,24 @@ QString PlainCaption(QString text)
     return text;
 }
 
+// The room a label has for its text, inside its frame and margin.
+QRect LabelRoom(const QLabel *label)
+{
+    const int m = label->margin();
+    return label->contentsRect().adjusted(m, m, -m, -m);
+}
+
+bool IsRich(const QLabel *label)
+{
+    return label->textFormat() == Qt::RichText ||
+           (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+}
+
 // Where a label's text is drawn, in the label's coordinates.
 QRect LabelTextRect(const QLabel *label)
 {
-    const QRect contents =
-        label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
-    if (label->wordWrap() || label->textFormat() == Qt::RichText ||
-        (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text())))
+    const QRect contents = LabelRoom(label);
+    if (label->wordWrap() || IsRich(label))
         return contents;
     const QSize text = label->fontMetrics().size(Qt::TextShowMnemonic, label->text());
     return QStyle::alignedRect(label->layoutDirection(), label->alignment(), text.boundedTo(contents.size()),
@@ -169,18 +168,15 @@ void CheckLabel(const QLabel *label, std::vector<std::string> &found)
 {
     if (label->text().isEmpty())
         return;
-    const QRect room =
-        label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
+    const QRect room = LabelRoom(label);
     if (label->wordWrap()) {
         Needs(found, Describe(label) + ": wrapped text",
               QSize(label->minimumSizeHint().width(), label->heightForWidth(label->width())), label->size());
         return;
     }
-    const bool rich = label->textFormat() == Qt::RichText ||
-                      (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
     const QSize needed =
-        rich ? label->sizeHint() - (label->size() - room.size())
-             : label->fontMetrics().size(Qt::TextShowMnemonic | Qt::TextExpandTabs, label->text());
+        IsRich(label) ? label->sizeHint() - (label->size() - room.size())
+                      : label->fontMetrics().size(Qt::TextShowMnemonic | Qt::TextExpandTabs, label->text());
     Needs(found, Describe(label) + ": text", needed, room.size());
 }
 
@@ -291,20 +287,22 @@ void CheckChart(const QGraphicsView *view, std::vector<std::string> &found)
 // Drives a key press as the window system delivers it: to the open pop-up, or to the focus.
 void PressKey(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
-    QWidget *target = QApplication::activePopupWidget();
-    if (!target)
-        target = QApplication::focusWidget();
-    if (!target)
-        target = window;
-    QTest::keyClick(target, key, modifiers);
+    QWidget *target =
+        QApplication::activePopupWidget() ? QApplication::activePopupWidget() : QApplication::focusWidget();
+    QTest::keyClick(target ? target : window, key, modifiers);
     QApplication::processEvents();
+}
+
+bool Holds(const std::vector<QWidget *> &widgets, const QWidget *w)
+{
+    return std::ranges::count(widgets, w) > 0;
 }
 
 // The control a focused widget belongs to (the list a list's own box is part of).
 QWidget *ControlOf(QWidget *focus, const std::vector<QWidget *> &controls)
 {
     for (QWidget *w = focus; w; w = w->parentWidget()) {
-        if (std::find(controls.begin(), controls.end(), w) != controls.end())
+        if (Holds(controls, w))
             return w;
     }
     return focus;
@@ -339,11 +337,8 @@ bool IsUnselectedOption(QWidget *w)
     auto *option = qobject_cast<QRadioButton *>(w);
     if (!option || option->isChecked())
         return false;
-    for (QAbstractButton *other : GroupOf(option)) {
-        if (other->isChecked())
-            return true;
-    }
-    return false;
+    const std::vector<QAbstractButton *> group = GroupOf(option);
+    return std::any_of(group.begin(), group.end(), [](const QAbstractButton *b) { return b->isChecked(); });
 }
 
 QImage Picture(QWidget *w) { return w->grab().toImage().convertToFormat(QImage::Format_RGB32); }
@@ -435,11 +430,10 @@ std::vector<std::string> CheckFitsScreen(QWidget *window, bool designSize)
     } else if (!area.contains(frame)) {
         found.push_back("the window " + Rect(frame) + " does not lie inside the screen " + Rect(area));
     }
-    if (window->minimumSize().width() > area.width() || window->minimumSize().height() > area.height()) {
-        if (!designSize)
-            found.push_back("its minimum size " + Size(window->minimumSize()) +
-                            " is larger than the screen " + Size(area.size()));
-    }
+    if (!designSize &&
+        (window->minimumSize().width() > area.width() || window->minimumSize().height() > area.height()))
+        found.push_back("its minimum size " + Size(window->minimumSize()) + " is larger than the screen " +
+                        Size(area.size()));
     const std::vector<QWidget *> controls = Controls(window);
     for (QWidget *control : controls) {
         const QWidget *clipper = nullptr;
@@ -452,8 +446,7 @@ std::vector<std::string> CheckFitsScreen(QWidget *window, bool designSize)
     // Nothing draws over another control's text or face.
     for (size_t i = 0; i < controls.size(); ++i) {
         for (size_t j = i + 1; j < controls.size(); ++j) {
-            QWidget *a = controls[i];
-            QWidget *b = controls[j];
+            QWidget *a = controls[i], *b = controls[j];
             if (a->isAncestorOf(b) || b->isAncestorOf(a) || qobject_cast<QGroupBox *>(a) ||
                 qobject_cast<QGroupBox *>(b))
                 continue;
@@ -508,7 +501,7 @@ std::vector<std::string> CheckTabCycle(QWidget *window)
     // From the first control of the focus chain.
     QWidget *first = nullptr;
     for (QWidget *w = window->nextInFocusChain(); w != window && !first; w = w->nextInFocusChain()) {
-        if (std::find(expected.begin(), expected.end(), ControlOf(w, controls)) != expected.end())
+        if (Holds(expected, ControlOf(w, controls)))
             first = ControlOf(w, controls);
     }
     if (!first)
@@ -529,7 +522,7 @@ std::vector<std::string> CheckTabCycle(QWidget *window)
             return found;
         }
         QWidget *now = ControlOf(focus, controls);
-        if (!unfocusedPicture.count(before) && now != before)
+        if (!unfocusedPicture.contains(before) && now != before)
             unfocusedPicture[before] = Picture(before);
         if (now == first)
             break;
@@ -537,7 +530,7 @@ std::vector<std::string> CheckTabCycle(QWidget *window)
             found.push_back("Tab stays in " + Describe(now) + ": a keyboard trap");
             return found;
         }
-        if (std::find(visited.begin(), visited.end(), now) != visited.end()) {
+        if (Holds(visited, now)) {
             found.push_back("Tab comes back to " + Describe(now) + " without reaching " + Describe(first) +
                             " again: a keyboard trap");
             return found;
@@ -548,18 +541,16 @@ std::vector<std::string> CheckTabCycle(QWidget *window)
     if (QApplication::focusWidget() == nullptr || ControlOf(QApplication::focusWidget(), controls) != first)
         found.push_back("Tab does not come back to " + Describe(first));
 
-    for (QWidget *control : visited) {
-        if (IsUnselectedOption(control))
-            found.push_back("Tab lands on " + Describe(control) + ", not on its group's selected option");
-        else if (std::find(expected.begin(), expected.end(), control) == expected.end())
-            found.push_back("Tab reaches " + Describe(control) + ", which is not a control of the window");
-    }
     for (QWidget *control : expected) {
-        if (std::find(visited.begin(), visited.end(), control) == visited.end())
+        if (!Holds(visited, control))
             found.push_back("Tab never reaches " + Describe(control));
     }
     for (QWidget *control : visited) {
-        if (!focusedPicture.count(control) || !unfocusedPicture.count(control))
+        if (IsUnselectedOption(control))
+            found.push_back("Tab lands on " + Describe(control) + ", not on its group's selected option");
+        else if (!Holds(expected, control))
+            found.push_back("Tab reaches " + Describe(control) + ", which is not a control of the window");
+        if (!focusedPicture.contains(control) || !unfocusedPicture.contains(control))
             continue;
         const qreal scale = focusedPicture[control].devicePixelRatio();
         const int standing = StandingOut(focusedPicture[control], unfocusedPicture[control]);
@@ -662,14 +653,11 @@ std::vector<std::string> CheckWindow(QWidget *window, const WindowCheckOptions &
     if (!window || !window->isVisible())
         return {"the window is not shown"};
     QApplication::processEvents();
-    const auto add = [&found](const std::vector<std::string> &more) {
+    // In this order: the Tab and Esc checks move the focus and close pop-ups.
+    for (const std::vector<std::string> &more :
+         {CheckFitsScreen(window, options.designSize), CheckTextsWhole(window), CheckTabCycle(window),
+          CheckNames(window), CheckEscape(window, options)})
         found.insert(found.end(), more.begin(), more.end());
-    };
-    add(CheckFitsScreen(window, options.designSize));
-    add(CheckTextsWhole(window));
-    add(CheckTabCycle(window));
-    add(CheckNames(window));
-    add(CheckEscape(window, options));
     return found;
 }
 

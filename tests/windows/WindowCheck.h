@@ -1,24 +1,17 @@
 // SPDX-License-Identifier: MIT
-// The check of a whole window as a user meets it on the screen it is shown on: any top-level
-// window of the program, in whatever state the caller has brought it to.
+// The check of a whole window as a user meets it on the screen it is shown on, in whatever state
+// the caller has brought it to. Each finding is one readable line naming the control.
 //
-// - It lies inside the screen's available area, and every button is visible (not cut by the
-//   window, a frame or another control; a control in a scrolling area counts as reachable).
-//   A window that keeps a fixed design size (the main window, the two table windows, the help
-//   viewer) may be larger than a small screen; its top-left corner must then be on the screen.
-// - No text is cut: labels, buttons, option buttons, frame captions, list entries, box texts,
-//   spin box values, table headers and cells, menu titles and chart labels show their whole
-//   text, and no control draws over another.
-// - Tab from the first control visits every enabled control once and comes back, without a
-//   trap and without leaving the window, landing on the selected button of each option group;
-//   the control with the focus is visibly marked (at least a one-pixel ring's worth of pixels
-//   at 3:1 contrast or more against the same pixels unfocused).
-// - Every control Tab reaches has a name for a screen reader (its own, its caption, the label
-//   that names it; for a list, its description).
-// - Esc closes an open pop-up (a list's drop-down, a completer's suggestions, a menu) and leaves
-//   the window open; with no pop-up open it closes the window, when the window closes on Esc.
-//
-// Each finding is one readable line naming the control; no findings means the window passes.
+// - It lies inside the screen's available area (a window of a fixed design size larger than a
+//   small screen: its top-left corner on it) and every button is whole; scrolled out counts as
+//   reachable.
+// - No text is cut (labels, buttons, options, frame captions, list entries, boxes, spin boxes,
+//   table headers and cells, menu titles, chart labels), and no control draws over another.
+// - Tab visits every enabled control once and comes back, without a trap, landing on each option
+//   group's selected button; the focus is marked by a one-pixel ring's worth of pixels at 3:1.
+// - Every control Tab reaches has a name for a screen reader (for a list, its description).
+// - Esc closes an open pop-up (drop-down, suggestions, menu) and leaves the window open; with
+//   none open it closes the window, when the window closes on Esc.
 #pragma once
 
 #include <string>
