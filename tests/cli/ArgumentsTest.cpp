@@ -11,7 +11,9 @@ namespace {
 
 // Bytes that are no UTF-8 (a surrogate, U+07FF written in three bytes), and control characters (C1
 // ones written in UTF-8 too), are escaped; well-formed UTF-8 (U+0800 the first of three bytes) passes.
-TEST(Arguments, InvalidBytesAreEscapedInMessages)
+// What history does not know is quoted the same way (bytes that no process argument of the
+// transcripts can carry); a data folder without the calendar history is named.
+TEST(Arguments, MessagesQuoteWhatWasTypedSafely)
 {
     const ParseResult r =
         ParseArguments({"calc", "--ymd", "1-1-1 CE",
@@ -19,12 +21,6 @@ TEST(Arguments, InvalidBytesAreEscapedInMessages)
     EXPECT_EQ(r.error,
               "unknown option '--x\\xE9t\xc3\xa9\\x01\\xED\\xA0\\x80\\xC2\\x9B\xc2\xa0\\xE0\\x9F\\xBF"
               "\xe0\xa0\x80'");
-}
-
-// What history does not know is quoted as the parser quotes an argument (bytes that no process
-// argument of the transcripts can carry); a data folder without the calendar history is named.
-TEST(Arguments, HistoryQuotesWhatItDoesNotKnow)
-{
     struct NoClock : Clock {
         std::string ShortDateText() const override { return "2024-01-01"; }
     };

@@ -67,46 +67,32 @@ TEST(YearStart, EachStyleChangesItsNumberOnItsNewYearsDay)
             << name;
     }
     EXPECT_FALSE(YearStartNamed("florentine"));
-}
-
-// Julian Easter fell on 9 April 1699, 31 March 1700 and 20 April 1701: written year 1700 ran from
-// 31 March 1700 to 19 April 1701, so it held 31 March to 19 April twice; written year 1699 ran
-// from 9 April 1699 to 30 March 1700 and never had a 5 April.
-TEST(YearStart, EasterStyleDaysTwiceOrNotAtAll)
-{
-    EXPECT_EQ(std::vector({JulianEaster(1699), JulianEaster(1700), JulianEaster(1701)}),
-              std::vector<CalendarDate>({{1699, 4, 9}, {1700, 3, 31}, {1701, 4, 20}}));
+    // Julian Easter fell on 31 March 1700 and 20 April 1701: written year 1700 held 31 March to
+    // 19 April twice. (A date it never held: the missing dates of PlaceHistoryTest.)
     EXPECT_EQ(CalendarYears(YearStart::Easter, 1700, 4, 1), (std::vector<int32_t>{1700, 1701}));
     EXPECT_EQ(CalendarYears(YearStart::Easter, 1700, 4, 20), (std::vector<int32_t>{1700}));
     EXPECT_EQ(CalendarYears(YearStart::Easter, 1700, 3, 30), (std::vector<int32_t>{1701}));
-    EXPECT_EQ(CalendarYears(YearStart::Easter, 1699, 4, 5), (std::vector<int32_t>{}));
 }
 
 TEST(YearStart, DualYearsAreShortenedAsHistoriansWriteThem)
 {
-    // Before AD 1 both numbers whole, as BC years count down: 45 BC ran into 44 BC.
+    // Before AD 1 both numbers whole, as BC years count down (45/44 BC: PlaceHistoryTest).
     const std::tuple<int32_t, int32_t, const char *> cases[] = {
-        {1731, 1732, "1731/2"}, {1709, 1710, "1709/10"},   {1699, 1700, "1699/1700"}, {999, 1000, "999/1000"},
-        {1752, 1752, "1752"},   {1701, 1700, "1701/1700"}, {-44, -43, "45/44 BC"},    {-43, -43, "44 BC"},
-        {-8, -9, "9/10 BC"},    {0, 1, "1 BC/1 AD"},       {1, 0, "1 AD/1 BC"},       {0, 0, "1 BC"}};
+        {1709, 1710, "1709/10"}, {1699, 1700, "1699/1700"}, {999, 1000, "999/1000"}, {1752, 1752, "1752"},
+        {-8, -9, "9/10 BC"},     {0, 1, "1 BC/1 AD"},       {0, 0, "1 BC"}};
     for (const auto &[year, other, text] : cases)
         EXPECT_EQ(DualYearText(year, other), text);
-    EXPECT_EQ(YearText(1), "1");
     EXPECT_EQ(YearText(INT32_MIN), "2147483649 BC") << "1 - year without overflow";
 }
 
 TEST(SwedishCalendar, OneDayAheadOfTheJulianFrom1700To30February1712)
 {
     EXPECT_EQ(DateToJDN(Calendar::Julian, {1700, 2, 29}, {}), kFirstSwedishJdn);
-    EXPECT_EQ(SwedishDate(kFirstSwedishJdn), (CalendarDate{1700, 3, 1})) << "29 February 1700 left out";
     EXPECT_FALSE(SwedishDate(kFirstSwedishJdn - 1)) << "28 February 1700 is still Julian";
     EXPECT_EQ(SwedishDate(kLastSwedishJdn - 1), (CalendarDate{1712, 2, 29}));
-    EXPECT_EQ(SwedishDate(kLastSwedishJdn), (CalendarDate{1712, 2, 30}));
     EXPECT_FALSE(SwedishDate(kLastSwedishJdn + 1)) << "1 March 1712 is Julian again";
     for (int32_t jdn = kFirstSwedishJdn; jdn <= kLastSwedishJdn; ++jdn)
         ASSERT_EQ(SwedishJdn(*SwedishDate(jdn)), jdn);
-    EXPECT_FALSE(SwedishJdn({1700, 2, 29}));
-    EXPECT_FALSE(SwedishJdn({1712, 2, 31}));
     EXPECT_FALSE(SwedishJdn({1712, 3, 1}));
 }
 

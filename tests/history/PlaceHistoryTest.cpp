@@ -32,10 +32,6 @@ const Place &PlaceNamed(const std::string &id)
 }
 
 int32_t Julian(int32_t y, int32_t m, int32_t d) { return DateToJDN(Calendar::Julian, {y, m, d}, {}).value(); }
-int32_t Gregorian(int32_t y, int32_t m, int32_t d)
-{
-    return DateToJDN(Calendar::Gregorian, {y, m, d}, {}).value();
-}
 
 // Around every change of calendar or style, each day as the place wrote it reads back as that day
 // (a day offset applied one way only would not) and its written year never falls (MissingDayMessage
@@ -75,9 +71,12 @@ TEST(PlaceHistory, AroundEveryChangeDaysReadBackAndSkippedDatesStandForNone)
 }
 
 // Days as written where they happened against their published New Style dates (Newton's birth,
-// Washington's, Shakespeare's and Cervantes' deaths, the October Revolution, Charles I's and
-// Charles XII's deaths, the Ides of March), and days around changes of year start and calendar.
-TEST(PlaceHistory, DaysAreWrittenAsThePlacesWroteThem)
+// Shakespeare's, Cervantes', Charles I's and Charles XII's deaths, the October Revolution, the
+// Ides of March), days around changes of year start and calendar; and why a written date gave no
+// day: changes of calendar; Scotland's 1599 began on 25 March and ended on 31 December; Julian
+// Easter fell on 21 April 1538, 6 April 1539, 9 April 1699 and 31 March 1700; months as each
+// calendar had them; beyond the int32 JDNs (Gregorian 3 June 5874898; Alaska a day ahead).
+TEST(PlaceHistory, DaysAreWrittenAsThePlacesWroteThemOrSayWhyThereIsNone)
 {
     struct Day {
         const char *place;
@@ -86,9 +85,9 @@ TEST(PlaceHistory, DaysAreWrittenAsThePlacesWroteThem)
         const char *text;
         const char *style = nullptr;  // another than the place's own
     };
+    const CalendarDate none{};  // no such day: the text says why
     const Day days[] = {
         {"england", 1642, 12, 25, {1643, 1, 4}, "25 December 1642 (O.S.)"},
-        {"british-america", 1731, 2, 11, {1732, 2, 22}, "11 February 1731/2 (O.S.)"},
         {"england", 1616, 4, 23, {1616, 5, 3}, "23 April 1616 (O.S.)"},
         {"spain", 1616, 4, 22, {1616, 4, 22}, "22 April 1616"},
         {"russia", 1917, 10, 25, {1917, 11, 7}, "25 October 1917 (O.S.)"},
@@ -99,109 +98,57 @@ TEST(PlaceHistory, DaysAreWrittenAsThePlacesWroteThem)
         {"england", 1750, 3, 24, {1751, 4, 4}, "24 March 1750/1 (O.S.)"},
         {"england", 1751, 3, 25, {1751, 4, 5}, "25 March 1751 (O.S.)"},   // Lady Day began 1751
         {"england", 1752, 1, 1, {1752, 1, 12}, "1 January 1752 (O.S.)"},  // and 1752 began on 1 January
-        {"england", 1752, 9, 14, {1752, 9, 14}, "14 September 1752"},
         {"pisa", 1701, 5, 1, {1700, 5, 1}, "1 May 1701/1700"},
         {"pisa", 1700, 5, 1, {1700, 5, 1}, "1 May 1700", "circumcision"},
         {"pisa", 1, 5, 1, {0, 4, 29}, "1 May 1 AD/1 BC"},
         {"sweden", 1712, 2, 30, {1712, 3, 11}, "30 February 1712 (O.S.)"},
         {"alaska", 1867, 10, 6, {1867, 10, 17}, "6 October 1867 (O.S.)"},
         {"alaska", 1867, 10, 18, {1867, 10, 18}, "18 October 1867"},
+        {"england", 1752, 9, 10, none,
+         "10 September 1752 did not exist in England and Wales: 2 September 1752 was followed by "
+         "14 September 1752."},
+        {"sweden", 1700, 2, 29, none,
+         "29 February 1700 did not exist in Sweden: 28 February 1700 was followed by 1 March 1700."},
+        {"alaska", 1867, 10, 7, none,
+         "7 October 1867 did not exist in Alaska: 6 October 1867 was followed by 18 October 1867."},
+        {"scotland", 1599, 2, 1, none,
+         "1 February 1599 did not exist in Scotland: there the year 1599 ran from 25 March 1599 to "
+         "31 December 1599."},
+        {"france", 1538, 4, 10, none,
+         "10 April 1538 did not exist in France: there the year 1538 ran from 21 April 1538 to 5 April "
+         "1538."},
+        {"england", 1699, 4, 5, none,
+         "5 April 1699 did not exist in England and Wales: there the year 1699 ran from 9 April 1699 to "
+         "30 March 1699.",
+         "easter"},
+        {"pisa", 1700, 4, 31, none,
+         "31 April 1700 did not exist in Pisa (Tuscany): April 1700/1699 had 30 days."},
+        {"england", 1712, 2, 29, none,
+         "29 February 1712 did not exist in England and Wales: February 1712/3 had 28 days."},
+        {"sweden", 1712, 2, 31, none, "31 February 1712 did not exist in Sweden: February 1712 had 30 days."},
+        {"england", 1752, 9, 31, none,
+         "31 September 1752 did not exist in England and Wales: September 1752 had 19 days."},
+        {"england", 9999999, 1, 1, none, "1 January 9999999 lies beyond the days the program counts."},
+        {"rome", INT32_MIN, 1, 1, none, "1 January 2147483649 BC lies beyond the days the program counts."},
+        {"rome", 5874898, 12, 31, none, "31 December 5874898 lies beyond the days the program counts."},
+        {"alaska", -5884202, 3, 16, none, "16 March 5884203 BC lies beyond the days the program counts."},
     };
     for (const Day &d : days) {
         const Place &place = PlaceNamed(d.place);
         const std::optional<YearStart> style = d.style ? YearStartNamed(d.style) : std::nullopt;
-        const std::optional<int32_t> jdn = ReadWrittenDay(place, d.year, d.month, d.day, style).day;
-        ASSERT_TRUE(jdn) << d.text;
-        EXPECT_EQ(JDNToDate(Calendar::Gregorian, *jdn, {}), d.gregorian) << d.text;
-        EXPECT_EQ(WriteDay(place, *jdn, style).text, d.text);
+        const WrittenDayReading r = ReadWrittenDay(place, d.year, d.month, d.day, style);
+        if (d.gregorian == none) {
+            EXPECT_EQ(std::pair(r.day, r.missing), std::pair(std::optional<int32_t>(), std::string(d.text)));
+            continue;
+        }
+        ASSERT_TRUE(r.day) << d.text;
+        EXPECT_EQ(JDNToDate(Calendar::Gregorian, *r.day, {}), d.gregorian) << d.text;
+        EXPECT_EQ(WriteDay(place, *r.day, style).text, d.text);
     }
     // Julian Easter fell on 26 March 1570 and 15 April 1571: the Easter style's 1570 held 1 April twice.
     const WrittenDayReading twice = ReadWrittenDay(PlaceNamed("france"), 1570, 4, 1, YearStart::Easter);
     EXPECT_EQ(twice.twice, std::vector({Julian(1570, 4, 1), Julian(1571, 4, 1)}));
     EXPECT_FALSE(twice.day);
-}
-
-// The change to the Gregorian calendar as written there, against the published dates; Sweden and
-// Finland (then part of it) kept a calendar of their own from 1700 to 1712 before theirs.
-TEST(PlaceHistory, TheGregorianChangeIsTheLastDayOfTheOldCalendarAndTheFirstNewDay)
-{
-    const std::tuple<const char *, CalendarDate, CalendarDate, size_t> changes[] = {
-        {"sweden", {1753, 2, 17}, {1753, 3, 1}, 1},
-        {"england", {1752, 9, 2}, {1752, 9, 14}, 0},
-        {"denmark", {1700, 2, 18}, {1700, 3, 1}, 0},
-        {"russia", {1918, 1, 31}, {1918, 2, 14}, 0},
-        {"alaska", {1867, 10, 6}, {1867, 10, 18}, 0}};
-    for (const auto &[place, lastOld, firstNew, between] : changes) {
-        const std::optional<GregorianChange> change = FindGregorianChange(PlaceNamed(place));
-        ASSERT_TRUE(change) << place;
-        EXPECT_EQ(std::tuple(change->lastOld, change->firstNew, change->between.size()),
-                  std::tuple(lastOld, firstNew, between))
-            << place;
-    }
-    EXPECT_EQ(FindGregorianChange(PlaceNamed("sweden"))->between.at(0).calendar, KeptCalendar::Swedish);
-}
-
-// Russian America kept the Julian date of Asia, a day ahead: at the transfer at Sitka, Friday
-// 6 October 1867 (O.S.) was followed by Friday 18 October 1867.
-TEST(PlaceHistory, AlaskaKeptTheDateOfAsiaUntilTheTransfer)
-{
-    const Place &alaska = PlaceNamed("alaska");
-    const int32_t transfer = Gregorian(1867, 10, 18);
-    constexpr int16_t kFriday = 5;
-    EXPECT_EQ(DayOfWeek(transfer), kFriday);
-    EXPECT_EQ(WriteDay(alaska, transfer - 1).weekday, kFriday);
-    EXPECT_EQ(WriteDay(alaska, transfer).weekday, kFriday);
-}
-
-// Why a written date gave no day, against published facts: changes of calendar; Scotland's 1599
-// began on 25 March and ended on 31 December; Julian Easter fell on 21 April 1538, 6 April 1539,
-// 9 April 1699 and 31 March 1700; months as each calendar had them; beyond the ends of the int32
-// JDNs (Gregorian 3 June 5874898; Alaska's date a day ahead of the first's).
-TEST(PlaceHistory, AMissingDateSaysWhy)
-{
-    struct Missing {
-        const char *place;
-        int32_t year, month, day;  // the year as written
-        const char *style;         // another than the place's own
-        const char *message;
-    };
-    const Missing cases[] = {
-        {"england", 1752, 9, 10, nullptr,
-         "10 September 1752 did not exist in England and Wales: 2 September 1752 was followed by "
-         "14 September 1752."},
-        {"sweden", 1700, 2, 29, nullptr,
-         "29 February 1700 did not exist in Sweden: 28 February 1700 was followed by 1 March 1700."},
-        {"alaska", 1867, 10, 7, nullptr,
-         "7 October 1867 did not exist in Alaska: 6 October 1867 was followed by 18 October 1867."},
-        {"scotland", 1599, 2, 1, nullptr,
-         "1 February 1599 did not exist in Scotland: there the year 1599 ran from 25 March 1599 to "
-         "31 December 1599."},
-        {"france", 1538, 4, 10, nullptr,
-         "10 April 1538 did not exist in France: there the year 1538 ran from 21 April 1538 to 5 April "
-         "1538."},
-        {"england", 1699, 4, 5, "easter",
-         "5 April 1699 did not exist in England and Wales: there the year 1699 ran from 9 April 1699 to "
-         "30 March 1699."},
-        {"pisa", 1700, 4, 31, nullptr,
-         "31 April 1700 did not exist in Pisa (Tuscany): April 1700/1699 had 30 days."},
-        {"england", 1712, 2, 29, nullptr,
-         "29 February 1712 did not exist in England and Wales: February 1712/3 had 28 days."},
-        {"sweden", 1712, 2, 31, nullptr,
-         "31 February 1712 did not exist in Sweden: February 1712 had 30 days."},
-        {"england", 1752, 9, 31, nullptr,
-         "31 September 1752 did not exist in England and Wales: September 1752 had 19 days."},
-        {"england", 9999999, 1, 1, nullptr, "1 January 9999999 lies beyond the days the program counts."},
-        {"rome", INT32_MIN, 1, 1, nullptr,
-         "1 January 2147483649 BC lies beyond the days the program counts."},
-        {"rome", 5874898, 12, 31, nullptr, "31 December 5874898 lies beyond the days the program counts."},
-        {"alaska", -5884202, 3, 16, nullptr, "16 March 5884203 BC lies beyond the days the program counts."},
-    };
-    for (const Missing &m : cases) {
-        const WrittenDayReading r = ReadWrittenDay(PlaceNamed(m.place), m.year, m.month, m.day,
-                                                   m.style ? YearStartNamed(m.style) : std::nullopt);
-        EXPECT_FALSE(r.day) << m.message;
-        EXPECT_EQ(r.missing, m.message);
-    }
 }
 
 // The file missing, a folder in its place, or a faulty line (named): the message the window and
