@@ -1,16 +1,13 @@
 // SPDX-License-Identifier: MIT
-// The Equinox chart window opened from the main window's Tools menu: Draw and its messages, the
-// text under the mouse, the wheel's zoom, the axes' ranges and ticks, and the images it saves.
+// The Equinox chart window from the Tools menu: drawing, zoom, axes, messages and the images it saves.
 #include <QDir>
 #include <QImage>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSpinBox>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QWheelEvent>
 #include <QtCharts/QCategoryAxis>
-#include <QtCharts/QLineSeries>
 #include <QtCharts/QValueAxis>
 #include <tuple>
 
@@ -45,45 +42,12 @@ protected:
     std::unique_ptr<EquinoxChartWindow> window;
 };
 
-TEST_F(EquinoxChartWindowTest, DrawsTheYearsAskedFor)
+// Drawn as it opens; a notch of the wheel zooms in by a fifth about the year under the cursor, over the
+// axes' labels about the plot's nearest corner; Enter draws; a number out of range is kept as typed and
+// refused; images of the chosen size, a bare name given its type, a failed write's reason.
+TEST_F(EquinoxChartWindowTest, DrawsZoomsRefusesAndSaves)
 {
     EXPECT_EQ(window->Data().series[2].size(), 4000u) << "drawn as it opens";
-    window->spnFromYear->setValue(1900);
-    window->spnToYear->setValue(2100);
-    Click(window->optMean);
-    QTest::keyClick(window->spnToYear, Qt::Key_Return);
-    EXPECT_EQ(window->Data().series[0].size(), 201u);
-    EXPECT_EQ(window->Data().inputs.solarTime, SolarTime::Mean);
-    EXPECT_EQ(window->HoverText(0, {2023.6, 0}), "2024: Gregorian 19 March 21:58") << "the nearest year";
-}
-
-// A number out of range is kept as typed and refused with a message.
-TEST_F(EquinoxChartWindowTest, TypedNumbersAreKeptAndRefused)
-{
-    const auto retype = [](QSpinBox *box, const QString &text) {
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, text);
-    };
-    retype(window->spnToYear, "4001");
-    EXPECT_EQ(window->spnToYear->text(), "4001") << "not cut to 400";
-    QTest::keyClick(window->spnToYear, Qt::Key_Return);
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, EquinoxRangeMessage().text);
-    EXPECT_EQ(window->Data().inputs.lastYear, 4000) << "the chart drawn before stays";
-
-    retype(window->spnImageWidth, "6000");
-    EXPECT_EQ(Save(ImageFormat::Png, "big.png"), folder.filePath("big.png"));
-    ASSERT_EQ(dialogs.shown.size(), 2u);
-    EXPECT_EQ(dialogs.shown[1].text, "Choose an image of 100 to 5000 pixels each way.");
-    EXPECT_FALSE(QFile::exists(folder.filePath("big.png")));
-    EXPECT_TRUE(files.asked.isEmpty()) << "refused before asking where";
-}
-
-// A notch zooms in by a fifth about the year under the cursor; over the axes' labels, about the
-// plot's nearest corner, so that what is shown stays within what was.
-TEST_F(EquinoxChartWindowTest, TheWheelZoomsInsideThePlot)
-{
     QApplication::processEvents();  // the chart laid out in its view
     const ChartRanges full = window->chart->Ranges();
     const auto notch = [this](QPoint at) {
@@ -98,10 +62,46 @@ TEST_F(EquinoxChartWindowTest, TheWheelZoomsInsideThePlot)
     EXPECT_NEAR(window->chart->mapToValue(year3500).x(), 3500, 20) << "the year under the cursor stays";
     QTest::mouseClick(window->cmdResetZoom, Qt::LeftButton);
     EXPECT_EQ(window->chart->Ranges(), full);
-
     zoomed = notch(QPoint(1, 1));  // above and left of the plot: its top-left corner stays
     EXPECT_NEAR(zoomed.firstYear, full.firstYear, 1e-6);
     EXPECT_NEAR(zoomed.highDay, full.highDay, 1e-6);
+
+    window->spnFromYear->setValue(1900);
+    window->spnToYear->setValue(2100);
+    Click(window->optMean);
+    QTest::keyClick(window->spnToYear, Qt::Key_Return);
+    EXPECT_EQ(window->Data().series[0].size(), 201u);
+    EXPECT_EQ(window->HoverText(0, {2023.6, 0}), "2024: Gregorian 19 March 21:58") << "mean, nearest year";
+
+    window->spnToYear->setFocus();
+    window->spnToYear->selectAll();
+    QTest::keyClicks(window->spnToYear, "4001");
+    QTest::keyClick(window->spnToYear, Qt::Key_Return);
+    EXPECT_EQ(dialogs.Texts().value(0), EquinoxRangeMessage().text);
+    EXPECT_EQ(window->Data().inputs.lastYear, 2100) << "the chart drawn before stays";
+
+    window->spnImageWidth->setFocus();
+    window->spnImageWidth->selectAll();
+    QTest::keyClicks(window->spnImageWidth, "6000");
+    EXPECT_FALSE(QFile::exists(Save(ImageFormat::Png, "big.png")) || !files.asked.isEmpty());
+    window->spnImageWidth->setValue(640);
+    window->spnImageHeight->setValue(360);
+    EXPECT_EQ(QImage(Save(ImageFormat::Png, "chart.png")).size(), QSize(640, 360));
+    EXPECT_EQ(QSvgRenderer(Save(ImageFormat::Svg, "chart.svg")).viewBox(),
+              QRect(0, 0, 640, 360));  // its size is in mm, at the 96 pixels per inch of CSS
+    EXPECT_EQ(files.asked.last(), "Save as SVG | equinox-chart.svg | SVG images (*.svg)");
+
+    EXPECT_EQ(QImage(Save(ImageFormat::Png, "march") + ".png").size(), QSize(640, 360)) << "a bare name";
+    Save(ImageFormat::Svg, "march");
+    Save(ImageFormat::Png, "march.image");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
+              QStringList({"chart.png", "chart.svg", "march.image", "march.png", "march.svg"}));
+    Save(ImageFormat::Png, "no such folder/chart.png");
+    ASSERT_EQ(dialogs.shown.size(), 3u);
+    EXPECT_EQ(dialogs.shown[1].text, "Choose an image of 100 to 5000 pixels each way.");
+    EXPECT_EQ(dialogs.shown[2].text,
+              "The chart could not be saved as \"" + files.path + "\": no such file or directory.");
+    EXPECT_EQ(dialogs.shown[2].title, "Save as PNG");
 }
 
 // The axes reach a whole day beyond the lowest and highest points and the target day (a single
@@ -121,8 +121,7 @@ TEST(EquinoxChart, AxesSpanThePointsWithRoundTicks)
     const std::tuple<double, double, QStringList> spans[] = {
         {18, 22, {"18 Mar", "20 Mar", "22 Mar"}},
         {20, 20.5, {"20 Mar", "20 Mar 06:00", "20 Mar 12:00"}},
-        {18, 30, {"20 Mar", "30 Mar"}},
-    };
+        {18, 30, {"20 Mar", "30 Mar"}}};
     for (const auto &[low, high, labels] : spans) {
         chart.SetRanges({1, 2001, low, high});
         EXPECT_EQ(days->categoriesLabels(), labels) << low << ".." << high;
@@ -131,29 +130,6 @@ TEST(EquinoxChart, AxesSpanThePointsWithRoundTicks)
     data.series[0] = {{5, 20.5, {}, {}}};
     chart.Show(data);
     EXPECT_EQ(chart.Ranges(), (ChartRanges{4, 6, 19, 22}));
-}
-
-// Images of the chosen size; a name typed without a type gets the kind chosen, one with a type is
-// kept as typed; a failed write says why.
-TEST_F(EquinoxChartWindowTest, SavesImagesOfTheChosenSize)
-{
-    window->spnImageWidth->setValue(640);
-    window->spnImageHeight->setValue(360);
-    EXPECT_EQ(QImage(Save(ImageFormat::Png, "chart.png")).size(), QSize(640, 360));
-    EXPECT_EQ(QSvgRenderer(Save(ImageFormat::Svg, "chart.svg")).viewBox(),
-              QRect(0, 0, 640, 360));  // its size is in mm, at the 96 pixels per inch of CSS
-    EXPECT_EQ(files.asked.last(), "Save as SVG | equinox-chart.svg | SVG images (*.svg)");
-
-    EXPECT_EQ(QImage(Save(ImageFormat::Png, "march") + ".png").size(), QSize(640, 360)) << "a bare name";
-    Save(ImageFormat::Svg, "march");
-    Save(ImageFormat::Png, "march.image");
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
-              QStringList({"chart.png", "chart.svg", "march.image", "march.png", "march.svg"}));
-    Save(ImageFormat::Png, "no such folder/chart.png");
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text,
-              "The chart could not be saved as \"" + files.path + "\": no such file or directory.");
-    EXPECT_EQ(dialogs.shown[0].title, "Save as PNG");
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The World calendars window opened from the main window's Tools menu: before a result, after one
-// (its rows and notes), its copy, and no rows when the main window shows no result.
+// The World calendars window from the Tools menu: before a result, after one (rows, notes, copy), none.
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>

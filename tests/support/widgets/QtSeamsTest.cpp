@@ -17,27 +17,27 @@
 namespace vardex {
 namespace {
 
-// xdg-open reports by its exit status whether a program took the address; a failure must reach
-// the launcher's message instead of passing silently.
+// xdg-open's exit status tells whether a program took the address: a failure must reach the message.
 TEST(QtShell, ReadsXdgOpensExitStatus)
 {
     QTemporaryDir bin;
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(bin.path()) + ":" + path);
+    QFile script(bin.filePath("xdg-open"));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly) && script.write("#!/bin/sh\nexit $XDG_OPEN_STATUS\n") > 0);
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const std::pair<int, int> cases[] = {{0, 42}, {2, 2}, {3, 31}, {4, 5}};
     for (const auto &[status, expected] : cases) {
-        QFile script(bin.filePath("xdg-open"));
-        ASSERT_TRUE(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        script.write(QStringLiteral("#!/bin/sh\nexit %1\n").arg(status).toUtf8());
-        script.close();
-        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_OPEN_STATUS", QByteArray::number(status));
         EXPECT_EQ(QtShell().Open("https://vardex.example/manual"), expected) << "exit " << status;
     }
     qputenv("PATH", path);
 }
 
-// The text as written (no markup), selectable, so that a path or address can be copied.
-TEST(QtDialogs, ShowTheMessageAsPlainTextAndReportTheButton)
+// A message box shows the text as written (no markup), selectable, so that a path or address can be
+// copied, and reports the button.
+TEST(QtDialogs, MessageBoxesAndThePopUp)
 {
     using Box = QMessageBox;
     const std::tuple<MessageIcon, MessageButtons, Box::StandardButton, Box::Icon, MessageReply> cases[] = {
@@ -58,21 +58,15 @@ TEST(QtDialogs, ShowTheMessageAsPlainTextAndReportTheButton)
         EXPECT_EQ(shown,
                   std::tuple(QString("Line one.\n<b>Line two.</b>"), QString("Calculate"), shownIcon, true));
     }
-}
-
-// The pop-up: modal until a click or the end of its interval.
-TEST(PopUpWindow, ShowsTheMessageModallyUntilAClickOrItsTime)
-{
+    // The pop-up: modal until a click or the end of its interval.
     PopUpWindow popUp;
-    QString text;
-    bool modal = false;
+    std::pair<QString, bool> seen;  // the text, and modal
     QTimer::singleShot(20, &popUp, [&] {
-        std::tie(text, modal) =
-            std::pair(popUp.lblMessage->text(), QApplication::activeModalWidget() == &popUp);
+        seen = {popUp.lblMessage->text(), QApplication::activeModalWidget() == &popUp};
         QTest::mouseClick(popUp.lblMessage, Qt::LeftButton);
     });
     popUp.PopUp("Result copied to clipboard", 2920, 300, 60000, 3900, 8050);  // returns once it is closed
-    EXPECT_EQ(std::pair(text, modal), std::pair(QString("Result copied to clipboard"), true));
+    EXPECT_EQ(seen, std::pair(QString("Result copied to clipboard"), true));
     EXPECT_FALSE(popUp.isVisible() || popUp.Timer1->isActive());
     popUp.PopUp("second", 2920, 300, 50, 0, 0);  // and this one by its timer
     EXPECT_FALSE(popUp.isVisible());

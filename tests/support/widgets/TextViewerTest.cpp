@@ -20,15 +20,6 @@
 namespace vardex {
 namespace {
 
-// length characters of lines of up to 80, each ended by a line feed.
-QString Lines(qsizetype length, QChar filler = u'x')
-{
-    QString text(length, filler);
-    for (qsizetype i = 80; i < length; i += 81)
-        text[i] = u'\n';
-    return text;
-}
-
 class TextViewerTest : public testing::Test {
 protected:
     QString WriteFile(const QByteArray &bytes, const QString &name = "help.txt")
@@ -47,7 +38,6 @@ protected:
         viewer.show();
         EXPECT_TRUE(QTest::qWaitFor([&] { return viewer.blnFileDisplayed || !dialogs.shown.empty(); }, 5000));
     }
-    QString BoxText() const { return viewer.txbText1->toPlainText(); }
 
     QTemporaryDir dir;
     test::RecordingDialogs dialogs;
@@ -56,50 +46,35 @@ protected:
 };
 
 // Decoded as the byte-order mark says (UTF-8 without one) and cut by characters, not bytes: 65,529
-// are shown whole, more are cut and framed by the notes.
-TEST_F(TextViewerTest, ShowsFilesDecodedByCharactersAndCutToTheLimit)
+// are shown whole, more are cut and framed by the notes; Copy takes the selection or else the whole
+// text; a file it cannot show is reported with its reason.
+TEST_F(TextViewerTest, ShowsCopiesAndReports)
 {
-    const QString euros = Lines(65529, QChar(0x20AC));  // three bytes of UTF-8 each
+    const auto lines = [](qsizetype length, QChar filler) {  // of up to 80 characters
+        QString text(length, filler);
+        for (qsizetype i = 80; i < length; i += 81)
+            text[i] = u'\n';
+        return text;
+    };
+    const QString euros = lines(65529, QChar(0x20AC));  // three bytes of UTF-8 each
     Show(WriteFile("\xEF\xBB\xBF" + euros.toUtf8()));
-    EXPECT_EQ(BoxText(), euros);
+    EXPECT_EQ(viewer.txbText1->toPlainText(), euros);
     const QString head = "NOTE: This file is too large to display entirely in this textbox.\r\n"
                          "To view the entire contents of the file load it into NotePad,\r\n"
                          "WordPad or some other text editor.\r\n\r\n";
     const QString tail = "NOTE: Entire contents of file have not been displayed.\r\n";
     for (const qsizetype length : {65530, 300000}) {
-        const QString accents = Lines(length, QChar(0xE9));
+        const QString accents = lines(length, QChar(0xE9));
         Show(WriteFile(accents.toUtf8(), "long.txt"));
         const QString kept = accents.left(kViewerCapacity - head.size() - 4 - tail.size());
-        EXPECT_EQ(BoxText(), QString(head + kept + "\r\n\r\n" + tail).replace("\r\n", "\n")) << length;
+        EXPECT_EQ(viewer.txbText1->toPlainText(),
+                  QString(head + kept + "\r\n\r\n" + tail).replace("\r\n", "\n"))
+            << length;
     }
     const QString text = QStringLiteral("Dee-Cecil \u20AC\n");
     Show(WriteFile(QStringEncoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom)(text)));
-    EXPECT_EQ(BoxText(), text);
+    EXPECT_EQ(viewer.txbText1->toPlainText(), text);
     EXPECT_TRUE(dialogs.shown.empty());
-}
-
-// A FIFO would hold the program in open() until a writer came: only a regular file is read.
-TEST_F(TextViewerTest, AFileItCannotShowIsReportedWithItsReason)
-{
-    const QString fifo = dir.filePath("help.fifo");
-    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    const auto reason = [](int e) { return QString::fromStdString(std::generic_category().message(e)); };
-    const std::pair<QString, QString> cases[] = {
-        {WriteFile({}, "empty.txt"), "File is empty!"},
-        {dir.filePath("missing.txt"), QString("Error %1.  %2").arg(ENOENT).arg(reason(ENOENT))},
-        {dir.path(), QString("Error %1.  %2").arg(EISDIR).arg(reason(EISDIR))},
-        {fifo, QString("Error %1.  Not a regular file.").arg(EINVAL)}};
-    for (const auto &[path, message] : cases) {
-        Show(path);
-        ASSERT_EQ(dialogs.shown.size(), 1u) << path.toStdString();
-        EXPECT_EQ(std::pair(dialogs.shown[0].text, dialogs.shown[0].icon),
-                  std::pair(message, MessageIcon::Exclamation));
-        EXPECT_FALSE(viewer.isVisible() || viewer.blnFileDisplayed);
-    }
-}
-
-TEST_F(TextViewerTest, CopiesTheSelectionOrElseTheWholeText)
-{
     Show(WriteFile("first line\r\nsecond line\r\n"));
     QTextCursor cursor(viewer.txbText1->document());
     cursor.setPosition(16, QTextCursor::KeepAnchor);
@@ -112,6 +87,21 @@ TEST_F(TextViewerTest, CopiesTheSelectionOrElseTheWholeText)
     viewer.txbText1->moveCursor(QTextCursor::End);
     viewer.cmdCopyToClipboard->click();
     EXPECT_EQ(clipboard.text, "first line\nsecond line\n");
+    // A FIFO would hold the program in open() until a writer came: only a regular file is read.
+    const QString fifo = dir.filePath("help.fifo");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const auto reason = [](int e) { return QString::fromStdString(std::generic_category().message(e)); };
+    const std::pair<QString, QString> cases[] = {
+        {WriteFile({}, "empty.txt"), "File is empty!"},
+        {dir.filePath("missing.txt"), QString("Error %1.  %2").arg(ENOENT).arg(reason(ENOENT))},
+        {dir.path(), QString("Error %1.  %2").arg(EISDIR).arg(reason(EISDIR))},
+        {fifo, QString("Error %1.  Not a regular file.").arg(EINVAL)}};
+    for (const auto &[path, message] : cases) {
+        Show(path);
+        ASSERT_EQ(dialogs.Texts(), QStringList{message}) << path.toStdString();
+        EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
+        EXPECT_FALSE(viewer.isVisible() || viewer.blnFileDisplayed);
+    }
 }
 
 }  // namespace
