@@ -7,8 +7,7 @@ namespace vardex {
 
 DayReading ReadDifferenceDate(InputEntry entry, const InputContext &context)
 {
-    entry.sign = ArithmeticSign::None;
-    entry.arithmeticOffered = false;
+    entry.sign = ArithmeticSign::None;  // no arithmetic here: neither checked nor applied
     if (entry.monthDayYearChosen) {
         entry.type = InputType::MonthDayYear;
         if (!CalendarOfEntry(entry.calendarEntry))  // no weekday search here

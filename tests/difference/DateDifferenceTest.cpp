@@ -118,15 +118,18 @@ TEST(DifferenceReading, ReadsEitherFormAsTheMainWindowDoes)
     mdy.calendarEntry = 4;  // a weekday: no search here
     EXPECT_FALSE(ReadDifferenceDate(mdy, kContext).jdn);
 
+    // Neither form chosen is the year-month-day form; the main window's arithmetic stays out.
     const auto ymd = [](const QString &text) {
         InputEntry e;
-        e.yearMonthDayChosen = true;
         e.yearMonthDay = text;
+        e.sign = ArithmeticSign::Plus;
+        e.arithmeticOffered = true;
+        e.amounts = {"-1", "", "", "1"};
         const DayReading r = ReadDifferenceDate(e, kContext);
         return std::pair(r.jdn,
                          r.messages.empty() ? QString() : r.messages[0].title + ": " + r.messages[0].text);
     };
-    EXPECT_EQ(ymd("2021-2-29 DC").first, Jdn(kD, {2021, 2, 29}));
+    EXPECT_EQ(ymd("2021-2-29 dc"), std::pair(std::optional(Jdn(kD, {2021, 2, 29})), QString()));
     EXPECT_EQ(ymd("2024-3-5").second, "Date difference: Please specify calendar for year-month-day date.");
     EXPECT_EQ(ymd("2024-3-5 D").second, "Date difference: Invalid input date") << "D is the other variant's";
 }
