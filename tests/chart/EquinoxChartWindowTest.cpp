@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QWheelEvent>
 #include <QtCharts/QCategoryAxis>
+#include <QtCharts/QChartView>
 #include <QtCharts/QValueAxis>
 #include <tuple>
 
@@ -126,10 +127,26 @@ TEST(EquinoxChart, AxesSpanThePointsWithRoundTicks)
         chart.SetRanges({1, 2001, low, high});
         EXPECT_EQ(days->categoriesLabels(), labels) << low << ".." << high;
     }
+    auto *years = qobject_cast<QValueAxis *>(chart.axes(Qt::Horizontal).constFirst());
+    chart.SetRanges({1, 11, 18, 30});  // the years alone zoomed
+    EXPECT_EQ(years->tickInterval(), 5);
     data.inputs = {5, 5};
-    data.series[0] = {{5, 20.5, {}, {}}};
+    data.series[0] = {{5, 19.5, {}, {}}};  // below the target day, which the axis still shows
     chart.Show(data);
-    EXPECT_EQ(chart.Ranges(), (ChartRanges{4, 6, 19, 22}));
+    EXPECT_EQ(chart.Ranges(), (ChartRanges{4, 6, 18, 22}));
+
+    // Laid out, a narrow plot gets fewer year ticks than a wide one.
+    data.inputs = {1, 2001};
+    chart.Show(data);
+    QChartView view(&chart);
+    view.resize(300, 300);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    const double narrow = years->tickInterval();
+    view.resize(1200, 300);
+    QApplication::processEvents();
+    EXPECT_GT(narrow, years->tickInterval());
+    view.setChart(new QChart);  // the chart stays this test's
 }
 
 }  // namespace
