@@ -112,6 +112,8 @@ TEST(ClipPolyline, KeepsTheRunsInsideWithTheirCrossings)
     EXPECT_EQ(ClipPolyline({{-5, -5}, {-1, 20}, {20, 20}, {5, 5}}, box), (Runs{{{10, 10}, {5, 5}}}));
     EXPECT_EQ(ClipPolyline({{0, 2}, {0, 10}, {10, 10}}, box), (Runs{{{0, 2}, {0, 10}, {10, 10}}}))
         << "on the edges";
+    EXPECT_EQ(ClipPolyline({{-5, 5}, {0, 5}, {-5, 8}}, box), (Runs{{{0, 5}, {0, 5}, {0, 5}}}))
+        << "touching the box at a point: nothing outside it";
     EXPECT_EQ(ClipPolyline({{5, 5}}, box), Runs{});
 }
 
