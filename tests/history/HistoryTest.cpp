@@ -77,9 +77,15 @@ TEST(YearStart, EachStyleChangesItsNumberOnItsNewYearsDay)
 TEST(YearStart, DualYearsAreShortenedAsHistoriansWriteThem)
 {
     // Before AD 1 both numbers whole, as BC years count down (45/44 BC: PlaceHistoryTest).
-    const std::tuple<int32_t, int32_t, const char *> cases[] = {
-        {1709, 1710, "1709/10"}, {1699, 1700, "1699/1700"}, {999, 1000, "999/1000"}, {1752, 1752, "1752"},
-        {-8, -9, "9/10 BC"},     {0, 1, "1 BC/1 AD"},       {0, 0, "1 BC"},          {1, 2, "1/2"}};
+    const std::tuple<int32_t, int32_t, const char *> cases[] = {{1709, 1710, "1709/10"},
+                                                                {1699, 1700, "1699/1700"},
+                                                                {999, 1000, "999/1000"},
+                                                                {1752, 1752, "1752"},
+                                                                {-8, -9, "9/10 BC"},
+                                                                {0, 1, "1 BC/1 AD"},
+                                                                {0, 0, "1 BC"},
+                                                                {1, 2, "1/2"},
+                                                                {2, 1, "2/1"}};
     for (const auto &[year, other, text] : cases)
         EXPECT_EQ(DualYearText(year, other), text);
     EXPECT_EQ(YearText(INT32_MIN), "2147483649 BC") << "1 - year without overflow";
