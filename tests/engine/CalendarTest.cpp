@@ -16,30 +16,18 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-// The calendars of a JDN in each variant: tests/cli/commands.txt.
-TEST(Calendars, NoJdnForADateACalendarDoesNotHave)
+// The calendars of a JDN in each variant: tests/cli/commands.txt. The calendar box and the
+// designator in a year-month-day text are told apart by first letter.
+TEST(Calendars, DatesACalendarDoesNotHaveLettersAndWeekdays)
 {
     EXPECT_FALSE(DateToJDN(Calendar::Dee, {2024, 2, 29}, DeeVariant::DeeCecil));
     EXPECT_FALSE(DateToJDN(Calendar::Gregorian, {1900, 2, 29}, DeeVariant::DeeCecil));
     EXPECT_TRUE(DateToJDN(Calendar::Julian, {1900, 2, 29}, DeeVariant::DeeCecil));
-}
-
-// The calendar box and the designator in a year-month-day text are told apart by first letter.
-TEST(Calendars, OfTheirFirstLetter)
-{
-    EXPECT_EQ(CalendarOfLetter(U'G'), Calendar::Gregorian);
-    EXPECT_EQ(CalendarOfLetter(U'J'), Calendar::Julian);
-    EXPECT_EQ(CalendarOfLetter(U'D'), Calendar::Dee);
-    EXPECT_EQ(CalendarOfLetter(U'g'), std::nullopt);
-    EXPECT_EQ(CalendarOfLetter(U'C'), std::nullopt);
-}
-
-TEST(TextForms, WeekdayNamesAndNothingOutsideTheWeek)
-{
-    EXPECT_EQ(WeekdayText(0), "Sunday");
-    EXPECT_EQ(WeekdayText(6), "Saturday");
-    EXPECT_EQ(WeekdayText(-1), "");
-    EXPECT_EQ(WeekdayText(7), "");
+    EXPECT_EQ(std::tuple(CalendarOfLetter(U'G'), CalendarOfLetter(U'J'), CalendarOfLetter(U'D')),
+              std::tuple(Calendar::Gregorian, Calendar::Julian, Calendar::Dee));
+    EXPECT_EQ(std::tuple(CalendarOfLetter(U'g'), CalendarOfLetter(U'C')),
+              std::tuple(std::nullopt, std::nullopt));
+    EXPECT_EQ(WeekdayText(0) + WeekdayText(6) + WeekdayText(-1) + WeekdayText(7), "SundaySaturday");
 }
 
 TEST(Today, ReadsMonthFirstAndYearFirstTextsAndNothingElse)
@@ -66,16 +54,11 @@ TEST(TextForms, GroupingWithOtherSeparators)
     EXPECT_EQ(SeparateThousands("123456789012345678901234", ","), "123,456,789,012,345") << "19 at most";
 }
 
-TEST(TextForms, CsvQuotesOnlyWhatNeedsIt)
+TEST(TextForms, CsvNumbersAndClockTimes)
 {
     EXPECT_EQ(CsvRecord({"a b", "", "x,y", "say \"hi\"", "two\nlines", "cr\r"}),
               "a b,,\"x,y\",\"say \"\"hi\"\"\",\"two\nlines\",\"cr\r\"\r\n");
-    EXPECT_EQ(RoundTripNumber(2460389.629519009), "2460389.629519009");
-    EXPECT_EQ(RoundTripNumber(-0.1), "-0.1");
-}
-
-TEST(TextForms, ClockTimesOfDayNumbers)
-{
+    EXPECT_EQ(RoundTripNumber(2460389.629519009) + " " + RoundTripNumber(-0.1), "2460389.629519009 -0.1");
     EXPECT_EQ(TimeOfDayText(2460389.0 + 21.0 / 24 + 51.0 / 1440), "21:51");
     EXPECT_EQ(TimeOfDayText(-0.25), "18:00");
     EXPECT_EQ(TimeOfDayText(std::nextafter(0.5, 0.0)), "12:00");

@@ -62,15 +62,11 @@ TEST(Dee, NoJdnForImpossibleDatesOrDaysBeyondTheInt32Range)
     for (const DeeVariant variant : kVariants) {
         const CalendarDate last = DeeJDNToDate(INT32_MAX, variant);
         const CalendarDate first = DeeJDNToDate(INT32_MIN, variant);
-        const CalendarDate impossible[] = {{2024, 13, 1},
-                                           {2024, 0, 5},
-                                           {2024, 1, 0},
-                                           {INT32_MAX, 1, 1},
-                                           {INT32_MIN, 1, 1},
-                                           {2024, INT32_MIN, 1},
-                                           {2024, 1, INT32_MAX},
-                                           {last.year, last.month, last.day + 1},
-                                           {first.year, first.month, first.day - 1}};
+        // clang-format off
+        const CalendarDate impossible[] = {{2024, 13, 1}, {2024, 0, 5}, {2024, 1, 0}, {INT32_MAX, 1, 1},
+            {INT32_MIN, 1, 1}, {2024, INT32_MIN, 1}, {2024, 1, INT32_MAX},
+            {last.year, last.month, last.day + 1}, {first.year, first.month, first.day - 1}};
+        // clang-format on
         for (const CalendarDate &date : impossible)
             EXPECT_FALSE(DeeDateToJDN(date, variant)) << date.year << "-" << date.month << "-" << date.day;
         EXPECT_EQ(DeeDateToJDN(last, variant), INT32_MAX);

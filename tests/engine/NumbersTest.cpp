@@ -9,7 +9,7 @@
 namespace vardex {
 namespace {
 
-TEST(Numbers, LeadingNumber)
+TEST(Numbers, LeadingNumberAndRoundingHalvesToEven)
 {
     // clang-format off
     const std::pair<std::string_view, double> cases[] = {
@@ -22,10 +22,7 @@ TEST(Numbers, LeadingNumber)
     EXPECT_EQ(LeadingNumber(u"12\u202F345\u00A06"), 123456) << "no-break spaces group digits, in UTF-16 only";
     EXPECT_TRUE(std::isfinite(LeadingNumber(std::string(5000, '9'))));
     EXPECT_GT(LeadingNumber(std::string(5000, '9')), 1e18);
-}
-
-TEST(Numbers, RoundingHalvesToEven)
-{
+    // Rounding halves to even.
     const std::pair<double, double> cases[] = {{0.5, 0},   {1.5, 2},   {2.5, 2},    {-0.5, 0},
                                                {-1.5, -2}, {-2.5, -2}, {2.4999, 2}, {2.5001, 3}};
     for (const auto &[value, rounded] : cases)

@@ -11,8 +11,8 @@ namespace {
 
 TEST(InputSync, AFormIsCompleteWithAllItsParts)
 {
-    EXPECT_EQ(DeriveInputType(Mdy(3, 5, " 2024 ")).type, InputType::MonthDayYear);
-    EXPECT_EQ(DeriveInputType(Mdy(3, 5, " 2024 ")).year, "2024");
+    const InputEntry complete = DeriveInputType(Mdy(3, 5, " 2024 "));
+    EXPECT_EQ(std::tuple(complete.type, complete.year), std::tuple(InputType::MonthDayYear, "2024"));
     EXPECT_EQ(DeriveInputType(Ymd("x", kJulian)).type, InputType::YearMonthDay);
     const InputEntry incomplete[] = {Mdy(0, 5, "2024"),     Mdy(3, 0, "2024"),          Mdy(3, 5, "  "),
                                      Mdy(3, 5, "2024", ""), Mdy(3, 5, "2024", "AD", 0), Ymd("", kJulian),
@@ -23,10 +23,6 @@ TEST(InputSync, AFormIsCompleteWithAllItsParts)
     InputEntry none = Mdy(3, 5, "2024");
     none.monthDayYearChosen = false;
     EXPECT_EQ(DeriveInputType(none).type, InputType::Incomplete);
-    InputEntry noDay;  // as the window starts: no day chosen in its list
-    noDay.monthDayYearChosen = true;
-    noDay.month = 3, noDay.year = "2024", noDay.era = "AD", noDay.calendarEntry = kGregorian;
-    EXPECT_EQ(DeriveInputType(noDay).type, InputType::Incomplete);
 }
 
 TEST(InputSync, DesignatorsFollowTheChosenCalendar)
@@ -48,28 +44,23 @@ TEST(InputSync, DesignatorsFollowTheChosenCalendar)
               std::tuple(int(kGregorian), 0, 0, int(kJulian), int(kGregorian)));
 }
 
-struct SyncCase {
-    QString text;
-    int entry;
-    bool shown;
-    DeeVariant variant;
-    DesignatorSync sync;
-};
-
+// A text, its calendar entry, whether the legend shows, the variant; the text, entry and legend after.
 TEST(InputSync, OneStepUpperCasesFindsTheLegendAndChoosesItsCalendar)
 {
-    const SyncCase cases[] = {{"5-3-1 DC", 0, true, DeeVariant::DeeCecil, {"5-3-1 DC", kDee, 2}},
-                              {"5-3-1 D", 0, true, DeeVariant::Dee, {"5-3-1 D", kDee, 2}},
-                              {"5-3-1 JC", kGregorian, true, DeeVariant::Dee, {"5-3-1 JC", kGregorian, 1}},
-                              {"5-3-1 CE", 0, true, DeeVariant::Dee, {"5-3-1 CE", kGregorian, 0}},
-                              {"5-3-1 jc", 0, true, DeeVariant::Dee, {"5-3-1 JC", 0, -1}},
-                              {"5-3-1 CE", 0, false, DeeVariant::Dee, {"5-3-1 CE", 0, -1}},
-                              {"5-3-1", 0, true, DeeVariant::Dee, {"5-3-1", 0, -1}}};
-    for (const SyncCase &c : cases) {
-        const DesignatorSync sync = SyncDesignator(c.text, c.entry, c.shown, c.variant);
+    constexpr DeeVariant kDC = DeeVariant::DeeCecil, kD = DeeVariant::Dee;
+    // clang-format off
+    const std::tuple<QString, int, bool, DeeVariant, QString, int, int> cases[] = {
+        {"5-3-1 DC", 0, true, kDC, "5-3-1 DC", kDee, 2}, {"5-3-1 D", 0, true, kD, "5-3-1 D", kDee, 2},
+        {"5-3-1 JC", kGregorian, true, kD, "5-3-1 JC", kGregorian, 1},
+        {"5-3-1 CE", 0, true, kD, "5-3-1 CE", kGregorian, 0},
+        {"5-3-1 jc", 0, true, kD, "5-3-1 JC", 0, -1}, {"5-3-1", 0, true, kD, "5-3-1", 0, -1},
+        {"5-3-1 CE", 0, false, kD, "5-3-1 CE", 0, -1}};
+    // clang-format on
+    for (const auto &[text, entry, shown, variant, after, afterEntry, legend] : cases) {
+        const DesignatorSync sync = SyncDesignator(text, entry, shown, variant);
         EXPECT_EQ(std::tuple(sync.text, sync.ymdCalendarEntry, sync.legendIndex),
-                  std::tuple(c.sync.text, c.sync.ymdCalendarEntry, c.sync.legendIndex))
-            << c.text.toStdString();
+                  std::tuple(after, afterEntry, legend))
+            << text.toStdString();
     }
     EXPECT_EQ(SettledDesignator("5-3-1 jc", 0, DeeVariant::Dee).ymdCalendarEntry, kJulian);
     EXPECT_EQ(DesignatorLegends(DeeVariant::Dee)[2],

@@ -23,7 +23,6 @@ const struct {
     decltype(&lt) load = kLibrary ? reinterpret_cast<decltype(&lt)>(dlsym(kLibrary, "lt")) : nullptr;
     decltype(&gt) get = kLibrary ? reinterpret_cast<decltype(&gt)>(dlsym(kLibrary, "gt")) : nullptr;
 } kLib;
-const auto &Lib() { return kLib; }
 
 // A folder of its own for the files of this test program, removed at exit.
 struct Folder {
@@ -38,27 +37,23 @@ struct Folder {
     }
 } gFiles;
 
-int32_t Load(const std::string &contents) { return Lib().load(gFiles.Write(contents).c_str(), 0); }
+int32_t Load(const std::string &contents) { return kLib.load(gFiles.Write(contents).c_str(), 0); }
 
 // The text as the program fetches it, or its result code in angle brackets.
 std::string Text(int32_t number)
 {
     std::array<char, TEXTBANK_MAX_TEXT_BYTES> buffer{};
     const int32_t n =
-        Lib().get(number, TEXTBANK_SELECT_TEXT, buffer.data(), TEXTBANK_MAX_TEXT_BYTES, TEXTBANK_COUNTED);
+        kLib.get(number, TEXTBANK_SELECT_TEXT, buffer.data(), TEXTBANK_MAX_TEXT_BYTES, TEXTBANK_COUNTED);
     return n > 0 ? std::string(buffer.data(), static_cast<std::size_t>(n)) : "<" + std::to_string(n) + ">";
 }
 
 std::string Repeat(const std::string &s, int times) { return times > 0 ? s + Repeat(s, times - 1) : ""; }
 
-TEST(Textbank, ExportsItsFunctions)
+TEST(Textbank, ExportsItsFunctionsAndReadsTextsAmongCommentsAndBlankLines)
 {
     ASSERT_NE(kLibrary, nullptr) << dlerror();
-    EXPECT_TRUE(Lib().load && Lib().get && dlsym(kLibrary, "textbank_version"));
-}
-
-TEST(Textbank, ReadsTextsAmongCommentsAndBlankLines)
-{
+    ASSERT_TRUE(kLib.load && kLib.get && dlsym(kLibrary, "textbank_version"));
     const std::string file =
         "\xEF\xBB\xBF# Program texts\r\n"
         "\r\n"
@@ -116,33 +111,28 @@ TEST(Textbank, EachFaultGivesItsCodeAndLine)
         EXPECT_EQ(Load(contents), result) << contents.substr(0, 40);
 }
 
-TEST(Textbank, PathsThatAreNotReadableFiles)
+TEST(Textbank, PathsThatAreNotReadableFilesAndAFailedLoadReplacesNothing)
 {
     const fs::path fifo = gFiles.path / "pipe";  // a pipe would block a reader
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     for (const fs::path &path :
          {gFiles.path / "missing.dat", gFiles.path, fs::path(), fs::path("/dev/zero"), fifo})
-        EXPECT_EQ(Lib().load(path.c_str(), 0), TEXTBANK_CANNOT_OPEN) << path;
-    EXPECT_EQ(Lib().load(nullptr, 0), TEXTBANK_BAD_ARGUMENT);
+        EXPECT_EQ(kLib.load(path.c_str(), 0), TEXTBANK_CANNOT_OPEN) << path;
+    EXPECT_EQ(kLib.load(nullptr, 0), TEXTBANK_BAD_ARGUMENT);
     const std::string good = gFiles.Write("1 = a\n");
-    EXPECT_EQ(Lib().load(good.c_str(), 1), TEXTBANK_BAD_ARGUMENT);
+    EXPECT_EQ(kLib.load(good.c_str(), 1), TEXTBANK_BAD_ARGUMENT);
     if (geteuid() != 0) {  // root reads every file
         chmod(good.c_str(), 0);
-        EXPECT_EQ(Lib().load(good.c_str(), 0), TEXTBANK_CANNOT_OPEN);
+        EXPECT_EQ(kLib.load(good.c_str(), 0), TEXTBANK_CANNOT_OPEN);
     }
-}
-
-TEST(Textbank, ALoadReplacesAllTextsAndAFailedOneNone)
-{
+    // A load replaces all texts, and a failed one none.
     ASSERT_EQ(Load("1 = one\n2 = two\n"), 2);
     EXPECT_EQ(Load("1 = uno\n1 = again\n"), -1502);
-    EXPECT_EQ(Lib().load("/nonexistent/textbank.dat", 0), TEXTBANK_CANNOT_OPEN);
+    EXPECT_EQ(kLib.load("/nonexistent/textbank.dat", 0), TEXTBANK_CANNOT_OPEN);
     EXPECT_EQ(Load(""), TEXTBANK_EMPTY_FILE);
-    EXPECT_EQ(Text(1), "one");
-    EXPECT_EQ(Text(2), "two");
+    EXPECT_EQ(Text(1) + Text(2), "onetwo");
     ASSERT_EQ(Load("3 = three\n"), 1);
-    EXPECT_EQ(Text(1), "<0>");
-    EXPECT_EQ(Text(3), "three");
+    EXPECT_EQ(Text(1) + Text(3), "<0>three");
 }
 
 constexpr int32_t kT = TEXTBANK_TERMINATED;
@@ -150,7 +140,7 @@ constexpr int32_t kC = TEXTBANK_COUNTED;
 constexpr int32_t kSmall = TEXTBANK_BUFFER_TOO_SMALL;
 
 // A six-byte text fetched into buffers of every small size: never a byte past capacity.
-TEST(Textbank, WritesAtMostCapacityBytes)
+TEST(Textbank, WritesAtMostCapacityBytesAndTheLongestTextWhole)
 {
     ASSERT_EQ(Load("5 = abcdef\n"), 1);
     // capacity, flag, result, the bytes written at the start of the buffer
@@ -164,34 +154,30 @@ TEST(Textbank, WritesAtMostCapacityBytes)
     for (const auto &[capacity, flag, result, written] : cases) {
         std::array<char, 32> buffer;
         buffer.fill('\x7F');
-        EXPECT_EQ(Lib().get(5, TEXTBANK_SELECT_TEXT, buffer.data(), capacity, flag), result)
+        EXPECT_EQ(kLib.get(5, TEXTBANK_SELECT_TEXT, buffer.data(), capacity, flag), result)
             << capacity << flag;
         EXPECT_EQ(std::string(buffer.data(), buffer.size()),
                   written + std::string(32 - written.size(), '\x7F'))
             << capacity << " " << flag;
     }
-}
-
-// Lengths without writing, absent texts, and the longest text, which fills the program's buffer
-// without a NUL.
-TEST(Textbank, LengthsAbsentTextsAndTheLongestText)
-{
+    // Lengths without writing, absent texts, and the longest text, which fills the program's buffer
+    // without a NUL.
     const std::string text = kLongest.substr(0, TEXTBANK_MAX_TEXT_BYTES - 1) + "!";
     ASSERT_EQ(Load("1 = " + text + "\n"), 1);
     std::vector<char> buffer(TEXTBANK_MAX_TEXT_BYTES + 1, '\x7F');
-    EXPECT_EQ(Lib().get(1, TEXTBANK_SELECT_LENGTH, buffer.data(), 4, kC), TEXTBANK_MAX_TEXT_BYTES);
+    EXPECT_EQ(kLib.get(1, TEXTBANK_SELECT_LENGTH, buffer.data(), 4, kC), TEXTBANK_MAX_TEXT_BYTES);
     EXPECT_EQ(buffer[0], '\x7F') << "only the text selector writes";
-    EXPECT_EQ(Lib().get(6, TEXTBANK_SELECT_LENGTH, nullptr, 0, kC), TEXTBANK_ABSENT);
-    EXPECT_EQ(Lib().get(1, TEXTBANK_SELECT_TEXT, nullptr, 32, kC), TEXTBANK_INVALID_CALL);
-    EXPECT_EQ(Lib().get(1, 2, buffer.data(), 4, kC), TEXTBANK_INVALID_CALL);
-    EXPECT_EQ(Lib().get(6, TEXTBANK_SELECT_TEXT, buffer.data(), 4, kC), TEXTBANK_ABSENT);
+    EXPECT_EQ(kLib.get(6, TEXTBANK_SELECT_LENGTH, nullptr, 0, kC), TEXTBANK_ABSENT);
+    EXPECT_EQ(kLib.get(1, TEXTBANK_SELECT_TEXT, nullptr, 32, kC), TEXTBANK_INVALID_CALL);
+    EXPECT_EQ(kLib.get(1, 2, buffer.data(), 4, kC), TEXTBANK_INVALID_CALL);
+    EXPECT_EQ(kLib.get(6, TEXTBANK_SELECT_TEXT, buffer.data(), 4, kC), TEXTBANK_ABSENT);
     EXPECT_EQ(buffer[0], '\0');
     buffer[0] = '\x7F';
-    EXPECT_EQ(Lib().get(1, TEXTBANK_SELECT_TEXT, buffer.data(), TEXTBANK_MAX_TEXT_BYTES, kC),
+    EXPECT_EQ(kLib.get(1, TEXTBANK_SELECT_TEXT, buffer.data(), TEXTBANK_MAX_TEXT_BYTES, kC),
               TEXTBANK_MAX_TEXT_BYTES);
     EXPECT_EQ(std::string(buffer.data(), TEXTBANK_MAX_TEXT_BYTES) + buffer.back(), text + '\x7F');
-    EXPECT_EQ(Lib().get(1, TEXTBANK_SELECT_TEXT, buffer.data(), TEXTBANK_MAX_TEXT_BYTES, kT), kSmall);
-    EXPECT_EQ(Lib().get(1, TEXTBANK_SELECT_TEXT, buffer.data(), TEXTBANK_MAX_TEXT_BYTES + 1, kT),
+    EXPECT_EQ(kLib.get(1, TEXTBANK_SELECT_TEXT, buffer.data(), TEXTBANK_MAX_TEXT_BYTES, kT), kSmall);
+    EXPECT_EQ(kLib.get(1, TEXTBANK_SELECT_TEXT, buffer.data(), TEXTBANK_MAX_TEXT_BYTES + 1, kT),
               TEXTBANK_MAX_TEXT_BYTES);
     EXPECT_EQ(buffer.back(), '\0');
 }
