@@ -23,9 +23,9 @@ TEST(Numbers, LeadingNumberAndRoundingHalvesToEven)
     EXPECT_TRUE(std::isfinite(LeadingNumber(std::string(5000, '9'))));
     EXPECT_GT(LeadingNumber(std::string(5000, '9')), 1e18);
     // Rounding halves to even.
-    const std::pair<double, double> cases[] = {{0.5, 0},   {1.5, 2},   {2.5, 2},    {-0.5, 0},
-                                               {-1.5, -2}, {-2.5, -2}, {2.4999, 2}, {2.5001, 3}};
-    for (const auto &[value, rounded] : cases)
+    const std::pair<double, double> halves[] = {{0.5, 0},   {1.5, 2},   {2.5, 2},    {-0.5, 0},
+                                                {-1.5, -2}, {-2.5, -2}, {2.4999, 2}, {2.5001, 3}};
+    for (const auto &[value, rounded] : halves)
         EXPECT_EQ(RoundHalfEven(value), rounded) << value;
     // clang-format off
     const std::pair<double, std::optional<int32_t>> ints[] = {{3.5, 4}, {2147483647.0, INT32_MAX},
