@@ -3,15 +3,14 @@
 // Observatory's published times; and the civil day and clock time of an instant.
 #include <gtest/gtest.h>
 
+#include <QDate>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <cmath>
 #include <iomanip>
-#include <limits>
 
-#include "daybridge.h"
 #include "equinox/EquinoxComputation.h"
 
 namespace vardex {
@@ -31,15 +30,13 @@ TEST(EquinoxComputation, MatchesAnExtendedPrecisionEvaluation)
         EXPECT_NEAR(EquinoxSolsticeJDE(event, year), jde, 1e-8) << event << " " << year;
 }
 
-// --- Civil day and time -----------------------------------------------------------------
-
 constexpr int32_t kMarch20of2024 = 2460390;  // JDN
 
 // Julian Date of hh:mm:ss (Universal Time) on the civil day jdn.
 double At(int32_t jdn, int h, int m, double s) { return jdn - 0.5 + (h * 3600 + m * 60 + s) / 86400; }
 
 // 77d0m W is 5h08m behind Greenwich: 03:06 on 20 March is still 19 March there. Exactly 30 seconds
-// round down, apparent time is 8 minutes behind mean time.
+// round down, apparent time is 8 minutes behind mean time. No civil day beyond the JDN range.
 TEST(CivilInstant, DayAndTimeAtGreenwichAndAtTheMeridian)
 {
     constexpr int32_t D = kMarch20of2024;
@@ -50,42 +47,27 @@ TEST(CivilInstant, DayAndTimeAtGreenwichAndAtTheMeridian)
         {At(D, 3, 6, 31), 0, Apparent, D, "02:59"},    {At(D, 23, 59, 40), 0, Mean, D + 1, "00:00"},
         {At(D, 0, 3, 0), 0, Apparent, D - 1, "23:55"}, {At(D, 0, 0, 0), 0, Mean, D, "00:00"},
         {At(D, 3, 6, 20), 77, Mean, D - 1, "21:58"},   {At(D, 3, 6, 20), 77, Apparent, D - 1, "21:50"},
-        {At(D, 5, 7, 40), 77, Mean, D, "00:00"},       {At(D, 12, 0, 0), 77.5, Mean, D, "06:50"}};
+        {At(D, 5, 7, 40), 77, Mean, D, "00:00"},       {At(D, 12, 0, 0), 77.5, Mean, D, "06:50"},
+        {std::nan(""), 0, Mean, 0, "XX:XX:XX"},        {1e12, 77, Apparent, INT32_MAX, "XX:XX:XX"},
+        {-1e12, 0, Mean, INT32_MIN, "XX:XX:XX"}};
     for (const auto &[jd, west, solarTime, jdn, time] : cases) {
         const CivilInstant instant =
             west == 0 ? GreenwichCivilInstant(jd, solarTime) : LocalCivilInstant(jd, west, solarTime);
         EXPECT_EQ(std::pair(instant.jdn, instant.time), std::pair(jdn, std::string(time)))
             << std::setprecision(12) << jd;
-        EXPECT_EQ(std::floor(instant.dayNumber), jdn);
+        EXPECT_TRUE(!(std::abs(jd) < 1e9) || std::floor(instant.dayNumber) == jdn) << instant.dayNumber;
     }
 }
-
-TEST(CivilInstant, NoCivilDayBeyondTheJdnRange)
-{
-    const CivilInstant nan = GreenwichCivilInstant(std::numeric_limits<double>::quiet_NaN(), SolarTime::Mean);
-    const CivilInstant late = LocalCivilInstant(1e12, 77, SolarTime::Apparent);
-    EXPECT_EQ(std::tuple(nan.jdn, nan.time, late.jdn, late.time),
-              std::tuple(0, "XX:XX:XX", INT32_MAX, "XX:XX:XX"));
-    EXPECT_EQ(GreenwichCivilInstant(-1e12, SolarTime::Mean).jdn, INT32_MIN);
-}
-
-// --- Against the US Naval Observatory ---------------------------------------------------
 
 // Minutes between our Greenwich mean time of the year's March equinox, as the table shows it,
 // and the observatory's "yyyy-mm-ddThh:mm" (UTC).
 int MinutesFromPublished(int32_t year, const QString &utc)
 {
     const CivilInstant ours = GreenwichCivilInstant(VernalEquinoxUT(year), SolarTime::Mean);
-    EuroDate date{};
-    date.year = utc.left(4).toInt();
-    date.month = utc.mid(5, 2).toInt();
-    date.day = utc.mid(8, 2).toInt();
-    date.calendar = DAYBRIDGE_GREGORIAN;
-    euro_date_to_jdn(&date);
-    const int64_t published = int64_t{date.jdn} * 1440 + utc.mid(11, 2).toInt() * 60 + utc.mid(14, 2).toInt();
-    const QString time = QString::fromStdString(ours.time);  // "HH:MM"
-    const int64_t shown = int64_t{ours.jdn} * 1440 + time.left(2).toInt() * 60 + time.mid(3, 2).toInt();
-    return static_cast<int>(shown - published);
+    const int64_t days = ours.jdn - QDate::fromString(utc.left(10), Qt::ISODate).toJulianDay();
+    const QTime published = QTime::fromString(utc.mid(11), "HH:mm");
+    return static_cast<int>(
+        days * 1440 + published.secsTo(QTime::fromString(QString::fromStdString(ours.time), "HH:mm")) / 60);
 }
 
 TEST(EquinoxComputation, AgreesWithTheNavalObservatory)

@@ -41,7 +41,7 @@ struct TableRun {
 };
 
 // Whole runs: tests/cli/tables.txt. Here, what a run gives beside its text, and its regional format.
-TEST(EquinoxRun, RowsAsDataAndTheRegionalFormat)
+TEST(EquinoxRun, RowsAsDataTheRegionalFormatAndLaterRunsUnderTheHeaderTheyFind)
 {
     const TableRun run(Inputs(2044, 8));
     EXPECT_EQ(std::tuple(run.result.status, run.result.offTargetCount, run.result.rows.at(1).offTarget),
@@ -57,10 +57,6 @@ TEST(EquinoxRun, RowsAsDataAndTheRegionalFormat)
     EXPECT_TRUE(regional.output.contains("  2044     2.467.694,4725     2044-03-19 CE"))
         << regional.output.toStdString();
     EXPECT_TRUE(regional.output.endsWith(": 1 of 8 (12,50%)\r\n"));
-}
-
-TEST(EquinoxRun, LaterRunsFollowABlankLineUnderTheHeaderTheyFind)
-{
     QString output = "stray text";
     WriteTableHeader(output, "Dee");
     EXPECT_EQ(output, Header("Dee"));
@@ -77,10 +73,12 @@ TEST(EquinoxRun, LaterRunsFollowABlankLineUnderTheHeaderTheyFind)
 }
 
 // The window opens for years 1..4000 only, but the main window's input can move below 1 while it
-// is open: only the upper limit stops a run, and years -9..0 have their own column widths.
+// is open: only the upper limit stops a run, and years -9..0 have their own column widths. The
+// window counts the marked years out of the years asked, vardex-cli out of the rows it printed.
 TEST(EquinoxRun, StopsAfterYear4000ButNotBeforeYear1)
 {
-    const TableRun late(Inputs(3995, 12));
+    EquinoxRunInputs inputs = Inputs(3995, 12);
+    const TableRun late(inputs);
     EXPECT_EQ(std::pair(late.result.status, late.result.rows.size()),
               std::pair(EquinoxRunStatus::StoppedAtYearLimit, size_t{6}));
     EXPECT_TRUE(late.output.endsWith(
@@ -91,22 +89,16 @@ TEST(EquinoxRun, StopsAfterYear4000ButNotBeforeYear1)
                                         "range 1 through 4000.",
                                         "Out of range", MessageIcon::Information, MessageButtons::Ok}}));
     EXPECT_TRUE(TableRun(Inputs(4001, 2)).output.endsWith(": 0 of 2\r\n"));
+    inputs = Inputs(3990, 20);
+    EXPECT_TRUE(TableRun(inputs).output.endsWith(": 1 of 20 (5.00%)\r\n"));
+    inputs.summaryBase = SummaryBase::RowsWritten;
+    EXPECT_TRUE(TableRun(inputs).output.endsWith(": 1 of 11 (9.09%)\r\n"));
     const TableRun early(Inputs(-9, 11));
     EXPECT_TRUE(early.dialogs.shown.empty());
     EXPECT_EQ(early.result.rows.at(0).text,
               "  -9     1,717,851.9958      -9-03-21 CE 11:46 a    -9-03-21 D 06:38 a  -9*");
     EXPECT_TRUE(early.result.rows.at(9).text.startsWith("   0     "));
     EXPECT_EQ(early.result.rows[9].text.indexOf(" CE "), early.result.rows[10].text.indexOf(" CE "));
-}
-
-// The window counts the marked years out of the years asked, its percentage too; vardex-cli out of
-// the rows it printed.
-TEST(EquinoxRun, SummaryOfARunStoppedAtYear4000)
-{
-    EquinoxRunInputs inputs = Inputs(3990, 20);
-    EXPECT_TRUE(TableRun(inputs).output.endsWith(": 1 of 20 (5.00%)\r\n"));
-    inputs.summaryBase = SummaryBase::RowsWritten;
-    EXPECT_TRUE(TableRun(inputs).output.endsWith(": 1 of 11 (9.09%)\r\n"));
 }
 
 // The CSV and JSON carry the place in the cycle and the leap year as values: the place counts
@@ -124,18 +116,10 @@ TEST(EquinoxRow, ThePlaceInTheDeeCycleAndItsLeapYear)
     }
 }
 
-TEST(EquinoxRun, WritesNothingForCountsAndLongitudesNoListOffers)
-{
-    EXPECT_EQ(TableRun(Inputs(2024, 801), "kept").result.status, EquinoxRunStatus::TooManyYears);
-    EXPECT_EQ(TableRun(Inputs(2024, 0), "kept").output, "kept");
-    for (const auto &[degrees, minutes] : {std::pair{69, 0}, {80, 0}, {77, -1}, {77, 60}}) {
-        EquinoxRunInputs inputs = Inputs(2024, 5);
-        std::tie(inputs.degrees, inputs.minutes) = std::pair(degrees, minutes);
-        EXPECT_EQ(TableRun(inputs, "kept").output, "kept");
-    }
-}
-
-TEST(EquinoxCapacity, AFullBoxIsClearedOnYesAndKeptOnNo)
+// A full box is cleared on Yes and kept on No. Before each row the run stops when the text is
+// longer than the capacity, so the row that crosses it is the last; a box exactly full is not asked
+// about, but the blank line between runs tips it. Counts and longitudes no list offers write nothing.
+TEST(EquinoxCapacity, AFullBoxAndTheRowThatCrossesTheCapacity)
 {
     const QString full = "  2024 ... 2024-03-20 CE 02:58\r\n" + QString(63 * 1024, u'x');
     EXPECT_EQ(TableRun(Inputs(2025, 1), full, {MessageReply::No}).output, full);
@@ -143,15 +127,6 @@ TEST(EquinoxCapacity, AFullBoxIsClearedOnYesAndKeptOnNo)
     EXPECT_EQ(cleared.output,
               Header("Dee") +
                   "  2025     2,460,754.8761     2025-03-20 CE 08:54 a   2025-03-21 D 03:46 a 12*\r\n");
-    EXPECT_EQ(cleared.dialogs.shown,
-              std::vector<test::ShownMessage>(
-                  {{"Textbox is full.  Clear it?", "Do it", MessageIcon::None, MessageButtons::YesNo}}));
-}
-
-// Before each row the run stops when the text is longer than the capacity, so the row that crosses
-// it is the last; a box exactly full is not asked about, but the blank line between runs tips it.
-TEST(EquinoxCapacity, TheRowThatCrossesTheCapacityIsTheLast)
-{
     const TableRun all(Inputs(2024, 40));
     QString expected = Header("Dee");
     for (size_t row = 0; expected.size() <= 2048; ++row)
@@ -159,12 +134,21 @@ TEST(EquinoxCapacity, TheRowThatCrossesTheCapacityIsTheLast)
     const TableRun cut(Inputs(2024, 40, DeeVariant::Dee, SolarTime::Apparent, 2));
     EXPECT_TRUE(cut.result.CutByCapacity());
     EXPECT_EQ(cut.output, expected);
-    EXPECT_EQ(cut.dialogs.shown,
-              std::vector<test::ShownMessage>(
-                  {{"Textbox is full.", "Do it", MessageIcon::Exclamation, MessageButtons::Ok}}));
+    EXPECT_EQ(std::pair(cleared.dialogs.shown, cut.dialogs.shown),
+              std::pair(std::vector<test::ShownMessage>({{"Textbox is full.  Clear it?", "Do it",
+                                                          MessageIcon::None, MessageButtons::YesNo}}),
+                        std::vector<test::ShownMessage>(
+                            {{"Textbox is full.", "Do it", MessageIcon::Exclamation, MessageButtons::Ok}})));
     const QString exactlyFull = "  2024 CE " + QString(1014, u'x');
     EXPECT_EQ(TableRun(Inputs(2025, 12, DeeVariant::Dee, SolarTime::Apparent, 1), exactlyFull).output,
               exactlyFull + "\r\n");
+    EXPECT_EQ(TableRun(Inputs(2024, 801), "kept").result.status, EquinoxRunStatus::TooManyYears);
+    EXPECT_EQ(TableRun(Inputs(2024, 0), "kept").output, "kept");
+    for (const auto &[degrees, minutes] : {std::pair{69, 0}, {80, 0}, {77, -1}, {77, 60}}) {
+        EquinoxRunInputs inputs = Inputs(2024, 5);
+        std::tie(inputs.degrees, inputs.minutes) = std::pair(degrees, minutes);
+        EXPECT_EQ(TableRun(inputs, "kept").output, "kept");
+    }
 }
 
 }  // namespace

@@ -48,14 +48,11 @@ TEST_F(MainWindowTest, StartsWithTodayInBothFormsAndTheFocusOnCalculate)
               QStringList({"Dee-Cecil Calendar", "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday",
                            "Friday", "Saturday"}));
     // Today, 5 March 2024 by the scripted clock, in the month,day,year form and in the other.
-    EXPECT_TRUE(form.optInputDateWithoutAYN.value && form.cboMonthNames.visible && !form.txbYearCEJC.visible);
     EXPECT_EQ(QStringList({form.cboMonthNames.Text(), form.cboDayNumbers.Text(), form.txbYearADBCetc.text,
                            form.cboYearDesADBCetc.Text(), form.cboCalendar[0].Text(), form.txbYearCEJC.text,
                            form.cboCalendar[1].Text()}),
               QStringList({"March", "5", "2024", "CE", "Gregorian Calendar", "2024-03-05 CE",
                            "Proleptic Gregorian"}));
-    EXPECT_TRUE(OutputsHidden());
-    EXPECT_EQ(form.focusRequest, &form.cmdCalculate);
     EXPECT_EQ(std::tuple(form.lngTextBoxCapacityInKB, form.left, form.top), std::tuple(63, 427, 1000))
         << "centred on the 800-pixel screen: (12,000 - 11,145 twips) / 2";
     EXPECT_TRUE(form.lblOnlineUserManual.toolTip.endsWith(" at vardex.example.org/manual"));
@@ -77,12 +74,22 @@ TEST_F(MainWindowTest, StartsWithTodayInBothFormsAndTheFocusOnCalculate)
               std::tuple(QString("vardex.dat"), false, false));
 }
 
-TEST_F(MainWindowTest, CalculateShowsTheDayInEveryBoxOrInNone)
+// Copy puts four aligned lines on the clipboard (the texts of each box: tests/cli/calc.txt).
+TEST_F(MainWindowTest, CalculateShowsTheDayInEveryBoxOrInNoneAndCopyTakesIt)
 {
+    EnterMDY(3, 15, "44", "BC", kJulian);
+    Calculate();
+    form.focusRequest = nullptr;
+    controller.cmdCopyResult_Click();
+    EXPECT_EQ(clipboard.text,
+              "Gregorian Calendar: March 13, 44 BC             -43-03-13 CE                \r\n"
+              "Julian Calendar:    March 15, 44 BC             -43-03-15 JC                \r\n"
+              "Julian day number:  1,705,426\r\nDay of week:        Wednesday\r\n\r\n");
+    EXPECT_EQ(std::pair(clipboard.clears, popUps.shown), std::pair(1, std::vector({kCopiedPopUp})));
+    EXPECT_EQ(form.focusRequest, &form.cmdCalculate);
     controller.SelectListEntry(form.cboYearDesADBCetc, 0);  // no era chosen: the result chooses "CE"
     EnterYMD("-43-3-15 jc", kJulian);
     Calculate();
-    EXPECT_EQ(Outputs().mid(6), QStringList({"1,705,426", "Wednesday"})) << "the texts: tests/cli/calc.txt";
     EXPECT_EQ(form.txbOutputJC.text, "March 15, 44 BCE") << "in the era style the result chose";
     EXPECT_EQ(form.cboYearDesADBCetc.Text(), "CE");
     EXPECT_EQ(form.txbYearCEJC.text, "-43-03-15 JC") << "the box shows the date as read";
@@ -104,7 +111,7 @@ TEST_F(MainWindowTest, CalculateShowsTheDayInEveryBoxOrInNone)
     }
 }
 
-TEST_F(MainWindowTest, TheRefresherEnablesWhatTheInputAllows)
+TEST_F(MainWindowTest, TheRefresherEnablesWhatTheInputAllowsAndLabelsTheUnits)
 {
     const auto commands = [this] {
         return std::vector<bool>{form.cmdCalculate.enabled,       form.cmdDateSequence.enabled,
@@ -131,10 +138,7 @@ TEST_F(MainWindowTest, TheRefresherEnablesWhatTheInputAllows)
     EnterYMD("2024-3-5 CE", kGregorian);
     EXPECT_EQ(form.intInputDateType, 1);
     EXPECT_EQ(commands(), std::vector<bool>(6, true));
-}
-
-TEST_F(MainWindowTest, UnitLabelsClearButtonsAndCopyFollowTheInput)
-{
+    Tick();
     const auto labels = [this] {
         return QStringList({form.lblArith[0].caption, form.lblArith[1].caption, form.lblArith[2].caption,
                             form.lblArith[3].caption});
@@ -163,7 +167,7 @@ TEST_F(MainWindowTest, UnitLabelsClearButtonsAndCopyFollowTheInput)
 
 // A designator typed into the hidden year-month-day box chooses its calendar when the form is chosen;
 // Enter in a year box calculates while Calculate can.
-TEST_F(MainWindowTest, SwitchingFormsAndEnter)
+TEST_F(MainWindowTest, SwitchingFormsEnterAndTheDeeVariant)
 {
     controller.SelectListEntry(form.cboCalendar[1], 0);
     form.txbYearCEJC.text = "1600-2-29 JC";
@@ -179,15 +183,11 @@ TEST_F(MainWindowTest, SwitchingFormsAndEnter)
     controller.ClearOutputs();
     controller.txbYearCEJC_KeyUp(13);
     EXPECT_TRUE(OutputsHidden()) << "Calculate is disabled";
-}
-
-TEST_F(MainWindowTest, SwitchingTheDeeVariantRewritesDesignatorsNamesAndAShownResult)
-{
+    controller.SelectOption(form.optInputDateWithoutAYN);
     EnterYMD("2021-3-15 DC", kDee);
     Calculate();
     ASSERT_EQ(form.txbOutputDEEwithAYN.text, "2021-03-15 DC");
     controller.SelectOption(form.optDee);
-    EXPECT_EQ(form.deeVariant, DeeVariant::Dee);
     EXPECT_EQ(form.txbYearCEJC.text, "2021-03-15 D") << "re-designated, and read again as a Dee date";
     EXPECT_EQ(form.txbOutputDEEwithAYN.text, "2021-03-15 D");
     EXPECT_EQ(form.lblCE.caption, "'D' = the proleptic Dee Calendar with astronomical year numbering");
@@ -243,23 +243,7 @@ TEST_F(MainWindowTest, ClearEmptiesItsOwnFrameAndTodayNeverCalculates)
         << "a form is chosen when none is";
 }
 
-TEST_F(MainWindowTest, CopyResultPutsFourAlignedLinesOnTheClipboard)
-{
-    EnterMDY(3, 15, "44", "BC", kJulian);
-    Calculate();
-    form.focusRequest = nullptr;
-    controller.cmdCopyResult_Click();
-    EXPECT_EQ(clipboard.text,
-              "Gregorian Calendar: March 13, 44 BC             -43-03-13 CE                \r\n"
-              "Julian Calendar:    March 15, 44 BC             -43-03-15 JC                \r\n"
-              "Julian day number:  1,705,426\r\nDay of week:        Wednesday\r\n\r\n");
-    EXPECT_EQ(clipboard.clears, 1);
-    EXPECT_EQ(popUps.shown, std::vector({kCopiedPopUp}));
-    EXPECT_TRUE(form.cmdCopyResult.visible);
-    EXPECT_EQ(form.focusRequest, &form.cmdCalculate);
-}
-
-TEST_F(MainWindowTest, TheWindowCommandsCheckTheInputFirst)
+TEST_F(MainWindowTest, TheWindowCommandsCheckTheInputAndTheAdapterTakesBackWhatChanged)
 {
     for (const auto &[ymd, opens] : {std::pair{"0-3-20 CE", false},
                                      {"1-3-20 CE", true},
@@ -277,10 +261,7 @@ TEST_F(MainWindowTest, TheWindowCommandsCheckTheInputFirst)
     EXPECT_TRUE(controller.cmdDateSequence_Click());
     EXPECT_EQ(form.lngJDN, 2460383);  // 13 March 2024, Gregorian
     EXPECT_EQ(controller.InputCalendarText(), "Julian");
-}
-
-TEST_F(MainWindowTest, TheAdapterHandsOverTheInputAndTakesBackOnlyWhatChanged)
-{
+    dialogs.shown.clear();
     EnterMDY(3, 5, "2024", "BC", kJulian);
     form.txbYearADBCetc.caret = 2;
     ASSERT_TRUE(controller.InputDateOK());

@@ -78,7 +78,7 @@ TEST(SequenceSummary, CountsInWordsAndRoundedPercentages)
 
 // A box over its capacity is cleared on Yes and kept on No. Before each row the run stops when the
 // text is longer than the capacity, so the row that crosses it is the last (and no summary follows).
-TEST_F(DateSequence, TheCapacityOfTheBox)
+TEST_F(DateSequence, TheCapacityOfTheBoxAndTheEndsOfTheJdnRangeAndOfTheNumberOfDays)
 {
     const QString full = QString(63 * 1024, u'x') + "CE";
     dialogs.replies = {MessageReply::No, MessageReply::Yes};
@@ -98,10 +98,8 @@ TEST_F(DateSequence, TheCapacityOfTheBox)
     output.clear();
     EXPECT_EQ(Run(kFeb27of2024, 800, DeeVariant::DeeCecil, 2).rows.size(), 26u);  // 80 + 25 x 77 <= 2,048
     EXPECT_TRUE(output.endsWith("day\r\n")) << "no summary";
-}
-
-TEST_F(DateSequence, TheEndsOfTheJdnRangeAndOfTheNumberOfDays)
-{
+    output.clear();
+    dialogs.shown.clear();
     EXPECT_TRUE(Run(std::numeric_limits<int32_t>::max() - 1, 5).lastDayReached);
     EXPECT_TRUE(
         output.endsWith("   5,874,898-06-03 CE   5,874,899-08-22 DC      2,147,483,647        Tuesday\r\n"));
