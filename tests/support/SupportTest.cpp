@@ -2,9 +2,7 @@
 // The program text file (where it is, its messages and texts) and web links (https, failures' causes).
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include <QtCore>
 #include <climits>
 
 #include "RecordingSeams.h"

@@ -1,35 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "WindowCheck.h"
 
-#include <QAbstractButton>
-#include <QAbstractItemView>
-#include <QAbstractSpinBox>
-#include <QAccessible>
-#include <QApplication>
-#include <QButtonGroup>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QCompleter>
-#include <QGraphicsSimpleTextItem>
-#include <QGraphicsTextItem>
-#include <QGraphicsView>
-#include <QGroupBox>
-#include <QHeaderView>
-#include <QImage>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QScreen>
-#include <QScrollArea>
-#include <QStyleOptionComboBox>
-#include <QStyleOptionFrame>
-#include <QTableView>
 #include <QTest>
-#include <QTextEdit>
-#include <QTreeView>
+#include <QtWidgets>
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -42,10 +15,7 @@ namespace {
 
 std::string Std(const QString &text) { return text.toStdString(); }
 
-std::string Size(const QSize &size)
-{
-    return std::to_string(size.width()) + " x " + std::to_string(size.height());
-}
+std::string Size(const QSize &s) { return std::to_string(s.width()) + " x " + std::to_string(s.height()); }
 
 std::string Rect(const QRect &r)
 {
@@ -61,8 +31,7 @@ void Needs(std::vector<std::string> &found, const std::string &what, QSize neede
 void Needs(std::vector<std::string> &found, const std::string &what, int needed, int room)
 {
     if (needed > room)
-        found.push_back(what + " needs " + std::to_string(needed) + " pixels, has " + std::to_string(room) +
-                        " pixels");
+        found.push_back(what + " needs " + std::to_string(needed) + " pixels, has " + std::to_string(room));
 }
 
 // Widgets whose children are their own parts, not controls of the window.
@@ -77,56 +46,54 @@ bool IsComposite(const QWidget *w)
 
 // The controls of window, shown, depth first; containers (plain widgets, frames, scroll areas)
 // are entered, not listed, except frames, which have a caption.
-void CollectControls(QWidget *parent, const QWidget *window, std::vector<QWidget *> &controls)
+std::vector<QWidget *> Controls(const QWidget *window, const QWidget *parent = nullptr)
 {
-    for (QObject *child : parent->children()) {
-        auto *w = qobject_cast<QWidget *>(child);
-        if (!w || w->isWindow() || !w->isVisibleTo(window))
+    std::vector<QWidget *> controls;
+    for (QWidget *w : (parent ? parent : window)->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (w->isWindow() || !w->isVisibleTo(window))
             continue;
         const bool container = !IsComposite(w) && !qobject_cast<QLabel *>(w);
         if (!container || qobject_cast<QGroupBox *>(w))
             controls.push_back(w);
         if (container)
-            CollectControls(w, window, controls);
+            std::ranges::copy(Controls(window, w), std::back_inserter(controls));
     }
-}
-
-std::vector<QWidget *> Controls(QWidget *window)
-{
-    std::vector<QWidget *> controls;
-    CollectControls(window, window, controls);
     return controls;
 }
 
 // The part of w's rectangle (in window coordinates) its ancestors leave visible. With
 // untilScrolling, the clipping stops at a scroll area's viewport: what is scrolled out of view
 // can be scrolled into it.
-QRect ClippedRect(const QWidget *w, const QWidget *window, bool untilScrolling, const QWidget **clipper)
+QRect ClippedRect(const QWidget *w, const QWidget *window, bool untilScrolling,
+                  const QWidget **clipper = nullptr)
 {
     QRect rect(w->mapTo(window, QPoint(0, 0)), w->size());
-    if (clipper)
-        *clipper = nullptr;
-    for (const QWidget *p = w->parentWidget(); p && p != window; p = p->parentWidget()) {
+    const QWidget *cutBy = nullptr;  // the innermost ancestor that cuts it
+    for (const QWidget *p = w->parentWidget(); p; p = p == window ? nullptr : p->parentWidget()) {
         if (const auto *area = qobject_cast<const QScrollArea *>(p->parentWidget());
             untilScrolling && area && area->viewport() == p)
-            return rect;
+            break;
         const QRect parentRect(p->mapTo(window, QPoint(0, 0)), p->size());
-        if (clipper && !parentRect.contains(rect) && !*clipper)
-            *clipper = p;
+        cutBy = cutBy || parentRect.contains(rect) ? cutBy : p;
         rect &= parentRect;
     }
-    if (clipper && !window->rect().contains(rect) && !*clipper)
-        *clipper = window;
-    return rect & window->rect();
+    if (clipper)
+        *clipper = cutBy;
+    return rect;
 }
 
 QString PlainCaption(QString text)
 {
-    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-    text.remove(u'&');
-    text.replace(u'\x01', u'&');
-    return text;
+    return text.replace(QRegularExpression(QStringLiteral("&(.?)")), "\\1");
 }
+
+bool IsOption(const QWidget *w)
+{
+    return qobject_cast<const QRadioButton *>(w) || qobject_cast<const QCheckBox *>(w);
+}
+
+// What shows of a control: an option button's or check box's circle or box and caption, else all.
+QSize Face(const QWidget *w) { return IsOption(w) ? w->size().boundedTo(w->sizeHint()) : w->size(); }
 
 // The room a label has for its text, inside its frame and margin.
 QRect LabelRoom(const QLabel *label)
@@ -155,13 +122,10 @@ QRect LabelTextRect(const QLabel *label)
 // The part of a control that must not be covered: a label's text, any other control whole.
 QRect ContentRect(const QWidget *w, const QWidget *window)
 {
-    QRect rect = ClippedRect(w, window, false, nullptr);
     const QPoint origin = w->mapTo(window, QPoint(0, 0));
-    if (const auto *label = qobject_cast<const QLabel *>(w))
-        rect &= LabelTextRect(label).translated(origin);
-    else if (qobject_cast<const QRadioButton *>(w) || qobject_cast<const QCheckBox *>(w))
-        rect &= QRect(origin, w->size().boundedTo(w->sizeHint()));  // the circle or box and the caption
-    return rect;
+    const auto *label = qobject_cast<const QLabel *>(w);
+    return ClippedRect(w, window, false) &
+           (label ? LabelTextRect(label).translated(origin) : QRect(origin, Face(w)));
 }
 
 void CheckLabel(const QLabel *label, std::vector<std::string> &found)
@@ -169,11 +133,10 @@ void CheckLabel(const QLabel *label, std::vector<std::string> &found)
     if (label->text().isEmpty())
         return;
     const QRect room = LabelRoom(label);
-    if (label->wordWrap()) {
-        Needs(found, Describe(label) + ": wrapped text",
-              QSize(label->minimumSizeHint().width(), label->heightForWidth(label->width())), label->size());
-        return;
-    }
+    if (label->wordWrap())
+        return Needs(found, Describe(label) + ": wrapped text",
+                     QSize(label->minimumSizeHint().width(), label->heightForWidth(label->width())),
+                     label->size());
     const QSize needed =
         IsRich(label) ? label->sizeHint() - (label->size() - room.size())
                       : label->fontMetrics().size(Qt::TextShowMnemonic | Qt::TextExpandTabs, label->text());
@@ -184,15 +147,12 @@ void CheckButton(const QAbstractButton *button, std::vector<std::string> &found)
 {
     if (button->text().isEmpty())
         return;
-    QSize needed;
-    if (qobject_cast<const QRadioButton *>(button) || qobject_cast<const QCheckBox *>(button)) {
-        needed = button->sizeHint();
-    } else {
-        const QFontMetrics metrics = button->fontMetrics();
-        constexpr int kPadding = 4;  // each side, between the caption and the button's edge
-        needed =
-            QSize(metrics.horizontalAdvance(PlainCaption(button->text())) + 2 * kPadding, metrics.height());
-    }
+    const QFontMetrics metrics = button->fontMetrics();
+    constexpr int kPadding = 4;  // each side, between the caption and the button's edge
+    const QSize needed =
+        IsOption(button)
+            ? button->sizeHint()
+            : QSize(metrics.horizontalAdvance(PlainCaption(button->text())) + 2 * kPadding, metrics.height());
     Needs(found, Describe(button) + ": caption", needed, button->size());
 }
 
@@ -263,15 +223,13 @@ void CheckItemView(const QAbstractItemView *view, std::vector<std::string> &foun
         for (int row = 0; row < model->rowCount() && !filled; ++row)
             filled = !model->data(model->index(row, column)).toString().isEmpty();
         if (filled && title.isEmpty())
-            found.push_back(Describe(view) + ": column " + std::to_string(column + 1) + " has no header");
+            found.push_back(name + " has no header");
     }
 }
 
 void CheckChart(const QGraphicsView *view, std::vector<std::string> &found)
 {
-    if (!view->scene())
-        return;
-    for (const QGraphicsItem *item : view->scene()->items()) {
+    for (const QGraphicsItem *item : view->scene() ? view->scene()->items() : QList<QGraphicsItem *>()) {
         if (!item->isVisible())
             continue;
         QString text;
@@ -285,26 +243,21 @@ void CheckChart(const QGraphicsView *view, std::vector<std::string> &found)
 }
 
 // Drives a key press as the window system delivers it: to the open pop-up, or to the focus.
-void PressKey(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+void PressKey(QWidget *window, Qt::Key key)
 {
-    QWidget *target =
-        QApplication::activePopupWidget() ? QApplication::activePopupWidget() : QApplication::focusWidget();
-    QTest::keyClick(target ? target : window, key, modifiers);
+    QWidget *popUp = QApplication::activePopupWidget(), *focus = QApplication::focusWidget();
+    QTest::keyClick(popUp ? popUp : focus ? focus : window, key);
     QApplication::processEvents();
 }
 
-bool Holds(const std::vector<QWidget *> &widgets, const QWidget *w)
-{
-    return std::ranges::count(widgets, w) > 0;
-}
+bool Holds(const std::vector<QWidget *> &v, const QWidget *w) { return std::ranges::count(v, w) > 0; }
 
 // The control a focused widget belongs to (the list a list's own box is part of).
 QWidget *ControlOf(QWidget *focus, const std::vector<QWidget *> &controls)
 {
-    for (QWidget *w = focus; w; w = w->parentWidget()) {
+    for (QWidget *w = focus; w; w = w->parentWidget())
         if (Holds(controls, w))
             return w;
-    }
     return focus;
 }
 
@@ -313,32 +266,19 @@ bool TakesTab(const QWidget *w, const QWidget *window)
     return (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(window) && !w->focusProxy();
 }
 
-// The other option buttons of an option's group, with it.
-std::vector<QAbstractButton *> GroupOf(QAbstractButton *option)
-{
-    if (QButtonGroup *group = option->group()) {
-        const QList<QAbstractButton *> buttons = group->buttons();
-        return {buttons.begin(), buttons.end()};
-    }
-    std::vector<QAbstractButton *> group;
-    if (!option->autoExclusive() || !option->parentWidget())
-        return {option};
-    for (QObject *sibling : option->parentWidget()->children()) {
-        auto *button = qobject_cast<QAbstractButton *>(sibling);
-        if (button && button->autoExclusive() && button->isCheckable() && !button->group())
-            group.push_back(button);
-    }
-    return group;
-}
-
-// An option button that is not its group's selected button, while the group has one.
+// An option button that is not its group's selected button, while the group has one: the group
+// is its button group, or else the auto-exclusive buttons beside it.
 bool IsUnselectedOption(QWidget *w)
 {
     auto *option = qobject_cast<QRadioButton *>(w);
     if (!option || option->isChecked())
         return false;
-    const std::vector<QAbstractButton *> group = GroupOf(option);
-    return std::any_of(group.begin(), group.end(), [](const QAbstractButton *b) { return b->isChecked(); });
+    if (const QButtonGroup *group = option->group())
+        return std::ranges::any_of(group->buttons(), [](const QAbstractButton *b) { return b->isChecked(); });
+    return option->autoExclusive() && option->parentWidget() &&
+           std::ranges::any_of(
+               option->parentWidget()->findChildren<QAbstractButton *>(Qt::FindDirectChildrenOnly),
+               [](const QAbstractButton *b) { return b->autoExclusive() && b->isChecked() && !b->group(); });
 }
 
 QImage Picture(QWidget *w) { return w->grab().toImage().convertToFormat(QImage::Format_RGB32); }
@@ -352,10 +292,8 @@ int StandingOut(const QImage &focused, const QImage &unfocused)
     for (int y = 0; y < focused.height(); ++y) {
         const auto *a = reinterpret_cast<const QRgb *>(focused.constScanLine(y));
         const auto *b = reinterpret_cast<const QRgb *>(unfocused.constScanLine(y));
-        for (int x = 0; x < focused.width(); ++x) {
-            if (a[x] != b[x] && ContrastRatio(QColor::fromRgb(a[x]), QColor::fromRgb(b[x])) >= 3.0)
-                ++count;
-        }
+        for (int x = 0; x < focused.width(); ++x)
+            count += a[x] != b[x] && ContrastRatio(QColor::fromRgb(a[x]), QColor::fromRgb(b[x])) >= 3.0;
     }
     return count;
 }
@@ -364,9 +302,7 @@ int StandingOut(const QImage &focused, const QImage &unfocused)
 // option buttons and check boxes the circle or box and the caption.
 int RingPixels(const QWidget *w, qreal scale)
 {
-    QSize size = w->size();
-    if (qobject_cast<const QRadioButton *>(w) || qobject_cast<const QCheckBox *>(w))
-        size = size.boundedTo(w->sizeHint());
+    const QSize size = Face(w);
     const auto width = std::lround(size.width() * scale), height = std::lround(size.height() * scale);
     return static_cast<int>(2 * (width + height) - 4);
 }
@@ -421,17 +357,14 @@ std::vector<std::string> CheckFitsScreen(QWidget *window, bool designSize)
     const QScreen *screen = window->screen();
     if (!screen)
         return {"no screen"};
-    const QRect area = screen->availableGeometry();
-    const QRect frame = window->frameGeometry();
-    const bool largerThanScreen = frame.width() > area.width() || frame.height() > area.height();
-    if (designSize && largerThanScreen) {
+    const QRect area = screen->availableGeometry(), frame = window->frameGeometry();
+    if (designSize && frame.size().boundedTo(area.size()) != frame.size()) {  // larger than the screen
         if (!area.contains(frame.topLeft()))
             found.push_back("its corner " + Rect(frame) + " lies off the screen " + Rect(area));
     } else if (!area.contains(frame)) {
         found.push_back("the window " + Rect(frame) + " does not lie inside the screen " + Rect(area));
     }
-    if (!designSize &&
-        (window->minimumSize().width() > area.width() || window->minimumSize().height() > area.height()))
+    if (!designSize && window->minimumSize().boundedTo(area.size()) != window->minimumSize())
         found.push_back("its minimum size " + Size(window->minimumSize()) + " is larger than the screen " +
                         Size(area.size()));
     const std::vector<QWidget *> controls = Controls(window);
@@ -491,60 +424,46 @@ std::vector<std::string> CheckTabCycle(QWidget *window)
         return {"the window does not become active"};
     const std::vector<QWidget *> controls = Controls(window);
     std::vector<QWidget *> expected;
-    for (QWidget *control : controls) {
-        if (TakesTab(control, window) && !IsUnselectedOption(control))
-            expected.push_back(control);
-    }
+    std::ranges::copy_if(controls, std::back_inserter(expected),
+                         [&](QWidget *w) { return TakesTab(w, window) && !IsUnselectedOption(w); });
     if (expected.empty())
         return found;
 
     // From the first control of the focus chain.
     QWidget *first = nullptr;
-    for (QWidget *w = window->nextInFocusChain(); w != window && !first; w = w->nextInFocusChain()) {
-        if (Holds(expected, ControlOf(w, controls)))
-            first = ControlOf(w, controls);
-    }
-    if (!first)
-        first = expected.front();
+    for (QWidget *w = window->nextInFocusChain(); w != window && !first; w = w->nextInFocusChain())
+        first = Holds(expected, ControlOf(w, controls)) ? ControlOf(w, controls) : nullptr;
+    first = first ? first : expected.front();
     first->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
 
-    std::map<QWidget *, QImage> focusedPicture, unfocusedPicture;
+    std::map<QWidget *, QImage> focusedPicture{{first, Picture(first)}}, unfocusedPicture;
     std::vector<QWidget *> visited{first};
-    focusedPicture[first] = Picture(first);
-    const size_t most = expected.size() * 2 + 2;
-    for (size_t step = 0; step < most; ++step) {
+    for (size_t step = 0; step < expected.size() * 2 + 2; ++step) {
         QWidget *before = visited.back();
         PressKey(window, Qt::Key_Tab);
         QWidget *focus = QApplication::focusWidget();
-        if (!focus || focus->window() != window) {
-            found.push_back("Tab from " + Describe(before) + " leaves the window for " + Describe(focus));
-            return found;
-        }
+        if (!focus || focus->window() != window)  // the findings so far are none
+            return {"Tab from " + Describe(before) + " leaves the window for " + Describe(focus)};
         QWidget *now = ControlOf(focus, controls);
         if (!unfocusedPicture.contains(before) && now != before)
             unfocusedPicture[before] = Picture(before);
         if (now == first)
             break;
-        if (now == before) {
-            found.push_back("Tab stays in " + Describe(now) + ": a keyboard trap");
-            return found;
-        }
-        if (Holds(visited, now)) {
-            found.push_back("Tab comes back to " + Describe(now) + " without reaching " + Describe(first) +
-                            " again: a keyboard trap");
-            return found;
-        }
+        if (now == before)
+            return {"Tab stays in " + Describe(now) + ": a keyboard trap"};
+        if (Holds(visited, now))
+            return {"Tab comes back to " + Describe(now) + " without reaching " + Describe(first) +
+                    " again: a keyboard trap"};
         visited.push_back(now);
         focusedPicture[now] = Picture(now);
     }
     if (QApplication::focusWidget() == nullptr || ControlOf(QApplication::focusWidget(), controls) != first)
         found.push_back("Tab does not come back to " + Describe(first));
 
-    for (QWidget *control : expected) {
+    for (QWidget *control : expected)
         if (!Holds(visited, control))
             found.push_back("Tab never reaches " + Describe(control));
-    }
     for (QWidget *control : visited) {
         if (IsUnselectedOption(control))
             found.push_back("Tab lands on " + Describe(control) + ", not on its group's selected option");
@@ -552,11 +471,11 @@ std::vector<std::string> CheckTabCycle(QWidget *window)
             found.push_back("Tab reaches " + Describe(control) + ", which is not a control of the window");
         if (!focusedPicture.contains(control) || !unfocusedPicture.contains(control))
             continue;
-        const qreal scale = focusedPicture[control].devicePixelRatio();
+        const int wanted = RingPixels(control, focusedPicture[control].devicePixelRatio());
         const int standing = StandingOut(focusedPicture[control], unfocusedPicture[control]);
-        if (standing < RingPixels(control, scale))
+        if (standing < wanted)
             found.push_back(Describe(control) + ": the focus mark is too faint (" + std::to_string(standing) +
-                            " pixels at 3:1, " + std::to_string(RingPixels(control, scale)) + " wanted)");
+                            " pixels at 3:1, " + std::to_string(wanted) + " wanted)");
     }
     return found;
 }
@@ -565,16 +484,13 @@ std::vector<std::string> CheckNames(QWidget *window)
 {
     std::vector<std::string> found;
     for (QWidget *control : Controls(window)) {
-        if (!TakesTab(control, window))
-            continue;
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
-        if (!accessible)
+        if (!TakesTab(control, window) || !accessible)
             continue;
-        const QString name = accessible->text(QAccessible::Name);
         const QString description = accessible->text(QAccessible::Description);
         // A list's name on Linux is its entry; its description says what the list is.
         const bool list = qobject_cast<QComboBox *>(control) != nullptr;
-        if ((list ? description : name + description).trimmed().isEmpty())
+        if ((list ? description : accessible->text(QAccessible::Name) + description).trimmed().isEmpty())
             found.push_back(Describe(control) + " has no name for a screen reader");
     }
     return found;
@@ -586,10 +502,8 @@ std::vector<std::string> CheckEscape(QWidget *window, const WindowCheckOptions &
     if (!Activate(window))
         return {"the window does not become active"};
     const auto escapeClosesPopUp = [&](const std::string &what, QWidget *popUp) {
-        if (!popUp || !popUp->isVisible()) {
-            found.push_back(what + " does not open");
-            return;
-        }
+        if (!popUp || !popUp->isVisible())
+            return found.push_back(what + " does not open");
         PressKey(window, Qt::Key_Escape);
         if (popUp->isVisible())
             found.push_back("Esc leaves " + what + " open");
@@ -626,10 +540,9 @@ std::vector<std::string> CheckEscape(QWidget *window, const WindowCheckOptions &
             }
         }
         if (auto *bar = qobject_cast<QMenuBar *>(control); bar && !bar->actions().isEmpty()) {
-            QMenu *menu = bar->actions().constFirst()->menu();
             bar->setActiveAction(bar->actions().constFirst());
             QApplication::processEvents();
-            escapeClosesPopUp(Describe(bar) + "'s first menu", menu);
+            escapeClosesPopUp(Describe(bar) + "'s first menu", bar->actions().constFirst()->menu());
             PressKey(window, Qt::Key_Escape);  // the bar itself lets go of the keys
         }
     }

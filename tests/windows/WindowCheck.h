@@ -1,17 +1,10 @@
 // SPDX-License-Identifier: MIT
-// The check of a whole window as a user meets it on the screen it is shown on, in whatever state
-// the caller has brought it to. Each finding is one readable line naming the control.
-//
-// - It lies inside the screen's available area (a window of a fixed design size larger than a
-//   small screen: its top-left corner on it) and every button is whole; scrolled out counts as
-//   reachable.
-// - No text is cut (labels, buttons, options, frame captions, list entries, boxes, spin boxes,
-//   table headers and cells, menu titles, chart labels), and no control draws over another.
-// - Tab visits every enabled control once and comes back, without a trap, landing on each option
-//   group's selected button; the focus is marked by a one-pixel ring's worth of pixels at 3:1.
-// - Every control Tab reaches has a name for a screen reader (for a list, its description).
-// - Esc closes an open pop-up (drop-down, suggestions, menu) and leaves the window open; with
-//   none open it closes the window, when the window closes on Esc.
+// The check of a whole window as a user meets it on its screen, in whatever state the caller has
+// brought it to; each finding is one readable line naming the control. The window lies on the
+// screen with every button whole (scrolled out counts as reachable); no text is cut and no control
+// draws over another; Tab visits every control once, without a trap, landing on each group's
+// selected option, and the focus is marked at 3:1; every control Tab reaches has a name for a screen
+// reader; Esc closes an open pop-up first and then, when it should, the window.
 #pragma once
 
 #include <string>

@@ -1,16 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The help viewer: a file shown whole or cut, files it cannot show reported with their reason, copying.
-#include <QFile>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QStringEncoder>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTextCursor>
-#include <sys/stat.h>
-
+#include <QtWidgets>
 #include <cerrno>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <system_error>
 
 #include "QtPrinters.h"
