@@ -2,7 +2,9 @@
 // The program text file (where it is, its messages and texts) and web links (https, failures' causes).
 #include <gtest/gtest.h>
 
-#include <QtCore>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <climits>
 
 #include "RecordingSeams.h"

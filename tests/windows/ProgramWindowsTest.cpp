@@ -2,10 +2,21 @@
 // Every window of the program checked whole (WindowCheck.h) in the states users reach, on the
 // screen ctest chose; the program built as main() builds it, its message boxes and pop-up checked
 // as they open. Also the wiring of ProgramWindows between the windows.
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <QtCharts/QAreaSeries>
 #include <QtCharts/QLineSeries>
-#include <QtWidgets>
 #include <gtest/gtest.h>
 
 #include "RecordingSeams.h"

@@ -1,8 +1,35 @@
 // SPDX-License-Identifier: MIT
 #include "WindowCheck.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCompleter>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
+#include <QGraphicsView>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
+#include <QTableView>
 #include <QTest>
-#include <QtWidgets>
+#include <QTextEdit>
+#include <QTreeView>
 #include <algorithm>
 #include <cmath>
 #include <map>

@@ -1,8 +1,19 @@
 // SPDX-License-Identifier: MIT
 // The window check itself: a plain window passes, and each fault the check is there for is found
 // in a window built with that fault.
+#include <QApplication>
+#include <QComboBox>
+#include <QCompleter>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QTableWidget>
 #include <QTest>
-#include <QtWidgets>
+#include <QVBoxLayout>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "WindowCheck.h"

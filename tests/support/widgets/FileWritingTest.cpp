@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Writing a file the user saves: whole or not at all, and a failure told in words. A full disk is
 // /dev/full, written through a plain QFile: a QSaveFile would put its file beside it, in /dev.
-#include <QtCore>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <cerrno>
 #include <gtest/gtest.h>
 

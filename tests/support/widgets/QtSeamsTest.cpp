@@ -1,7 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The platform seams as Qt and the system give them: xdg-open, message boxes, the pop-up.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
-#include <QtWidgets>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "QtPrinters.h"

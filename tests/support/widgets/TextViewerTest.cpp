@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: MIT
 // The help viewer: a file shown whole or cut, files it cannot show reported with their reason, copying.
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStringEncoder>
+#include <QTemporaryDir>
 #include <QTest>
-#include <QtWidgets>
+#include <QTextCursor>
 #include <cerrno>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
