@@ -31,11 +31,14 @@ inline InputEntry Ymd(const QString &text, int calendar)
     return e;
 }
 
-inline InputEntry Incomplete(InputEntry e)
+inline InputEntry Incomplete(InputEntry e) { return e.type = InputType::Incomplete, e; }
+inline InputEntry NoFormChosen(InputEntry e) { return e.monthDayYearChosen = false, e; }
+
+inline Message Titled(const QString &text, MessageIcon icon = MessageIcon::Exclamation)
 {
-    e.type = InputType::Incomplete;
-    return e;
+    return {text, "Calculate", icon};
 }
+inline Message Info(const QString &text) { return Titled(text, MessageIcon::Information); }
 
 // The entry with plus (or minus) and the four amounts: years, months, weeks, days.
 inline InputEntry Plus(InputEntry e, std::array<QString, 4> amounts, bool plus = true)

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Keeping the input controls in step: which form is complete, the designators of a year-month-day
-// text and the dates Today writes. The texts of a day, as vardex-cli shows them: tests/cli/calc.txt.
+// text and the dates Today writes.
 #include <gtest/gtest.h>
 
 #include "InputCases.h"
@@ -9,32 +9,29 @@
 namespace vardex::test {
 namespace {
 
+constexpr DeeVariant kDC = DeeVariant::DeeCecil, kD = DeeVariant::Dee;
+
 TEST(InputSync, AFormIsCompleteWithAllItsParts)
 {
     const InputEntry complete = DeriveInputType(Mdy(3, 5, " 2024 "));
-    EXPECT_EQ(std::tuple(complete.type, complete.year), std::tuple(InputType::MonthDayYear, "2024"));
-    EXPECT_EQ(DeriveInputType(Ymd("x", kJulian)).type, InputType::YearMonthDay);
+    EXPECT_EQ(std::tuple(complete.type, complete.year, DeriveInputType(Ymd("x", kJulian)).type),
+              std::tuple(InputType::MonthDayYear, "2024", InputType::YearMonthDay));
     const InputEntry incomplete[] = {Mdy(0, 5, "2024"),     Mdy(3, 0, "2024"),          Mdy(3, 5, "  "),
                                      Mdy(3, 5, "2024", ""), Mdy(3, 5, "2024", "AD", 0), Ymd("", kJulian),
                                      Ymd("2024-3-5 JC", 0)};
     for (const InputEntry &entry : incomplete)
         EXPECT_EQ(DeriveInputType(entry).type, InputType::Incomplete)
             << entry.month << entry.day << entry.year.toStdString();
-    InputEntry none = Mdy(3, 5, "2024");
-    none.monthDayYearChosen = false;
-    EXPECT_EQ(DeriveInputType(none).type, InputType::Incomplete);
+    EXPECT_EQ(DeriveInputType(NoFormChosen(Mdy(3, 5, "2024"))).type, InputType::Incomplete);
 }
 
 TEST(InputSync, DesignatorsFollowTheChosenCalendar)
 {
     const std::tuple<QString, int, DeeVariant, QString> cases[] = {
-        {"700-1-1 jc", kGregorian, DeeVariant::DeeCecil, "700-1-1 CE"},
-        {"5-3-1 DC", kGregorian, DeeVariant::DeeCecil, "5-3-1 CE"},
-        {"5-3-1 DC", kJulian, DeeVariant::DeeCecil, "5-3-1 JC"},
-        {"2024-3-5 ce", kDee, DeeVariant::DeeCecil, "2024-3-5 DC"},
-        {"2024-3-5 JC", kDee, DeeVariant::Dee, "2024-3-5 D"},
-        {"2024-3-5 D", kJulian, DeeVariant::Dee, "2024-3-5 JC"},
-        {"2024-3-5 jc", 0, DeeVariant::Dee, "2024-3-5 JC"}};
+        {"700-1-1 jc", kGregorian, kDC, "700-1-1 CE"}, {"5-3-1 DC", kGregorian, kDC, "5-3-1 CE"},
+        {"5-3-1 DC", kJulian, kDC, "5-3-1 JC"},        {"2024-3-5 ce", kDee, kDC, "2024-3-5 DC"},
+        {"2024-3-5 JC", kDee, kD, "2024-3-5 D"},       {"2024-3-5 D", kJulian, kD, "2024-3-5 JC"},
+        {"2024-3-5 jc", 0, kD, "2024-3-5 JC"}};
     for (const auto &[text, entry, variant, expected] : cases)
         EXPECT_EQ(Redesignated(text, entry, variant), expected) << text.toStdString() << " " << entry;
     // Choosing the form: "CE" after the first character, else "JC"; a Dee designator is not recognised.
@@ -47,7 +44,6 @@ TEST(InputSync, DesignatorsFollowTheChosenCalendar)
 // A text, its calendar entry, whether the legend shows, the variant; the text, entry and legend after.
 TEST(InputSync, OneStepUpperCasesFindsTheLegendAndChoosesItsCalendar)
 {
-    constexpr DeeVariant kDC = DeeVariant::DeeCecil, kD = DeeVariant::Dee;
     // clang-format off
     const std::tuple<QString, int, bool, DeeVariant, QString, int, int> cases[] = {
         {"5-3-1 DC", 0, true, kDC, "5-3-1 DC", kDee, 2}, {"5-3-1 D", 0, true, kD, "5-3-1 D", kDee, 2},

@@ -15,7 +15,7 @@ namespace {
 
 using MainWindowView = StartedWindows;
 
-TEST_F(MainWindowView, StartsWithTodayAndTheFocusOnCalculateBoxLengthsAndEnterInTheYearBox)
+TEST_F(MainWindowView, StartUpBoxLengthsEnterInTheYearBoxAndATypedYearMonthDayDate)
 {
     Start();
     MainForm &f = main->Form();
@@ -25,8 +25,7 @@ TEST_F(MainWindowView, StartsWithTodayAndTheFocusOnCalculateBoxLengthsAndEnterIn
               QStringList({"Vardex", "March", "2024", "Gregorian Calendar"}));
     EXPECT_FALSE(Widget(f.txbYearCEJC)->isVisible() || Widget(f.txbJDN)->isVisible());
     EXPECT_EQ(main->focusWidget(), Widget(f.cmdCalculate));
-    EXPECT_EQ(Widget<QLabel>(f.lblMakerLink)->textFormat(), Qt::PlainText)
-        << "program texts are shown as written";
+    EXPECT_EQ(Widget<QLabel>(f.lblMakerLink)->textFormat(), Qt::PlainText);  // program texts as written
     EXPECT_TRUE(Widget<QLabel>(f.lblOnlineUserManual)->toolTip().contains("&lt;b&gt;x&lt;/b&gt;"));
     // Each box takes as many characters as its longest input.
     const std::pair<const TextBox *, QString> lengths[] = {
@@ -52,12 +51,7 @@ TEST_F(MainWindowView, StartsWithTodayAndTheFocusOnCalculateBoxLengthsAndEnterIn
     main->WriteBack();
     EXPECT_EQ(std::pair(year->selectedText(), jdn->selectedText()),
               std::pair(QString("1900"), QString("2,415,084")));
-}
-
-TEST_F(MainWindowView, ATypedYearMonthDayDateIsCalculatedAndCopied)
-{
-    Start();
-    MainForm &f = main->Form();
+    // A typed year-month-day date is calculated and re-designated by the list.
     Click(Widget<QRadioButton>(f.optInputDateWithAYN));
     QLineEdit *box = Widget<QLineEdit>(f.txbYearCEJC);
     box->selectAll();

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The date-sequence table: a whole run compared character for character, the summary, the capacity
-// of the output box and the ends of the JDN range. The columns: tests/cli/tables.txt.
+// The date-sequence table: a whole run, the summary, the box's capacity, the ends of the JDN range.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -16,10 +15,10 @@ namespace {
 constexpr int32_t kFeb27of2024 = 2460368;  // a Tuesday; 2024 is a Gregorian leap year, not a Dee one
 const QString kHeader =
     "   Common Era date      Dee-Cecil date         Julian day number    Day of week\r\n\r\n";
-const QString kFirstRow = "   2024-02-27 CE        2024-02-27 DC          2,460,368            Tuesday\r\n";
+const QString kTwoDays = "   2024-02-27 CE        2024-02-27 DC          2,460,368            Tuesday\r\n"
+                         "   2024-02-28 CE        2024-02-28 DC          2,460,369            Wednesday\r\n";
 // Five days around the leap day, Dee-Cecil: 29 February 2024 has no Dee-Cecil twin.
-const QString kFiveDays = kHeader + kFirstRow +
-                          "   2024-02-28 CE        2024-02-28 DC          2,460,369            Wednesday\r\n"
+const QString kFiveDays = kHeader + kTwoDays +
                           "   2024-02-29 CE        2024-03-01 DC  <--     2,460,370            Thursday\r\n"
                           "   2024-03-01 CE        2024-03-02 DC          2,460,371            Friday\r\n"
                           "   2024-03-02 CE        2024-03-03 DC          2,460,372            Saturday\r\n"
@@ -27,12 +26,13 @@ const QString kFiveDays = kHeader + kFirstRow +
 
 class DateSequence : public testing::Test {
 protected:
-    SequenceResult Run(int32_t start, int days, DeeVariant variant = DeeVariant::DeeCecil,
-                       int capacityKB = 63)
+    SequenceResult Run(int32_t start, int days, int capacityKB = 63)
     {
         const auto first = [&] { return ++startCalls, outputWhenStarted = output, start; };
-        return RunDateSequence(first, days, variant, NumberFormat::Commas(), output, capacityKB, dialogs);
+        return RunDateSequence(first, days, DeeVariant::DeeCecil, NumberFormat::Commas(), output, capacityKB,
+                               dialogs);
     }
+    void Fresh() { output.clear(), dialogs.shown.clear(); }
     test::RecordingDialogs dialogs;
     QString output;
     int startCalls = 0;
@@ -43,18 +43,14 @@ TEST_F(DateSequence, FiveDaysFromTheLeapDayAndASecondRunAfterABlankLine)
 {
     const SequenceResult result = Run(kFeb27of2024, 5);
     EXPECT_EQ(output, kFiveDays);
-    EXPECT_EQ(outputWhenStarted, kHeader) << "the start is read after the header is written";
-    EXPECT_EQ(result.sameDateCount, 2);
-    ASSERT_EQ(result.rows.size(), 5u);
+    // The start is read after the header is written.
+    ASSERT_EQ(std::tuple(outputWhenStarted, result.sameDateCount, result.rows.size()),
+              std::tuple(kHeader, 2, size_t{5}));
     for (size_t i = 0; i < 5; ++i)
         EXPECT_EQ(std::pair(result.rows[i].sameDate, result.rows[i].changeMark), std::pair(i < 2, i == 2))
             << i;
     Run(kFeb27of2024, 2);
-    EXPECT_EQ(output, kFiveDays + "\r\n" + kFirstRow +
-                          "   2024-02-28 CE        2024-02-28 DC          2,460,369"
-                          "            Wednesday\r\n")
-        << "no summary for two days";
-    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(output, kFiveDays + "\r\n" + kTwoDays) << "no summary for two days";
 }
 
 TEST(SequenceSummary, CountsInWordsAndRoundedPercentages)
@@ -88,31 +84,23 @@ TEST_F(DateSequence, TheCapacityOfTheBoxAndTheEndsOfTheJdnRangeAndOfTheNumberOfD
     Run(kFeb27of2024, 5);
     EXPECT_EQ(output, kFiveDays);
     output = QString(1024, u'x');  // not over, so no question; no "CE", no blank line; not empty, no header
-    EXPECT_TRUE(Run(kFeb27of2024, 5, DeeVariant::DeeCecil, 1).textboxFull);
-    EXPECT_EQ(output, QString(1024, u'x') + kFirstRow);
-    EXPECT_EQ(dialogs.shown,
-              std::vector<test::ShownMessage>(
-                  {{"Textbox is full.  Clear it?", "Do it", MessageIcon::None, MessageButtons::YesNo},
-                   {"Textbox is full.  Clear it?", "Do it", MessageIcon::None, MessageButtons::YesNo},
-                   {"Textbox is full.", "Do it", MessageIcon::Exclamation, MessageButtons::Ok}}));
-    output.clear();
-    EXPECT_EQ(Run(kFeb27of2024, 800, DeeVariant::DeeCecil, 2).rows.size(), 26u);  // 80 + 25 x 77 <= 2,048
-    EXPECT_TRUE(output.endsWith("day\r\n")) << "no summary";
-    output.clear();
-    dialogs.shown.clear();
+    EXPECT_TRUE(Run(kFeb27of2024, 5, 1).textboxFull);
+    EXPECT_EQ(output, QString(1024, u'x') + kTwoDays.left(kTwoDays.indexOf('\n') + 1));
+    test::ShownMessage clearIt{"Textbox is full.  Clear it?", "Do it", MessageIcon::None,
+                               MessageButtons::YesNo},
+        noRoom{"Textbox is full.", "Do it", MessageIcon::Exclamation, MessageButtons::Ok};
+    EXPECT_EQ(dialogs.shown, std::vector({clearIt, clearIt, noRoom}));
+    Fresh();
+    EXPECT_EQ(Run(kFeb27of2024, 800, 2).rows.size(), 26u);  // 80 + 25 x 77 <= 2,048
+    Fresh();
     EXPECT_TRUE(Run(std::numeric_limits<int32_t>::max() - 1, 5).lastDayReached);
-    EXPECT_TRUE(
-        output.endsWith("   5,874,898-06-03 CE   5,874,899-08-22 DC      2,147,483,647        Tuesday\r\n"));
-    EXPECT_EQ(dialogs.shown,
-              std::vector<test::ShownMessage>({{"The date sequence cannot go beyond Julian day number "
-                                                "2,147,483,647.",
-                                                "Do it", MessageIcon::Exclamation, MessageButtons::Ok}}));
-    output.clear();
+    noRoom.text = "The date sequence cannot go beyond Julian day number 2,147,483,647.";
+    EXPECT_EQ(dialogs.shown, std::vector({noRoom}));
+    Fresh();
     Run(std::numeric_limits<int32_t>::min(), 1);
     EXPECT_EQ(output,
               kHeader + "   -5,884,323-05-15 CE  -5,884,324-02-24 DC     -2,147,483,648       Saturday\r\n");
-    output.clear();
-    dialogs.shown.clear();
+    Fresh();
     Run(kFeb27of2024, 0);
     Run(kFeb27of2024, 801);
     EXPECT_TRUE(output.isEmpty());

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The date-sequence window used with mouse and keyboard: it shows the table's runs (DateSequenceTest),
-// with what it shares with the vernal-equinox window (Copy, Clear, Close, Save as CSV, the focus).
+// The date-sequence window with mouse and keyboard, and what the equinox window shares with it.
 #include <QDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -21,11 +20,7 @@ constexpr int32_t kFeb27of2024 = 2460368;  // today, for the scripted clock
 class DateSequenceWindowTest : public StartedWindows {
 protected:
     DateSequenceWindowTest() : StartedWindows("2024-02-27") {}
-    void SetUp() override
-    {
-        Start(&MainWindow::openDateSequence, &window);
-        Open();
-    }
+    void SetUp() override { Start(&MainWindow::openDateSequence, &window); }
     void Open()
     {
         QTest::mouseClick(Widget<QPushButton>(main->Form().cmdDateSequence), Qt::LeftButton);
@@ -51,52 +46,11 @@ protected:
     std::unique_ptr<DateSequenceWindow> window;
 };
 
-// Do it, Enter in the number box and Enter on Do it each run once, from the main window's date as
-// it is then; Ctrl+S saves the rows the box shows, and a full box shows its rows with the message.
-TEST_F(DateSequenceWindowTest, EachRunAppendsTheTableOfTheMainWindowsDateAndCtrlSSavesIt)
+// Copy hands the focus to Clear, kept after a modal window, not another's. Do it and Enter (in the box,
+// on Do it) each run once, from the main window's date then; Ctrl+S saves the rows the box shows.
+TEST_F(DateSequenceWindowTest, CopyTheFocusAndEachRunOfTheMainWindowsDateAndCtrlSSavesIt)
 {
-    const QTemporaryDir folder;
-    const auto save = [this] { QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier); };
-    saveFiles.path = folder.filePath("days");
-    DoIt("3");
-    QTest::keyClicks(window->txbNumDays, "\b 2 ");
-    QTest::keyClick(window->txbNumDays, Qt::Key_Return);
-    EXPECT_EQ(std::pair(Box(), window->txbNumDays->text()), std::pair(Rows({3, 2}), QString("2")));
-    save();
-    QFile file(folder.filePath("days.csv"));  // ".csv" added to the name chosen
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QStringList lines = QString::fromUtf8(file.readAll()).split("\r\n");
-    ASSERT_EQ(lines.size(), 7) << "a header, five rows and the last line end";
-    EXPECT_EQ(lines[4], "2460368,2024,2,27,2024,2,27,true,false,Tuesday") << "the second run";
-    window->cmdClear->click();
-    save();
-    window->cmdDoIt->setFocus();  // its release then lands in the number box
-    QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_Return);
-    EXPECT_EQ(Box(), Rows({2}));
-    Click(Widget<QRadioButton>(main->Form().optDee));
-    auto *year = Widget<QLineEdit>(main->Form().txbYearADBCetc);
-    year->selectAll();
-    QTest::keyClicks(year, "2025");
-    window->cmdClear->click();
-    DoIt("1");
-    EXPECT_EQ(Box(), Rows({1}, DeeVariant::Dee, kFeb27of2024 + 366));
-    saveFiles.path = folder.filePath("no-such-folder/days.csv");
-    save();
-    EXPECT_EQ(saveFiles.asked.size(), 2) << "the dialog is not offered without rows";
-    QString shownWithMessage;
-    dialogs.whileShown = [&] { shownWithMessage = Box(); };
-    main->Form().lngTextBoxCapacityInKB = 1;
-    DoIt("14");
-    EXPECT_EQ(shownWithMessage, Box()) << "the rows so far are shown with the message";
-    EXPECT_EQ(dialogs.Texts(), QStringList({"The table has no rows to save yet: run it with Do it first.",
-                                            "The table could not be saved as \"" + saveFiles.path +
-                                                "\": no such file or directory.",
-                                            "Textbox is full."}));
-}
-
-// Copy hands the focus to Clear; a modal window closing leaves it there, another window's does not.
-TEST_F(DateSequenceWindowTest, CopyClearCloseAndTheFocusAfterAModalWindow)
-{
+    Open();
     QTest::mouseClick(window->cmdCopyToClipboard, Qt::LeftButton);
     EXPECT_EQ(clipboard.clears, 0) << "nothing to copy from an empty box";
     DoIt("5");
@@ -124,6 +78,43 @@ TEST_F(DateSequenceWindowTest, CopyClearCloseAndTheFocusAfterAModalWindow)
     QTest::mouseClick(window->cmdClose, Qt::LeftButton);
     Open();
     EXPECT_EQ(Box(), Rows({5})) << "kept while closed";
+    window->cmdClear->click();
+    const QTemporaryDir folder;
+    const auto save = [this] { QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier); };
+    saveFiles.path = folder.filePath("days");
+    DoIt("3");
+    QTest::keyClicks(window->txbNumDays, "\b 2 ");
+    QTest::keyClick(window->txbNumDays, Qt::Key_Return);
+    EXPECT_EQ(std::pair(Box(), window->txbNumDays->text()), std::pair(Rows({3, 2}), QString("2")));
+    save();
+    QFile file(folder.filePath("days.csv"));  // ".csv" added to the name chosen
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split("\r\n");
+    ASSERT_EQ(lines.size(), 7) << "a header, five rows and the last line end";
+    EXPECT_EQ(lines[4], "2460368,2024,2,27,2024,2,27,true,false,Tuesday") << "the second run";
+    window->cmdClear->click();
+    save();
+    window->cmdDoIt->setFocus();  // its release then lands in the number box
+    QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_Return);
+    EXPECT_EQ(Box(), Rows({2}));
+    Click(Widget<QRadioButton>(main->Form().optDee));
+    main->Form().txbYearADBCetc.text = "2025";
+    main->WriteBack();
+    window->cmdClear->click();
+    DoIt("1");
+    EXPECT_EQ(Box(), Rows({1}, DeeVariant::Dee, kFeb27of2024 + 366));
+    saveFiles.path = folder.filePath("no-such-folder/days.csv");
+    save();
+    EXPECT_EQ(saveFiles.asked.size(), 2) << "the dialog is not offered without rows";
+    QString shownWithMessage;
+    dialogs.whileShown = [&] { shownWithMessage = Box(); };
+    main->Form().lngTextBoxCapacityInKB = 1;
+    DoIt("14");
+    EXPECT_EQ(shownWithMessage, Box()) << "the rows so far are shown with the message";
+    EXPECT_EQ(dialogs.Texts(), QStringList({"The table has no rows to save yet: run it with Do it first.",
+                                            "The table could not be saved as \"" + saveFiles.path +
+                                                "\": no such file or directory.",
+                                            "Textbox is full."}));
 }
 
 }  // namespace
