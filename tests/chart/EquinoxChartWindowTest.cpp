@@ -43,9 +43,8 @@ protected:
     std::unique_ptr<EquinoxChartWindow> window;
 };
 
-// Drawn as it opens; a notch of the wheel zooms in by a fifth about the year under the cursor, over the
-// axes' labels about the plot's nearest corner; Enter draws; a number out of range is kept as typed and
-// refused; images of the chosen size, a bare name given its type, a failed write's reason.
+// Drawn as it opens; the wheel zooms a fifth about the year under the cursor (over the labels: the
+// nearest corner); Enter draws; out of range refused; images of the chosen size, type, write failures.
 TEST_F(EquinoxChartWindowTest, DrawsZoomsRefusesAndSaves)
 {
     EXPECT_EQ(window->Data().series[2].size(), 4000u) << "drawn as it opens";
@@ -105,9 +104,8 @@ TEST_F(EquinoxChartWindowTest, DrawsZoomsRefusesAndSaves)
     EXPECT_EQ(dialogs.shown[2].title, "Save as PNG");
 }
 
-// The axes reach a whole day beyond the lowest and highest points and the target day (a single
-// year, a year either side); their ticks cut the span into at most as many parts of 1, 2 or 5
-// times a power of ten as the plot has room for: two, in a chart not laid out.
+// The axes reach a day beyond the points and the target day (a single year: a year either side); ticks
+// of 1, 2 or 5 times a power of ten, as many as the plot has room for (two, not laid out).
 TEST(EquinoxChart, AxesSpanThePointsWithRoundTicks)
 {
     EquinoxChart chart;

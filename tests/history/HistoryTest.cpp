@@ -39,31 +39,25 @@ TEST(Easter, IsAlwaysASundayBetween22MarchAnd25April)
     }
 }
 
-// Each style on the day before its new year and on the new year's day, in calendar year 1700.
-struct Boundary {
-    YearStart style;
-    CalendarDate before, first;  // the last day of written year 1699 or 1700, the first of the next
-    int32_t writtenBefore;
-};
-const Boundary kBoundaries[] = {
-    {YearStart::Circumcision, {1699, 12, 31}, {1700, 1, 1}, 1699},
-    {YearStart::Annunciation, {1700, 3, 24}, {1700, 3, 25}, 1699},
-    {YearStart::Pisan, {1700, 3, 24}, {1700, 3, 25}, 1700},
-    {YearStart::Nativity, {1700, 12, 24}, {1700, 12, 25}, 1700},
-    {YearStart::Venetian, {1700, 2, 28}, {1700, 3, 1}, 1699},
-    {YearStart::Byzantine, {1700, 8, 31}, {1700, 9, 1}, 1700},
-    {YearStart::Easter, {1700, 3, 30}, {1700, 3, 31}, 1699},  // Julian Easter 1700: 31 March
-};
-
+// Each style on the day before its new year and on the new year's day, in calendar year 1700: the
+// last day of written year 1699 or 1700 and the first of the next.
 TEST(YearStart, EachStyleChangesItsNumberOnItsNewYearsDay)
 {
-    for (const Boundary &b : kBoundaries) {
-        const char *name = YearStartName(b.style);
-        EXPECT_EQ(YearStartNamed(name), b.style);
-        EXPECT_EQ(WrittenYear(b.style, b.before), b.writtenBefore) << name;
-        EXPECT_EQ(WrittenYear(b.style, b.first), b.writtenBefore + 1) << name;
-        EXPECT_EQ(CalendarYears(b.style, b.writtenBefore, b.before.month, b.before.day),
-                  std::vector<int32_t>{b.before.year})
+    const std::tuple<YearStart, CalendarDate, CalendarDate, int32_t> boundaries[] = {
+        {YearStart::Circumcision, {1699, 12, 31}, {1700, 1, 1}, 1699},
+        {YearStart::Annunciation, {1700, 3, 24}, {1700, 3, 25}, 1699},
+        {YearStart::Pisan, {1700, 3, 24}, {1700, 3, 25}, 1700},
+        {YearStart::Nativity, {1700, 12, 24}, {1700, 12, 25}, 1700},
+        {YearStart::Venetian, {1700, 2, 28}, {1700, 3, 1}, 1699},
+        {YearStart::Byzantine, {1700, 8, 31}, {1700, 9, 1}, 1700},
+        {YearStart::Easter, {1700, 3, 30}, {1700, 3, 31}, 1699},  // Julian Easter 1700: 31 March
+    };
+    for (const auto &[style, before, first, writtenBefore] : boundaries) {
+        const char *name = YearStartName(style);
+        EXPECT_EQ(YearStartNamed(name), style);
+        EXPECT_EQ(WrittenYear(style, before), writtenBefore) << name;
+        EXPECT_EQ(WrittenYear(style, first), writtenBefore + 1) << name;
+        EXPECT_EQ(CalendarYears(style, writtenBefore, before.month, before.day), std::vector{before.year})
             << name;
     }
     EXPECT_FALSE(YearStartNamed("florentine"));

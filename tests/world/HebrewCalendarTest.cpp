@@ -21,7 +21,6 @@ std::string Text(const std::optional<HebrewDate> &d)
 }
 
 std::string Text(int64_t year, int32_t month, int32_t day) { return Text(HebrewDate{year, month, day}); }
-
 // Reingold and Dershowitz, "Calendrical Calculations", appendix C (sample data): R.D. dates from
 // 24 July 586 BC to 2094 and their Hebrew dates. JDN = R.D. + 1,721,425.
 struct Sample {
@@ -110,10 +109,8 @@ TEST(HebrewCalendar, HoldsEveryYearToTheLastJdn)
     }
 }
 
-// ICU 72 puts the new year on Tuesday instead of Monday when the molad falls on a Sunday between
-// 15 h 589 p and 18 h after a leap year (of 384 days, then): that leap year ends a day late, and
-// the next begins so. The pairs of years are listed, through Gregorian 6200, so that a change in
-// ICU is noticed.
+// ICU 72 puts the new year on Tuesday, not Monday, when the molad falls on a Sunday between 15 h 589 p
+// and 18 h after a leap year: that year ends a day late, the next begins so. Listed so a change is noticed.
 TEST(HebrewCalendar, IcuDiffersInTheKnownYearsOnly)
 {
     constexpr int64_t kLastYear = 9961;  // holds 31 December 6200

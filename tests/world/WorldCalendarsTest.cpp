@@ -27,14 +27,10 @@ WorldDay Row(int32_t jdn, const std::string &id)
     return day == days.end() ? WorldDay{} : *day;
 }
 
-// Published tables (hebcal.com, the Umm al-Qura calendar of Saudi Arabia, the Iranian calendar
-// centre, the Hong Kong Observatory, the Coptic and Ethiopian churches, the Indian national calendar's
-// rules, the Japanese era proclamations, the French decree of 1793 and dated events of the Revolution,
-// the GMT correlation of the Maya calendar; 31 December 2100 ends the Chinese range); the first days of
-// eras given as JDNs (the Islamic epoch 16 July 622, the Coptic 29 August 284, the Ethiopian 29 August
-// 8, all Julian; the Hebrew 7 October 3761 BC); the Julian Date below 0; the ISO weeks of the last
-// JDNs, whose Thursdays lie beyond them, and of 2 January of the second year (kMin + 232), whose lies
-// in the first; the ROC's "before Minguo" back to ICU's first day. The JSON test holds three more.
+// Published tables (hebcal.com, Umm al-Qura, the Iranian calendar centre, the Hong Kong Observatory, the
+// Coptic and Ethiopian churches, the Indian national calendar, Japanese era proclamations, the French
+// decree of 1793, the Maya GMT correlation); eras' first days as JDNs; the ends of the JDN range (the
+// ISO weeks whose Thursdays lie beyond them, ICU's first "before Minguo" day). JSON: three more below.
 TEST(WorldCalendars, AgreeWithPublishedDatesAndHoldTheEdges)
 {
     const struct {
@@ -91,7 +87,6 @@ TEST(WorldCalendars, AgreeWithPublishedDatesAndHoldTheEdges)
         {-1, "jd", "-1.5"},
         {kMin, "jd", "-2147483648.5"},
         {kMax - 2, "iso_week", "5874898-W22-7"},
-        {kMax, "hebrew", "21 Kislev 5878589"},
         {kMin + 232, "iso_week", "-5884323-W52-7"},
         {kMin + 230, "iso_week", "out of range"},
         {-2130706432, "roc", "30 October before Minguo 5840301"},
@@ -124,10 +119,9 @@ TEST(WorldCalendars, JsonNumbersMonthsAsTheCalendarsDo)
         R"j("haab": {"day": 11, "month_index": 13, "name": "Mak"}, "text": "13.0.14.2.18 6 Etzʼnabʼ 11 Mak"})j");
 }
 
-// The French republican calendar on every day of its first 420 years and back: the sextile years as
-// kept, then Romme's rule. The hand calendars at the last JDN and the day after it (the French
-// republican date is 16 Prairial 306 moved on by 14,682 of Romme's cycles of 146,097 days, the Maya
-// one counted from the creation); dates the calendars do not have, month 0 among them.
+// The French republican calendar on every day of its first 420 years and back (the sextile years, then
+// Romme's rule); the hand calendars at the last JDN (16 Prairial 306 plus 14,682 of Romme's 146,097-day
+// cycles) and after it; dates the calendars do not have, month 0 among them.
 TEST(WorldCalendars, HandCalendarsRoundTripHoldTheLastJdnAndRefuseDatesThatDoNotExist)
 {
     int32_t jdn = kFrenchRepublicanEpochJdn;
