@@ -89,7 +89,6 @@ TEST_F(HistoricalDatesWindowTest, ShowsTheDayOfADateAsWrittenOrWhyThereIsNone)
     EXPECT_EQ(window->lblDay->text(),
               "This date came twice in France in that style: 1 April 1570 (Julian) and "
               "1 April 1571 (Julian).");
-    Choose(window->cboPlace, "england");
     Written(11, 2, "1.5");
     EXPECT_EQ(window->lblDay->text(),
               "The year must be a whole number in digits, grouped by thousands or not (1731 or 1,731).");

@@ -73,8 +73,7 @@ TEST(PlaceHistory, DaysAreWrittenAsThePlacesWroteThemOrSayWhyThereIsNone)
         const char *place;
         int32_t year, month, day;  // as written
         CalendarDate gregorian;
-        const char *text;
-        const char *style = nullptr;  // another than the place's own
+        const char *text, *style = nullptr;  // style: another than the place's own
     };
     const CalendarDate none{};  // no such day: the text says why
     const Day days[] = {
