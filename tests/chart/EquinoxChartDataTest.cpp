@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
 #include <QStringList>
 #include <tuple>
 
@@ -48,9 +47,8 @@ TEST(EquinoxChartData, GregorianPointsAreTheObservatorysEquinoxesAndTheOthersFol
 {
     QFile file(USNO_MARCH_EQUINOX_JSON);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QJsonArray equinoxes = QJsonDocument::fromJson(file.readAll()).array();
     const EquinoxChartData data = ComputeEquinoxChart({1900, 2100, 75, 0, SolarTime::Mean});
-    for (const QJsonValue &equinox : equinoxes) {
+    for (const QJsonValue &equinox : QJsonDocument::fromJson(file.readAll()).array()) {
         const int year = equinox[QStringLiteral("year")].toInt();
         const QString utc = equinox[QStringLiteral("utc")].toString();  // "1900-03-21T01:39"
         const double day =
