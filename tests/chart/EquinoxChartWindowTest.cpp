@@ -131,8 +131,7 @@ TEST(EquinoxChart, AxesSpanThePointsWithRoundTicks)
     EXPECT_EQ(chart.Ranges(), (ChartRanges{4, 6, 18, 22}));
 
     // Laid out, a narrow plot gets fewer year ticks than a wide one.
-    data.inputs = {1, 2001};
-    chart.Show(data);
+    chart.SetRanges({1, 2001, 18, 30});
     QChartView view(&chart);
     view.resize(300, 300);
     view.show();
