@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
+#include <QStringList>
 #include <tuple>
 
 #include "RecordingSeams.h"
@@ -20,8 +20,10 @@ constexpr size_t kGregorian = 0, kJulian = 1, kDee = 2;
 constexpr double kMinute = 1 / 1440.0;
 
 // Rows of the vernal-equinox table at 77°00′ W (tests/cli/tables.txt): the Dee date and time at the
-// meridian; 2045 misses the Dee variant's 21 March, 415 falls a minute before midnight and stays put.
-TEST(EquinoxChartData, DeePointsAreTheTablesRows)
+// meridian (2045 misses the Dee variant's 21 March; 415 falls a minute before midnight and stays put).
+// At 75°00′ W (mean time UT - 5 h) the Gregorian points within two minutes of the US Naval Observatory's
+// equinoxes 1900-2100; Julian ones Y/100 - Y/400 - 2 days lower (from 1 March of Y); Dee ones the same day.
+TEST(EquinoxChartData, PointsAreTheTablesRowsAndTheObservatorysEquinoxes)
 {
     using enum DeeVariant;
     using enum SolarTime;
@@ -38,19 +40,10 @@ TEST(EquinoxChartData, DeePointsAreTheTablesRows)
     }
     EXPECT_EQ(ChartPointText(ComputeEquinoxChart({415, 415}).series[kDee][0], Calendar::Dee, DeeCecil),
               "415: Dee-Cecil 20 March 23:59");
-}
-
-// At 75°00′ W mean solar time is UT - 5 h: every Gregorian point within two minutes of the US Naval
-// Observatory's equinox, 1900 to 2100 (tests/equinox/usno-march-equinox.json). From 1 March of year Y
-// the Julian calendar is Y/100 - Y/400 - 2 days behind the Gregorian: its points lie that much lower,
-// in February late in the range; the Dee points name the same day.
-TEST(EquinoxChartData, GregorianPointsAreTheObservatorysEquinoxesAndTheOthersFollow)
-{
     QFile file(USNO_MARCH_EQUINOX_JSON);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QJsonArray equinoxes = QJsonDocument::fromJson(file.readAll()).array();
     const EquinoxChartData data = ComputeEquinoxChart({1900, 2100, 75, 0, SolarTime::Mean});
-    for (const QJsonValue &equinox : equinoxes) {
+    for (const QJsonValue &equinox : QJsonDocument::fromJson(file.readAll()).array()) {
         const int year = equinox[QStringLiteral("year")].toInt();
         const QString utc = equinox[QStringLiteral("utc")].toString();  // "1900-03-21T01:39"
         const double day =
@@ -87,21 +80,15 @@ TEST(EquinoxChartData, FaultsGiveAMessageAndNoPointsAndTheDayAxisNamesDates)
         EXPECT_TRUE(ComputeEquinoxChart(inputs).series[kDee].empty());
     }
     EXPECT_FALSE(ChartInputsFault({4000, 4000, 79, 59}));
-    // The day axis names dates; a day of February stands for a common and a leap year alike (whole and
-    // quarter days of March: the axes' test in EquinoxChartWindowTest).
-    const std::pair<double, const char *> labels[] = {{1, "1 Mar"},
-                                                      {31.5, "31 Mar 12:00"},
-                                                      {0, "28/29 Feb"},
-                                                      {0.75, "28/29 Feb 18:00"},
-                                                      {-10, "18/19 Feb"},
-                                                      {-27, "1/2 Feb"},
-                                                      {20.9999999, "21 Mar"},
-                                                      {-0.25, "27/28 Feb 18:00"},
-                                                      {20 + 1439 / 1440.0, "20 Mar 23:59"}};
-    for (const auto &[day, label] : labels)
-        EXPECT_EQ(DayAxisLabel(day), QString::fromUtf8(label)) << day;
+    // The day axis names dates; a day of February stands for a common and a leap year alike.
+    QStringList labels;
+    for (const double day : {1.0, 31.5, 0.0, 0.75, -10.0, -27.0, 20.9999999, -0.25, 20 + 1439 / 1440.0})
+        labels << DayAxisLabel(day);
+    EXPECT_EQ(labels, QStringList({"1 Mar", "31 Mar 12:00", "28/29 Feb", "28/29 Feb 18:00", "18/19 Feb",
+                                   "1/2 Feb", "21 Mar", "27/28 Feb 18:00", "20 Mar 23:59"}));
 }
 
+// Runs across the box, along its edges, and touching it at a point (nothing outside it is kept).
 TEST(ClipPolyline, KeepsTheRunsInsideWithTheirCrossings)
 {
     using Runs = std::vector<QList<QPointF>>;
@@ -110,10 +97,8 @@ TEST(ClipPolyline, KeepsTheRunsInsideWithTheirCrossings)
               (Runs{{{1, 5}, {3, 10}}, {{7, 10}, {9, 5}, {9, 9}}}));
     EXPECT_EQ(ClipPolyline({{-10, 5}, {20, 5}}, box), (Runs{{{0, 5}, {10, 5}}}));
     EXPECT_EQ(ClipPolyline({{-5, -5}, {-1, 20}, {20, 20}, {5, 5}}, box), (Runs{{{10, 10}, {5, 5}}}));
-    EXPECT_EQ(ClipPolyline({{0, 2}, {0, 10}, {10, 10}}, box), (Runs{{{0, 2}, {0, 10}, {10, 10}}}))
-        << "on the edges";
-    EXPECT_EQ(ClipPolyline({{-5, 5}, {0, 5}, {-5, 8}}, box), (Runs{{{0, 5}, {0, 5}, {0, 5}}}))
-        << "touching the box at a point: nothing outside it";
+    EXPECT_EQ(ClipPolyline({{0, 2}, {0, 10}, {10, 10}}, box), (Runs{{{0, 2}, {0, 10}, {10, 10}}}));
+    EXPECT_EQ(ClipPolyline({{-5, 5}, {0, 5}, {-5, 8}}, box), (Runs{{{0, 5}, {0, 5}, {0, 5}}}));
     EXPECT_EQ(ClipPolyline({{5, 5}}, box), Runs{});
 }
 
