@@ -33,7 +33,11 @@ protected:
         QTest::keyClick(main.get(), Qt::Key_D, Qt::ControlModifier);
         ASSERT_TRUE(window && window->isVisible());
     }
-    static void Retype(QLineEdit *box, const QString &text) { box->selectAll(), QTest::keyClicks(box, text); }
+    static void Retype(QLineEdit *box, const QString &text)
+    {
+        box->selectAll();
+        QTest::keyClicks(box, text);
+    }
     std::unique_ptr<DateDifferenceWindow> window;
 };
 
