@@ -28,7 +28,7 @@ ASAN_CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS_RELWITH
 # manuals whose examples tests/cli runs.
 DEB_PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
                 libbenchmark-dev fonts-liberation2 libicu-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev \
-                man-db groff-base
+                man-db groff-base libnova-dev liberfa-dev
 BENCH_PACKAGES := python3
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 FORMAT_PACKAGES := clang-format

@@ -9,8 +9,9 @@
 cmake_minimum_required(VERSION 3.25)
 
 # unit: folder | file-name regex the unit's files match (empty: every file the folder's other units leave)
-set(units engine seams input support sequence equinox difference world history chart widgets mainlogic
-          mainview sequencewindow equinoxwindow differencewindow worldwindow historywindow chartwindow cli app)
+set(units engine seams input support sequence equinox difference world history astronomy chart widgets mainlogic
+          mainview sequencewindow equinoxwindow differencewindow worldwindow historywindow astronomywindow
+          chartwindow cli app)
 set(folder_engine engine)
 set(folder_seams seams)
 set(folder_input input)
@@ -20,6 +21,9 @@ set(folder_equinox equinox)
 set(folder_difference difference)
 set(folder_world world)
 set(folder_history history)
+set(folder_astronomy astronomy)
+set(folder_astronomywindow astronomy)
+set(match_astronomywindow "Window\\.")
 set(folder_chart chart)
 set(match_chart "^(EquinoxChartData|PolylineClip)\\.")
 set(folder_chartwindow chart)
@@ -50,6 +54,7 @@ set(uses_equinox engine seams input)
 set(uses_difference engine seams input)
 set(uses_world engine seams input)
 set(uses_history engine)
+set(uses_astronomy engine seams input equinox)
 set(uses_chart engine seams input equinox)
 set(uses_widgets engine seams input)
 set(uses_mainlogic engine seams input equinox)
@@ -59,13 +64,14 @@ set(uses_equinoxwindow engine seams input widgets equinox)
 set(uses_differencewindow engine seams input widgets difference)
 set(uses_worldwindow engine seams input widgets world)
 set(uses_historywindow engine seams input widgets history)
-set(uses_chartwindow engine seams input widgets equinox chart)
-set(uses_cli engine seams input support sequence equinox difference world history)
-set(uses_app engine seams input support widgets mainlogic mainview sequencewindow equinoxwindow
-             differencewindow worldwindow historywindow chartwindow)
+set(uses_astronomywindow engine seams input widgets astronomy)
+set(uses_chartwindow engine seams input widgets equinox astronomy chart)
+set(uses_cli engine seams input support sequence equinox difference world history astronomy)
+set(uses_app engine seams input support widgets astronomy mainlogic mainview sequencewindow equinoxwindow
+             differencewindow worldwindow historywindow astronomywindow chartwindow)
 # The units that are window code, and so may include QtWidgets headers.
 set(window_units widgets mainview sequencewindow equinoxwindow differencewindow worldwindow historywindow
-                 chartwindow app)
+                 astronomywindow chartwindow app)
 
 set(failures "")
 
