@@ -29,6 +29,7 @@ PROGRAMS = (
     ("sequence_bench", 0.05),
     ("equinox_bench", 0.05),
     ("chart_bench", 0.5),
+    ("astronomy_bench", 0.1),
 )
 
 PROGRAM_ORDER = {name: i for i, (name, _) in enumerate(PROGRAMS)}
@@ -122,6 +123,10 @@ def main():
          20.0),
         ("Equinox chart in ms, Draw to the view drawn (4000 years)",
          (bests["DrawToImage"] * 1e3, medians["DrawToImage"] * 1e3), 200.0),
+        ("the four seasons of a year in ms",
+         (bests["FourSeasonPointsOfAYear"] * 1e3, medians["FourSeasonPointsOfAYear"] * 1e3), 1.0),
+        ("the Moon's phases of a year in ms",
+         (bests["MoonPhasesOfAYear"] * 1e3, medians["MoonPhasesOfAYear"] * 1e3), 1.0),
     ]
     print()
     print(f"{'target':58s} {'best':>6s} {'median':>7s} {'limit':>6s}")

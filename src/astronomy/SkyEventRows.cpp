@@ -42,9 +42,8 @@ std::string DeltaTText(const DeltaTEstimate &estimate)
     else
         std::snprintf(text, sizeof text, "%s%lld h %lld min", sign, whole / 3600, whole / 60 % 60);
     std::string out = text;
-    const long long sigmaMinutes = std::llround(estimate.sigmaSeconds / 60);
-    if (sigmaMinutes >= 1)
-        out += " \u00B1 " + std::to_string(sigmaMinutes) + " min";
+    if (estimate.sigmaSeconds >= 60)
+        out += " \u00B1 " + std::to_string(std::llround(estimate.sigmaSeconds / 60)) + " min";
     return out;
 }
 
@@ -55,8 +54,9 @@ std::string DayMonthYearText(const CalendarDate &date)
 
 std::string SkyEventsCsv(const std::vector<SkyEvent> &events, double eastDegrees, DeeVariant variant)
 {
-    std::string csv = CsvRecord({"event", "local_date", "local_time", "ut_date", "ut_time", "gregorian", "julian",
-                                 "dee", "deltat_seconds", "deltat_sigma_seconds", "jd_tt", "jd_ut", "lunation"});
+    std::string csv =
+        CsvRecord({"event", "local_date", "local_time", "ut_date", "ut_time", "gregorian", "julian", "dee",
+                   "deltat_seconds", "deltat_sigma_seconds", "jd_tt", "jd_ut", "lunation"});
     for (const SkyEvent &event : events) {
         const SkyEventRow row = RowOfEvent(event, eastDegrees, variant);
         const std::string lunation = row.lunation ? std::to_string(*row.lunation) : "";
