@@ -24,7 +24,8 @@ void MoonPhasesOfAYear(benchmark::State &state)
 {
     int year = 1900;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(vardex::MoonPhasesOfYear(year, std::nullopt, vardex::DeltaTModel::Smh2016, 12.5));
+        benchmark::DoNotOptimize(
+            vardex::MoonPhasesOfYear(year, std::nullopt, vardex::DeltaTModel::Smh2016, 12.5));
         year = NextYear(year);
     }
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "SkyEvents.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 
@@ -31,8 +33,11 @@ SkyEventKind KindOfPhase(MoonPhase phase)
 
 int32_t GregorianJdn(int32_t year, int month, int day)
 {
-    return *DateToJDN(Calendar::Gregorian, {year, month, day}, DeeVariant::Dee);
+    return DateToJDN(Calendar::Gregorian, {year, month, day}, DeeVariant::Dee)
+        .value_or(0);  // years are checked
 }
+
+bool IsSkyYear(int32_t year) { return year >= kFirstSkyYear && year <= kLastSkyYear; }
 
 }  // namespace
 
@@ -75,7 +80,8 @@ std::string MeridianText(const Meridian &meridian)
 ClockReading ReadClock(double jdUT, double eastDegrees)
 {
     const double dayNumber = jdUT + 0.5 + eastDegrees / 360;
-    const double day = std::floor(dayNumber);
+    // Every instant of the offered years lies well inside the 32-bit JDN range; others are held to it.
+    const double day = std::clamp(std::floor(dayNumber), double{INT32_MIN} + 1, double{INT32_MAX} - 1);
     auto seconds = static_cast<int>(std::lround((dayNumber - day) * kSecondsPerDay));
     ClockReading reading;
     reading.jdn = static_cast<int32_t>(day);
@@ -112,6 +118,8 @@ std::string GregorianIsoText(int32_t jdn)
 std::vector<SkyEvent> SeasonsOfYear(int32_t year, DeltaTModel model)
 {
     std::vector<SkyEvent> events;
+    if (!IsSkyYear(year))
+        return events;
     for (SeasonPoint point : kSeasonPoints)
         events.push_back(EventAt(static_cast<SkyEventKind>(point), SeasonPointJDE(year, point), model));
     return events;
@@ -120,6 +128,8 @@ std::vector<SkyEvent> SeasonsOfYear(int32_t year, DeltaTModel model)
 std::vector<SkyEvent> MoonPhasesOfYear(int32_t year, std::optional<int> month, DeltaTModel model,
                                        double eastDegrees)
 {
+    if (!IsSkyYear(year) || (month && (*month < 1 || *month > 12)))
+        return {};
     const int32_t firstDay = GregorianJdn(year, month.value_or(1), 1);
     const int32_t lastDay =
         month && *month < 12 ? GregorianJdn(year, *month + 1, 1) - 1 : GregorianJdn(year + 1, 1, 1) - 1;

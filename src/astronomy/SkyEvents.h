@@ -78,11 +78,11 @@ std::string IsoDateText(const CalendarDate &date);
 std::string GregorianIsoText(int32_t jdn);
 
 // The March equinox, the June solstice, the September equinox and the December solstice of the
-// year. The year must lie in kFirstSkyYear..kLastSkyYear.
+// year; none for a year outside kFirstSkyYear..kLastSkyYear.
 std::vector<SkyEvent> SeasonsOfYear(int32_t year, DeltaTModel model);
 
 // The phases whose day at the meridian falls in the Gregorian year (and month 1..12, if given),
-// in time order. The year must lie in kFirstSkyYear..kLastSkyYear.
+// in time order; none for a year outside kFirstSkyYear..kLastSkyYear or a month outside 1..12.
 std::vector<SkyEvent> MoonPhasesOfYear(int32_t year, std::optional<int> month, DeltaTModel model,
                                        double eastDegrees);
 

@@ -54,9 +54,9 @@ TEST(DeltaTModels, MorrisonStephensonTableAsPublished)
 TEST(DeltaTModels, EspenakMeeusSampleValues)
 {
     // The canon's polynomials at the years its text works through (shared data table).
-    const std::pair<double, double> samples[] = {{0, 10583.6},       {500, 5710.0447}, {1000, 1574.2},
-                                                 {1600, 120},        {1900, -2.79},    {2000, 63.86},
-                                                 {2024, 73.8713},    {3000, 4435.68}};
+    const std::pair<double, double> samples[] = {{0, 10583.6},    {500, 5710.0447}, {1000, 1574.2},
+                                                 {1600, 120},     {1900, -2.79},    {2000, 63.86},
+                                                 {2024, 73.8713}, {3000, 4435.68}};
     for (const auto &[year, seconds] : samples)
         EXPECT_NEAR(Seconds(DeltaTModel::EspenakMeeus2006, year), seconds, 0.001) << year;
 }
@@ -65,7 +65,7 @@ TEST(DeltaTModels, UncertaintiesAsTheAuthorsGiveThem)
 {
     // Morrison and Stephenson's sigma = 0.8 u^2 as NASA's canon tabulates it, then Stephenson and
     // Houlden's telescopic values; Espenak and Meeus adopt the same.
-    const std::pair<double, double> ms[] = {{-1000, 636}, {-500, 431}, {0, 265}, {500, 139}, {1000, 54},
+    const std::pair<double, double> ms[] = {{-1000, 636}, {-500, 431}, {0, 265},  {500, 139}, {1000, 54},
                                             {1200, 31},   {1700, 5},   {1800, 1}, {1900, 0.1}};
     for (const auto &[year, sigma] : ms) {
         EXPECT_NEAR(Sigma(DeltaTModel::MorrisonStephenson2004, year), sigma, 0.6) << year;
@@ -73,7 +73,7 @@ TEST(DeltaTModels, UncertaintiesAsTheAuthorsGiveThem)
     }
     EXPECT_DOUBLE_EQ(Sigma(DeltaTModel::EspenakMeeus2006, 1450), 20);  // the decade fluctuations
     // SMH 2016's standard error by epoch (HM Nautical Almanac Office), linear between epochs.
-    const std::pair<double, double> smh[] = {{-2000, 1080}, {-720, 180}, {0, 90},   {1000, 15}, {1620, 20},
+    const std::pair<double, double> smh[] = {{-2000, 1080}, {-720, 180}, {0, 90},     {1000, 15},  {1620, 20},
                                              {1870, 0.05},  {2050, 6},   {2500, 100}, {-1250, 540}};
     for (const auto &[year, sigma] : smh)
         EXPECT_NEAR(Sigma(DeltaTModel::Smh2016, year), sigma, 1e-9) << year;

@@ -84,7 +84,8 @@ TEST(Seasons, MeeusChapter27StaysWithinMinutesOverTheEquinoxWindowsYears)
     for (int year = 1; year <= 4000; year += 3) {
         for (SeasonPoint point : kSeasonPoints) {
             const auto index = static_cast<int16_t>(point);
-            const double seconds = std::fabs(SeasonPointJDE(year, point) - EquinoxSolsticeJDE(index, year)) * kSecondsPerDay;
+            const double seconds =
+                std::fabs(SeasonPointJDE(year, point) - EquinoxSolsticeJDE(index, year)) * kSecondsPerDay;
             worstAll = std::max(worstAll, seconds);
             if (year >= 1000 && year <= 3000)
                 worstMiddle = std::max(worstMiddle, seconds);

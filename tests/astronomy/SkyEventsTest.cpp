@@ -2,6 +2,7 @@
 // Events as dated and timed at a meridian: the day boundaries, the rounding, the texts.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <string>
 
@@ -42,8 +43,9 @@ TEST(SkyEvents, Meridians)
     const struct {
         Meridian meridian;
         bool valid;
-    } cases[] = {{{0, 0, true}, true},   {{180, 0, false}, true}, {{180, 1, true}, false}, {{179, 59, false}, true},
-                 {{10, 60, true}, false}, {{-1, 0, true}, false}, {{0, -1, true}, false},  {{181, 0, true}, false}};
+    } cases[] = {{{0, 0, true}, true},     {{180, 0, false}, true}, {{180, 1, true}, false},
+                 {{179, 59, false}, true}, {{10, 60, true}, false}, {{-1, 0, true}, false},
+                 {{0, -1, true}, false},   {{181, 0, true}, false}};
     for (const auto &c : cases)
         EXPECT_EQ(IsValidMeridian(c.meridian), c.valid) << c.meridian.degrees << " " << c.meridian.minutes;
     EXPECT_EQ(MeridianText({12, 5, true}), "12\u00B005\u2032 E");
@@ -82,9 +84,20 @@ TEST(SkyEvents, PhasesAtTheEndsOfTheRange)
         EXPECT_LE(events.size(), 51U) << year;
         for (size_t i = 1; i < events.size(); ++i)
             EXPECT_LT(events[i - 1].jdUT, events[i].jdUT) << year;
-        EXPECT_EQ(GregorianIsoText(ReadClock(events.front().jdUT, 0).jdn).substr(0, std::to_string(year).size()),
-                  std::to_string(year));
+        EXPECT_EQ(
+            GregorianIsoText(ReadClock(events.front().jdUT, 0).jdn).substr(0, std::to_string(year).size()),
+            std::to_string(year));
     }
+}
+
+TEST(SkyEvents, NothingOutsideTheOfferedYearsAndMonths)
+{
+    EXPECT_TRUE(SeasonsOfYear(kLastSkyYear + 1, DeltaTModel::EspenakMeeus2006).empty());
+    EXPECT_TRUE(SeasonsOfYear(INT32_MIN, DeltaTModel::EspenakMeeus2006).empty());
+    EXPECT_TRUE(MoonPhasesOfYear(kFirstSkyYear - 1, std::nullopt, DeltaTModel::EspenakMeeus2006, 0).empty());
+    EXPECT_TRUE(MoonPhasesOfYear(2024, 13, DeltaTModel::EspenakMeeus2006, 0).empty());
+    EXPECT_TRUE(MoonPhasesOfYear(2024, 0, DeltaTModel::EspenakMeeus2006, 0).empty());
+    EXPECT_EQ(MoonPhasesOfYear(2024, 12, DeltaTModel::EspenakMeeus2006, 0).size(), 4U);
 }
 
 TEST(SkyEvents, DeltaTTexts)
