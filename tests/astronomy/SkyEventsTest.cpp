@@ -97,7 +97,8 @@ TEST(SkyEvents, NothingOutsideTheOfferedYearsAndMonths)
     EXPECT_TRUE(MoonPhasesOfYear(kFirstSkyYear - 1, std::nullopt, DeltaTModel::EspenakMeeus2006, 0).empty());
     EXPECT_TRUE(MoonPhasesOfYear(2024, 13, DeltaTModel::EspenakMeeus2006, 0).empty());
     EXPECT_TRUE(MoonPhasesOfYear(2024, 0, DeltaTModel::EspenakMeeus2006, 0).empty());
-    EXPECT_EQ(MoonPhasesOfYear(2024, 12, DeltaTModel::EspenakMeeus2006, 0).size(), 4U);
+    // December 2024 had two new moons, on the 1st and the 30th.
+    EXPECT_EQ(MoonPhasesOfYear(2024, 12, DeltaTModel::EspenakMeeus2006, 0).size(), 5U);
 }
 
 TEST(SkyEvents, DeltaTTexts)
