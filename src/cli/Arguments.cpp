@@ -248,6 +248,103 @@ bool ParseDiffOption(const std::string &option, Cursor &cursor, Arguments &out, 
     return false;
 }
 
+// An optional sign and decimal digits, however many: a number beyond 64 bits saturates.
+std::optional<int64_t> ParseWholeNumber(std::string_view text)
+{
+    const bool plus = !text.empty() && text.front() == '+';
+    if (plus)
+        text.remove_prefix(1);  // from_chars reads a minus sign only
+    if (text.empty() || (plus && text.front() == '-'))
+        return std::nullopt;
+    int64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (end != text.data() + text.size())
+        return std::nullopt;
+    if (error == std::errc::result_out_of_range)
+        return text.front() == '-' ? INT64_MIN : INT64_MAX;
+    return error == std::errc() ? std::optional(value) : std::nullopt;
+}
+
+// DEG MIN E|W (e or w too): a meridian of 180 degrees at most, on either side.
+bool ParseMeridian(Cursor &cursor, Meridian &meridian, std::string &error)
+{
+    std::vector<std::string> v;
+    if (!cursor.TakeValues("--longitude", 3, v, error))
+        return false;
+    const auto degrees = ParseInt32(v[0]);
+    const auto minutes = ParseInt32(v[1]);
+    const std::string side = Lower(v[2]);
+    const Meridian read{degrees.value_or(-1), minutes.value_or(-1), side == "e"};
+    if ((side != "e" && side != "w") || !IsValidMeridian(read)) {
+        error = "--longitude wants degrees 0..180, minutes 0..59 and E or W, 180 0 at most, not " +
+                Quoted(v[0] + " " + v[1] + " " + v[2]);
+        return false;
+    }
+    meridian = read;
+    return true;
+}
+
+bool ParseDeltaTModel(Cursor &cursor, DeltaTModel &model, std::string &error)
+{
+    std::vector<std::string> v;
+    if (!cursor.TakeValues("--deltat", 1, v, error))
+        return false;
+    const auto named = DeltaTModelOfId(v[0]);
+    if (!named)
+        error = "--deltat wants em2006, smh2016 or ms2004, not " + Quoted(v[0]);
+    model = named.value_or(model);
+    return named.has_value();
+}
+
+// --to YEAR, which belongs to seasons and follows its YEAR, and --month M, which belongs to moon.
+bool ParseSkyPeriod(const std::string &option, Cursor &cursor, Arguments &out, std::string &error)
+{
+    const bool seasons = out.command == Command::Seasons;
+    std::vector<std::string> v;
+    if ((option == "--to") != seasons)
+        error =
+            option + (seasons ? " goes with moon, not with seasons" : " goes with seasons, not with moon");
+    else if (seasons && !out.skyYear)
+        error = "--to comes after YEAR: seasons YEAR --to YEAR";
+    if (!error.empty() || !cursor.TakeValues(option, 1, v, error))
+        return false;
+    if (seasons) {
+        const auto year = ParseWholeNumber(v[0]);
+        if (year)
+            out.lastSkyYear = SkyYear{v[0], *year};
+        else
+            error = "--to wants a year, a whole number, not " + Quoted(v[0]);
+        return year.has_value();
+    }
+    out.month = ParseInt32(v[0]);
+    if (!out.month || *out.month < 1 || *out.month > 12)
+        error = "--month wants 1..12, not " + Quoted(v[0]);
+    return error.empty();
+}
+
+// YEAR, --to, --month, --longitude and --deltat of seasons and moon.
+bool ParseSkyOption(const std::string &option, Cursor &cursor, Arguments &out, std::string &error)
+{
+    if (option == "--to" || option == "--month")
+        return ParseSkyPeriod(option, cursor, out, error);
+    if (option == "--longitude")
+        return ParseMeridian(cursor, out.meridian, error);
+    if (option == "--deltat")
+        return ParseDeltaTModel(cursor, out.deltaTModel, error);
+    if (option.rfind("--", 0) == 0) {
+        error = "unknown option " + Quoted(option);
+        return false;
+    }
+    // Any other argument is the year: "-43" is one, not an option.
+    const auto year = out.skyYear ? std::nullopt : ParseWholeNumber(option);
+    if (year)
+        out.skyYear = SkyYear{option, *year};
+    else
+        error = std::string(out.command == Command::Seasons ? "seasons" : "moon") +
+                " wants one year, a whole number, not " + Quoted(option);
+    return year.has_value();
+}
+
 bool ParseCommandOption(const std::string &option, Cursor &cursor, Arguments &out, std::string &error)
 {
     if (out.command == Command::Convert)
@@ -256,6 +353,8 @@ bool ParseCommandOption(const std::string &option, Cursor &cursor, Arguments &ou
         return ParseDiffOption(option, cursor, out, error);
     if ((out.command == Command::Calendars || out.command == Command::History) && option == "--jdn")
         return ParseConvertOption(option, cursor, out, error);
+    if (out.command == Command::Seasons || out.command == Command::Moon)
+        return ParseSkyOption(option, cursor, out, error);
     if (out.command == Command::Easter) {
         out.easterYear = out.easterYear ? std::nullopt : ParseInt32(option);
         if (!out.easterYear)
@@ -310,6 +409,15 @@ bool ParseCommandOption(const std::string &option, Cursor &cursor, Arguments &ou
     }
     error = "unknown option " + Quoted(option);
     return false;
+}
+
+std::string CheckSky(const Arguments &a)
+{
+    if (!a.skyYear)
+        return std::string(a.command == Command::Seasons ? "seasons" : "moon") + " needs a YEAR";
+    if (a.lastSkyYear && a.lastSkyYear->value < a.skyYear->value)
+        return "--to wants YEAR or a later year, not " + Quoted(a.lastSkyYear->text);
+    return {};
 }
 
 std::string CheckConvert(const Arguments &a)
@@ -381,7 +489,9 @@ std::string CheckHistory(Arguments &a)
 
 std::string CheckCommand(Arguments &a)
 {
-    if (a.csv && a.command != Command::Sequence && a.command != Command::Equinox)
+    const bool table = a.command == Command::Sequence || a.command == Command::Equinox ||
+                       a.command == Command::Seasons || a.command == Command::Moon;
+    if (a.csv && !table)
         return "--csv is for the sequence and equinox tables";
     if (a.csv && a.json)
         return "--csv and --json do not go together";
@@ -390,6 +500,8 @@ std::string CheckCommand(Arguments &a)
     case Command::Diff: return CheckDiff(a);
     case Command::History: return CheckHistory(a);
     case Command::Easter: return a.easterYear ? "" : "easter needs a YEAR";
+    case Command::Seasons:
+    case Command::Moon: return CheckSky(a);
     case Command::Calendars:
         if (a.jdn)  // --jdn instead of a date
             return a.input || a.arithmetic || a.calendar ? "calendars takes --jdn N or a date, not both" : "";
@@ -416,6 +528,10 @@ std::optional<Command> CommandNamed(const std::string &name)
         return Command::History;
     if (name == "easter")
         return Command::Easter;
+    if (name == "seasons")
+        return Command::Seasons;
+    if (name == "moon")
+        return Command::Moon;
     return std::nullopt;
 }
 
@@ -516,6 +632,10 @@ std::string UsageText()
            "  vardex-cli history --place ID (--jdn N | DATE [ARITH]) [--to ID] [--json]\n"
            "  vardex-cli history --places [--json]\n"
            "  vardex-cli easter YEAR [--json]\n"
+           "  vardex-cli [--variant dee|dee-cecil] seasons YEAR [--to YEAR] [--longitude DEG MIN (E|W)]\n"
+           "             [--deltat em2006|smh2016|ms2004] [--json|--csv]\n"
+           "  vardex-cli [--variant dee|dee-cecil] moon YEAR [--month M] [--longitude DEG MIN (E|W)]\n"
+           "             [--deltat em2006|smh2016|ms2004] [--json|--csv]\n"
            "  vardex-cli --help | --version\n"
            "\n"
            "  DATE  := --ymd TEXT [--calendar CAL]             e.g. --ymd \"2024-3-5 JC\"\n"
@@ -532,6 +652,12 @@ std::string UsageText()
            "  --longitude: the meridian west of Greenwich, degrees 70..79 and minutes 0..59 (77 0).\n"
            "  diff: from the first DATE to the one after --to (To - From), in days, weeks and days, and\n"
            "  years, months and days of each calendar; its --mdy CALENDAR is a CAL, not a weekday.\n"
+           "  seasons: the equinoxes and solstices of the years YEAR to --to YEAR (or of YEAR alone);\n"
+           "  moon: the Moon's phases whose local day falls in YEAR, or in its month M (1..12).\n"
+           "  Their YEAR is astronomical (0 = 1 BC), -4000..8000. Local times are mean solar time at\n"
+           "  the meridian of --longitude DEG MIN E|W (0..180 degrees, 0..59 minutes; 0 0 E, Greenwich).\n"
+           "  --deltat: the model of Delta-T (TT - UT): em2006 (Espenak and Meeus 2006, the default),\n"
+           "  smh2016 (Stephenson, Morrison and Hohenkerk 2016) or ms2004 (Morrison and Stephenson 2004).\n"
            "\n"
            "Exit status: 0 done, 1 the program refused the input (its message on standard error),\n"
            "2 malformed arguments, an incomplete input date, or a table asked for a weekday search.\n"

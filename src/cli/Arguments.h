@@ -10,11 +10,26 @@
 #include <string_view>
 #include <vector>
 
+#include "astronomy/DeltaTModels.h"
+#include "astronomy/SkyEvents.h"
 #include "engine/Calendars.h"
 
 namespace vardex::cli {
 
-enum class Command { Help, Version, Convert, Calc, Sequence, Equinox, Diff, Calendars, History, Easter };
+enum class Command {
+    Help,
+    Version,
+    Convert,
+    Calc,
+    Sequence,
+    Equinox,
+    Diff,
+    Calendars,
+    History,
+    Easter,
+    Seasons,
+    Moon
+};
 
 struct Ymd {
     int32_t year = 0;
@@ -35,6 +50,13 @@ struct DateInput {
     int calendarEntry = 0;             // entry of the calendar list: 1..3 calendars, 4..10 Sunday..Saturday
 };
 
+// A year of seasons or moon as typed, and its value: beyond 64 bits the value saturates, which
+// leaves it outside the years offered as the text says.
+struct SkyYear {
+    std::string text;
+    int64_t value = 0;
+};
+
 // --plus Y M W D or --minus Y M W D, each the text typed into that box.
 struct ArithInput {
     bool plus = true;
@@ -45,7 +67,7 @@ struct Arguments {
     Command command = Command::Help;
     DeeVariant variant = DeeVariant::DeeCecil;  // --variant
     bool json = false;
-    bool csv = false;  // sequence and equinox only
+    bool csv = false;  // sequence, equinox, seasons and moon
     // convert, calendars
     std::optional<int32_t> jdn;
     std::optional<Ymd> date;
@@ -67,6 +89,12 @@ struct Arguments {
     bool listPlaces = false;             // --places
     // easter
     std::optional<int32_t> easterYear;
+    // seasons and moon
+    std::optional<SkyYear> skyYear;      // YEAR
+    std::optional<SkyYear> lastSkyYear;  // --to YEAR of seasons
+    std::optional<int> month;            // --month M of moon
+    Meridian meridian;                   // --longitude DEG MIN E|W; Greenwich unless given
+    DeltaTModel deltaTModel = DeltaTModel::EspenakMeeus2006;
     int longitudeDegrees = 77;  // equinox
     int longitudeMinutes = 0;
     bool meanTime = false;

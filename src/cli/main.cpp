@@ -11,6 +11,7 @@
 #include "ConvertCommand.h"
 #include "DiffCommand.h"
 #include "HistoryCommand.h"
+#include "SkyCommands.h"
 #include "WindowCommands.h"
 #include "support/AboutText.h"
 #include "support/DataFolder.h"
@@ -58,6 +59,8 @@ int main(int argc, char **argv)
     case Command::History:
         return Emit(RunHistory(parsed.arguments, clock, vardex::DataFolder(ProgramFolder(argv[0]))));
     case Command::Easter: return Emit(RunEaster(parsed.arguments));
+    case Command::Seasons: return Emit(RunSeasons(parsed.arguments));
+    case Command::Moon: return Emit(RunMoon(parsed.arguments));
     }
     return kExitUsage;
 }

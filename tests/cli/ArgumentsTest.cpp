@@ -44,5 +44,41 @@ TEST(Arguments, MessagesQuoteWhatWasTypedSafely)
     EXPECT_EQ(unread.err, "The calendar history file /none/calendar-history.tsv cannot be read.\n");
 }
 
+// Each malformed line of seasons and moon names what is wrong. Huge years are numbers and get the
+// range's refusal when run (sky.txt), not one of these.
+TEST(Arguments, SkyCommandsRefuseMalformedLines)
+{
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"moon"}, "moon needs a YEAR"},
+        {{"seasons", ""}, "seasons wants one year, a whole number, not ''"},
+        {{"seasons", "+-5"}, "seasons wants one year, a whole number, not '+-5'"},
+        {{"moon", "2024", "2025"}, "moon wants one year, a whole number, not '2025'"},
+        {{"seasons", "--to", "2025", "2024"}, "--to comes after YEAR: seasons YEAR --to YEAR"},
+        {{"seasons", "+2024", "--to", "2023"}, "--to wants YEAR or a later year, not '2023'"},
+        {{"seasons", "2024", "--to", "x"}, "--to wants a year, a whole number, not 'x'"},
+        {{"seasons", "2024", "--to"}, "--to needs a value"},
+        {{"moon", "2024", "--month", "13"}, "--month wants 1..12, not '13'"},
+        {{"moon", "2024", "--month", "0"}, "--month wants 1..12, not '0'"},
+        {{"seasons", "2024", "--month", "3"}, "--month goes with moon, not with seasons"},
+        {{"moon", "2024", "--to", "2025"}, "--to goes with seasons, not with moon"},
+        {{"moon", "2024", "--deltat", "EM2006"}, "--deltat wants em2006, smh2016 or ms2004, not 'EM2006'"},
+        {{"moon", "2024", "--json", "--csv"}, "--csv and --json do not go together"},
+        {{"seasons", "2024", "-x"}, "seasons wants one year, a whole number, not '-x'"},
+        {{"seasons", "2024", "--mean"}, "unknown option '--mean'"},
+        {{"seasons", "2024", "--longitude", "77", "0"}, "--longitude needs 3 values"},
+    };
+    for (const auto &[args, message] : cases)
+        EXPECT_EQ(ParseArguments(args).error, message);
+    const std::string wants =
+        "--longitude wants degrees 0..180, minutes 0..59 and E or W, 180 0 at most, not '";
+    for (const std::string longitude :
+         {"181 0 E", "180 1 W", "10 60 E", "10 0 X", "-1 0 E", "10 -1 W", "1e1 0 E", "4294967306 0 E"}) {
+        std::vector<std::string> args = {"moon", "2024", "--longitude"};
+        for (size_t from = 0, blank = 0; blank != std::string::npos; from = blank + 1)
+            args.push_back(longitude.substr(from, (blank = longitude.find(' ', from)) - from));
+        EXPECT_EQ(ParseArguments(args).error, wants + longitude + "'");
+    }
+}
+
 }  // namespace
 }  // namespace vardex::cli
