@@ -129,7 +129,8 @@ Outcome RunHistory(const Arguments &a, const Clock &clock, const std::string &da
             for (const int32_t day : reading.twice)
                 both += (both.empty() ? "" : " and ") + YmdText(JDNToDate(Calendar::Julian, day, {})) +
                         " (Julian)";
-            return Refused(DayMonthYearText({y, m, d}) + " came twice in " + place->name + ": " + both + ".");
+            return Refused(HistoricalDateText({y, m, d}) + " came twice in " + place->name + ": " + both +
+                           ".");
         }
         if (!reading.day)
             return Refused(reading.missing);

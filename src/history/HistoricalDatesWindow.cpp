@@ -121,9 +121,9 @@ QString Timeline(const Place &place)
     for (const CalendarPeriod &p : place.calendars) {
         QString line = CalendarTitle(p.calendar);
         if (p.firstJdn != INT32_MIN)
-            line += QStringLiteral(" from ") + Q(DayMonthYearText(*DateInPeriod(p, p.firstJdn)));
+            line += QStringLiteral(" from ") + Q(HistoricalDateText(*DateInPeriod(p, p.firstJdn)));
         if (p.lastJdn != INT32_MAX)
-            line += QStringLiteral(" until ") + Q(DayMonthYearText(*DateInPeriod(p, p.lastJdn)));
+            line += QStringLiteral(" until ") + Q(HistoricalDateText(*DateInPeriod(p, p.lastJdn)));
         if (p.dayOffset != 0)
             line += p.dayOffset > 0 ? QStringLiteral(", dated a day ahead (the date of Asia)")
                                     : QStringLiteral(", dated a day behind (the date of America)");
@@ -314,9 +314,9 @@ void HistoricalDatesWindow::Recalculate()
         return;
     }
     const auto year = static_cast<int32_t>(beforeChrist ? 1 - *typed.value : *typed.value);
-    const QString easter = QStringLiteral("Julian reckoning ") + Q(DayMonthYearText(JulianEaster(year))) +
+    const QString easter = QStringLiteral("Julian reckoning ") + Q(HistoricalDateText(JulianEaster(year))) +
                            QStringLiteral(" (Julian); Gregorian reckoning ") +
-                           Q(DayMonthYearText(GregorianEaster(year))) + QStringLiteral(" (Gregorian)");
+                           Q(HistoricalDateText(GregorianEaster(year))) + QStringLiteral(" (Gregorian)");
     lblEaster->setText(easter);
     const int month = cboMonth->currentIndex() + 1, dayOfMonth = cboDay->currentIndex() + 1;
     const std::optional<YearStart> style = ChosenStyle();
@@ -324,7 +324,7 @@ void HistoricalDatesWindow::Recalculate()
     if (!reading.twice.empty()) {
         QStringList both;
         for (const int32_t jdn : reading.twice)
-            both << Q(DayMonthYearText(JDNToDate(Calendar::Julian, jdn, {}))) + QStringLiteral(" (Julian)");
+            both << Q(HistoricalDateText(JDNToDate(Calendar::Julian, jdn, {}))) + QStringLiteral(" (Julian)");
         lblDay->setText(QStringLiteral("This date came twice in %1 in that style: ").arg(Q(place->name)) +
                         both.join(QStringLiteral(" and ")) + u'.');
         return;
@@ -341,9 +341,9 @@ void HistoricalDatesWindow::Recalculate()
     const QString dayLine = QStringLiteral("JDN ") + NumberFormat::Regional().Grouped(jdn) +
                             QStringLiteral(", ") + Q(WeekdayText(DayOfWeek(jdn)));
     const QString julian =
-        QStringLiteral("Julian: ") + Q(DayMonthYearText(JDNToDate(Calendar::Julian, jdn, {})));
+        QStringLiteral("Julian: ") + Q(HistoricalDateText(JDNToDate(Calendar::Julian, jdn, {})));
     const QString gregorian =
-        QStringLiteral("Gregorian: ") + Q(DayMonthYearText(JDNToDate(Calendar::Gregorian, jdn, {})));
+        QStringLiteral("Gregorian: ") + Q(HistoricalDateText(JDNToDate(Calendar::Gregorian, jdn, {})));
     QString writtenHere = QStringLiteral("Written: ") + Q(written.text);
     if (written.dayOffset != 0)
         writtenHere += QStringLiteral(", ") + Q(WeekdayText(written.weekday)) +

@@ -344,7 +344,7 @@ PlaceTable ParsePlaceTable(std::string_view text)
     return table;
 }
 
-std::string DayMonthYearText(const CalendarDate &date)
+std::string HistoricalDateText(const CalendarDate &date)
 {
     return std::to_string(date.day) + ' ' + MonthName(date.month) + ' ' + YearText(date.year);
 }
@@ -381,7 +381,7 @@ std::vector<int32_t> DaysWritten(const Place &place, int32_t writtenYear, int32_
 std::string MissingDayMessage(const Place &place, int32_t writtenYear, int32_t month, int32_t day,
                               std::optional<YearStart> style)
 {
-    const std::string written = DayMonthYearText({writtenYear, month, day});
+    const std::string written = HistoricalDateText({writtenYear, month, day});
     const std::string missing = written + " did not exist in " + place.name + ": ";
     // A day in the gap of a change of calendar: after the old calendar's last, before the new one's
     // first. Only a date one of the two calendars has: a day beyond every month's end is told below.
@@ -396,7 +396,8 @@ std::string MissingDayMessage(const Place &place, int32_t writtenYear, int32_t m
             const CalendarDate date{year, month, day};
             const bool real = JdnOfKeptDate(before.calendar, date) || JdnOfKeptDate(after.calendar, date);
             if (real && key(date) > key(last) && key(date) < key(first))
-                return missing + DayMonthYearText(last) + " was followed by " + DayMonthYearText(first) + '.';
+                return missing + HistoricalDateText(last) + " was followed by " + HistoricalDateText(first) +
+                       '.';
         }
     }
     // Every year of the int32 range holds days; the first and last of them only a part.
@@ -423,7 +424,7 @@ std::string MissingDayMessage(const Place &place, int32_t writtenYear, int32_t m
                std::to_string(shortMonth->second.days) + " days.";
     // The written year did not hold the date: its new year came after it, or the next year's before.
     const auto asWritten = [writtenYear](const CalendarDate &d) {
-        return DayMonthYearText({writtenYear, d.month, d.day});
+        return HistoricalDateText({writtenYear, d.month, d.day});
     };
     return missing + "there the year " + YearText(writtenYear) + " ran from " +
            asWritten(Locate(place, span->first, style).date) + " to " +

@@ -69,7 +69,7 @@ struct GregorianChange {
 std::optional<GregorianChange> FindGregorianChange(const Place &place);
 
 // "15 March 44 BC", "11 February 1732": a date of any calendar, its year as YearText writes it.
-std::string DayMonthYearText(const CalendarDate &date);
+std::string HistoricalDateText(const CalendarDate &date);
 
 // A day as a place wrote it.
 struct WrittenDay {
