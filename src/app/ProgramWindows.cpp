@@ -3,6 +3,7 @@
 
 #include <QAction>
 
+#include "astronomy/SeasonsMoonWindow.h"
 #include "chart/EquinoxChartWindow.h"
 #include "difference/DateDifferenceWindow.h"
 #include "equinox/VernalEquinoxWindow.h"
@@ -35,6 +36,7 @@ ProgramWindows::ProgramWindows(MainWindow &main, ToolWindowServices services)
     main_.openWorldCalendars = [this] { OpenWorldCalendars(); };
     main_.openHistoricalDates = [this] { OpenHistoricalDates(); };
     main_.openEquinoxChart = [this] { OpenEquinoxChart(); };
+    main_.openSeasonsAndMoon = [this] { OpenSeasonsAndMoon(); };
     // A new result, none, or another Dee variant: the open windows follow at once.
     main_.resultChanged = [this] {
         if (world_)
@@ -43,6 +45,8 @@ ProgramWindows::ProgramWindows(MainWindow &main, ToolWindowServices services)
             difference_->Recalculate();
         if (chart_)
             chart_->FollowVariant();
+        if (seasons_)
+            seasons_->FollowVariant();
     };
 }
 
@@ -55,6 +59,7 @@ ProgramWindows::~ProgramWindows()
     main_.openWorldCalendars = nullptr;
     main_.openHistoricalDates = nullptr;
     main_.openEquinoxChart = nullptr;
+    main_.openSeasonsAndMoon = nullptr;
     main_.resultChanged = nullptr;
 }
 
@@ -110,6 +115,11 @@ HistoricalDatesWindow &ProgramWindows::OpenHistoricalDates()
 EquinoxChartWindow &ProgramWindows::OpenEquinoxChart()
 {
     return Open(chart_, services_.dialogs, services_.saveFiles);
+}
+
+SeasonsMoonWindow &ProgramWindows::OpenSeasonsAndMoon()
+{
+    return Open(seasons_, services_.dialogs, services_.clipboard, services_.saveFiles);
 }
 
 }  // namespace vardex

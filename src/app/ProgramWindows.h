@@ -2,8 +2,9 @@
 // The windows of the desktop program beyond the main window, and how they meet it: each is built
 // on first use and shown modelessly, hidden (not destroyed) by its Close; the World calendars
 // window follows the main window's result; Ctrl+G in the vernal-equinox window hands its meridian
-// to the Equinox chart; and the program's menu shortcuts work from every window (a window's own
-// shortcut for the same keys wins there). main() and the tests build the program through this.
+// to the Equinox chart; the Seasons and Moon window follows the Dee variant; and the program's menu shortcuts
+// work from every window (a window's own shortcut for the same keys wins there). main() and the tests build
+// the program through this.
 #pragma once
 
 #include <QString>
@@ -23,6 +24,7 @@ class HistoricalDatesWindow;
 class MainWindow;
 class PopUps;
 class SaveFileChooser;
+class SeasonsMoonWindow;
 class VernalEquinoxWindow;
 class WorldCalendarsWindow;
 
@@ -51,6 +53,7 @@ public:
     WorldCalendarsWindow &OpenWorldCalendars();
     HistoricalDatesWindow &OpenHistoricalDates();
     EquinoxChartWindow &OpenEquinoxChart();
+    SeasonsMoonWindow &OpenSeasonsAndMoon();
 
     // The windows built so far; nullptr before the first use.
     DateSequenceWindow *DateSequence() const { return sequence_.get(); }
@@ -59,6 +62,7 @@ public:
     WorldCalendarsWindow *WorldCalendars() const { return world_.get(); }
     HistoricalDatesWindow *HistoricalDates() const { return history_.get(); }
     EquinoxChartWindow *EquinoxChart() const { return chart_.get(); }
+    SeasonsMoonWindow *SeasonsAndMoon() const { return seasons_.get(); }
 
 private:
     // Builds window with main_ and args on first use, with the shared shortcuts; then shows it.
@@ -75,6 +79,7 @@ private:
     std::unique_ptr<WorldCalendarsWindow> world_;
     std::unique_ptr<HistoricalDatesWindow> history_;
     std::unique_ptr<EquinoxChartWindow> chart_;
+    std::unique_ptr<SeasonsMoonWindow> seasons_;
 };
 
 }  // namespace vardex

@@ -589,6 +589,7 @@ void MainWindow::BuildMenuBar()
         {"&World calendars\u2026", Qt::Key_L, &MainWindow::openWorldCalendars},
         {"&Historical dates\u2026", Qt::Key_H, &MainWindow::openHistoricalDates},
         {"&Equinox chart\u2026", Qt::Key_G, &MainWindow::openEquinoxChart},
+        {"&Seasons and Moon\u2026", Qt::Key_M, &MainWindow::openSeasonsAndMoon},
     };
     for (const ToolEntry &tool : kTools)
         command(toolsMenu_, tool.text, QKeySequence(Qt::CTRL | tool.key), callOf(this->*tool.open));

@@ -23,6 +23,7 @@
 #include "StartedMainWindow.h"
 #include "WindowCheck.h"
 #include "app/ProgramWindows.h"
+#include "astronomy/SeasonsMoonWindow.h"
 #include "chart/EquinoxChart.h"
 #include "chart/EquinoxChartWindow.h"
 #include "difference/DateDifferenceWindow.h"
@@ -31,6 +32,7 @@
 #include "mainwindow/MainWindow.h"
 #include "sequence/DateSequenceWindow.h"
 #include "support/ProgramText.h"
+#include "support/widgets/KeptSpinBox.h"
 #include "support/widgets/PopUpWindow.h"
 #include "support/widgets/QtSeams.h"
 #include "support/widgets/TextViewer.h"
@@ -265,6 +267,31 @@ TEST_F(ProgramWindowsTest, EquinoxChart)
     CheckAtMinimumSize(&window);
 }
 
+TEST_F(ProgramWindowsTest, SeasonsAndMoon)
+{
+    SeasonsMoonWindow &window = windows->OpenSeasonsAndMoon();
+    Check(&window, "opened before any result");
+    window.hide();
+    EnterDate(3, 15, QStringLiteral("44"), 2, 2);  // 44 BC, Julian
+    Press(main->Form().cmdCalculate);
+    windows->OpenSeasonsAndMoon();
+    QTest::mouseClick(window.cmdMainResult, Qt::LeftButton);
+    Check(&window, "after a result");
+    window.txbYear->setText(QStringLiteral("-4000"));  // the widest Delta-T
+    window.spnDegrees->setValue(179);
+    window.spnMinutes->setValue(59);
+    window.optWest->click();
+    window.cboModel->setCurrentIndex(2);
+    Check(&window, "the earliest year, far west");
+    window.spnDegrees->setValue(180);
+    window.txbYear->setText(QStringLiteral("12x5"));
+    Check(&window, "with a year that is no number");
+    ChooseDee();
+    windows->OpenSeasonsAndMoon();
+    Check(&window, "after the Dee variant changed");
+    CheckAtMinimumSize(&window);
+}
+
 TEST_F(ProgramWindowsTest, TheMenusKeysWorkFromEveryWindow)
 {
     ASSERT_NO_FATAL_FAILURE(Keys(main.get(), Qt::Key_L));
@@ -272,9 +299,10 @@ TEST_F(ProgramWindowsTest, TheMenusKeysWorkFromEveryWindow)
     ASSERT_NO_FATAL_FAILURE(Keys(world, Qt::Key_D));
     ASSERT_NO_FATAL_FAILURE(Keys(windows->DateDifference(), Qt::Key_H));
     ASSERT_NO_FATAL_FAILURE(Keys(windows->HistoricalDates(), Qt::Key_G));
-    ASSERT_NO_FATAL_FAILURE(Keys(windows->EquinoxChart(), Qt::Key_F1, Qt::NoModifier));
+    ASSERT_NO_FATAL_FAILURE(Keys(windows->EquinoxChart(), Qt::Key_M));
+    ASSERT_NO_FATAL_FAILURE(Keys(windows->SeasonsAndMoon(), Qt::Key_F1, Qt::NoModifier));
     auto *help = qobject_cast<TextViewer *>(QApplication::activeWindow());
-    ASSERT_TRUE(help) << "Help from the chart";
+    ASSERT_TRUE(help) << "Help from Seasons and Moon";
     // The caption and the file named in data/vardex.dat.
     EXPECT_EQ(help->windowTitle(), "Vardex Help");
     EXPECT_TRUE(help->txbText1->toPlainText().contains("Ctrl+G")) << "the help file, not another";
@@ -302,11 +330,13 @@ TEST_F(ProgramWindowsTest, OpenWindowsFollowTheResultAndTheDeeVariant)
     WorldCalendarsWindow &world = windows->OpenWorldCalendars();
     DateDifferenceWindow &difference = windows->OpenDateDifference();
     EquinoxChartWindow &chart = windows->OpenEquinoxChart();
+    SeasonsMoonWindow &seasons = windows->OpenSeasonsAndMoon();
     EXPECT_EQ(world.tblCalendars->rowCount(), 0);
     Press(main->Form().cmdCalculate);
     EXPECT_GT(world.tblCalendars->rowCount(), 0) << "a new result";
-    ChooseDee();  // none of the three windows is active
+    ChooseDee();  // none of the four windows is active
     EXPECT_EQ(world.tblCalendars->item(2, 0)->text(), "Dee");
+    EXPECT_EQ(seasons.tblEvents->horizontalHeaderItem(6)->text(), "Dee");
     EXPECT_EQ(difference.From().cboCalendar->itemText(2), "Dee");
     EXPECT_EQ(chart.chart->Line(2)->name(), "Dee");
     const auto *band = qobject_cast<QAreaSeries *>(chart.chart->series().constFirst());
