@@ -21,7 +21,8 @@ struct PhaseOfLunation {
     MoonPhase phase = MoonPhase::New;
 };
 
-// Brown's lunation number, with lunation 1 the one that began on 16 January 1923.
+// Brown's lunation number: lunation 1 began with the new moon of 17 January 1923, 02:41 UT (still
+// the 16th in the Americas).
 inline constexpr int64_t kBrownLunationOfMeeusZero = 953;
 
 // The instant of the phase as a Julian Ephemeris Day (TT).
