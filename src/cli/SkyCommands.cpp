@@ -72,7 +72,8 @@ Outcome RunSeasons(const Arguments &a)
         return {Json(JsonObject().Add("from", firstYear).Add("to", lastYear), a, events), "", kExitOk};
     const std::string years =
         std::to_string(firstYear) + (lastYear > firstYear ? " to " + std::to_string(lastYear) : "");
-    return {SkyEventTable("Seasons of " + years + MeridianAndModel(a), events, a.meridian, a.variant), "", kExitOk};
+    return {SkyEventTable("Seasons of " + years + MeridianAndModel(a), events, a.meridian, a.variant), "",
+            kExitOk};
 }
 
 Outcome RunMoon(const Arguments &a)

@@ -76,7 +76,8 @@ std::string EventJson(const YearEvent &item, const Meridian &meridian, DeeVarian
 std::string SkyEventTable(const std::string &title, const std::vector<YearEvent> &events,
                           const Meridian &meridian, DeeVariant variant)
 {
-    std::vector<Line> lines = {{"Event", "Local mean time", "UT", "Julian", DeeCalendarName(variant), "\u0394T"}};
+    std::vector<Line> lines = {
+        {"Event", "Local mean time", "UT", "Julian", DeeCalendarName(variant), "\u0394T"}};
     for (const YearEvent &item : events)
         lines.push_back(TableLine(item, meridian, variant));
     std::array<size_t, kColumns> widths{};
@@ -90,7 +91,8 @@ std::string SkyEventTable(const std::string &title, const std::vector<YearEvent>
     return text;
 }
 
-std::string SkyEventJsonRows(const std::vector<YearEvent> &events, const Meridian &meridian, DeeVariant variant)
+std::string SkyEventJsonRows(const std::vector<YearEvent> &events, const Meridian &meridian,
+                             DeeVariant variant)
 {
     std::string text = "[";
     for (const YearEvent &item : events)

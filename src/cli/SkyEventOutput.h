@@ -23,6 +23,7 @@ std::string SkyEventTable(const std::string &title, const std::vector<YearEvent>
                           const Meridian &meridian, DeeVariant variant);
 
 // One JSON object per event, in a JSON array.
-std::string SkyEventJsonRows(const std::vector<YearEvent> &events, const Meridian &meridian, DeeVariant variant);
+std::string SkyEventJsonRows(const std::vector<YearEvent> &events, const Meridian &meridian,
+                             DeeVariant variant);
 
 }  // namespace vardex::cli

@@ -28,39 +28,12 @@ namespace vardex {
 
 namespace {
 
-// The styles of the year's start as the window names them, with what each does to the numbers.
-struct StyleEntry {
-    YearStart style;
-    const char *name, *tip;
-};
-const StyleEntry kStyles[] = {
-    {YearStart::Circumcision, "1 January (Circumcision style)",
-     "The year began on 1 January, as it does today."},
-    {YearStart::Annunciation, "25 March, after 1 January (Annunciation style)",
-     "1 January to 24 March carry the previous year's number."},
-    {YearStart::Pisan, "25 March, before 1 January (Pisan style)",
-     "25 March to 31 December carry the next year's number."},
-    {YearStart::Nativity, "25 December (Nativity style)", "25 to 31 December carry the next year's number."},
-    {YearStart::Venetian, "1 March (Venetian style)",
-     "January and February carry the previous year's number."},
-    {YearStart::Byzantine, "1 September (Byzantine style)",
-     "September to December carry the next year's number."},
-    {YearStart::Easter, "Easter Sunday (Easter style)",
-     "The year began on Easter Sunday (Julian reckoning): some dates came twice in a year, some not at all."},
-};
 const QString kOwnStyleTip =
     QStringLiteral("The start of the year the place kept on that day (see the timeline).");
 
 QString Q(const std::string &text) { return QString::fromStdString(text); }
 
-QString StyleName(YearStart style)
-{
-    for (const StyleEntry &entry : kStyles) {
-        if (entry.style == style)
-            return QString::fromLatin1(entry.name);
-    }
-    return {};
-}
+QString StyleName(YearStart style) { return QString::fromLatin1(YearStartTitle(style)); }
 
 QString CalendarTitle(KeptCalendar calendar)
 {
@@ -169,9 +142,10 @@ HistoricalDatesWindow::HistoricalDatesWindow(TableWindowHost &host, Clipboard &c
     cboStyle = NamedList(content, "Start of the year");
     cboStyle->addItem(QStringLiteral("As the place began its year then"));
     cboStyle->setItemData(0, kOwnStyleTip, Qt::ToolTipRole);
-    for (const StyleEntry &entry : kStyles) {
-        cboStyle->addItem(QString::fromLatin1(entry.name));
-        cboStyle->setItemData(cboStyle->count() - 1, QString::fromLatin1(entry.tip), Qt::ToolTipRole);
+    for (YearStart style : kYearStarts) {
+        cboStyle->addItem(StyleName(style));
+        cboStyle->setItemData(cboStyle->count() - 1, QString::fromLatin1(YearStartEffect(style)),
+                              Qt::ToolTipRole);
     }
     cboStyle->setToolTip(kOwnStyleTip);
     cboToPlace = PlaceList(table_, content, "As written in");
@@ -284,9 +258,9 @@ const Place *HistoricalDatesWindow::PlaceAt(const QComboBox *list) const
 std::optional<YearStart> HistoricalDatesWindow::ChosenStyle() const
 {
     const int entry = cboStyle->currentIndex();
-    if (entry <= 0 || entry > static_cast<int>(std::size(kStyles)))
+    if (entry <= 0 || entry > static_cast<int>(std::size(kYearStarts)))
         return std::nullopt;
-    return kStyles[entry - 1].style;
+    return kYearStarts[entry - 1];
 }
 
 void HistoricalDatesWindow::Recalculate()

@@ -2,7 +2,6 @@
 #include "YearStart.h"
 
 #include <array>
-#include <utility>
 
 #include "Easter.h"
 
@@ -10,15 +9,39 @@ namespace vardex {
 
 namespace {
 
-constexpr std::array<std::pair<YearStart, const char *>, 7> kNames = {{
-    {YearStart::Circumcision, "circumcision"},
-    {YearStart::Annunciation, "annunciation"},
-    {YearStart::Pisan, "pisan"},
-    {YearStart::Nativity, "nativity"},
-    {YearStart::Venetian, "venetian"},
-    {YearStart::Byzantine, "byzantine"},
-    {YearStart::Easter, "easter"},
+// Each style: its name in files and on the command line, its title for people, and what it does
+// to the year numbers.
+struct StyleWords {
+    YearStart style;
+    const char *name;
+    const char *title;
+    const char *effect;
+};
+constexpr std::array<StyleWords, 7> kStyleWords = {{
+    {YearStart::Circumcision, "circumcision", "1 January (Circumcision style)",
+     "The year began on 1 January, as it does today."},
+    {YearStart::Annunciation, "annunciation", "25 March, after 1 January (Annunciation style)",
+     "1 January to 24 March carry the previous year's number."},
+    {YearStart::Pisan, "pisan", "25 March, before 1 January (Pisan style)",
+     "25 March to 31 December carry the next year's number."},
+    {YearStart::Nativity, "nativity", "25 December (Nativity style)",
+     "25 to 31 December carry the next year's number."},
+    {YearStart::Venetian, "venetian", "1 March (Venetian style)",
+     "January and February carry the previous year's number."},
+    {YearStart::Byzantine, "byzantine", "1 September (Byzantine style)",
+     "September to December carry the next year's number."},
+    {YearStart::Easter, "easter", "Easter Sunday (Easter style)",
+     "The year began on Easter Sunday (Julian reckoning): some dates came twice in a year, some not at all."},
 }};
+
+const StyleWords &WordsOf(YearStart style)
+{
+    for (const StyleWords &words : kStyleWords) {
+        if (words.style == style)
+            return words;
+    }
+    return kStyleWords[0];
+}
 
 // Whether month-day a comes before month-day b within a year.
 constexpr bool Before(int32_t month, int32_t day, int32_t otherMonth, int32_t otherDay)
@@ -30,21 +53,18 @@ constexpr bool Before(int32_t month, int32_t day, int32_t otherMonth, int32_t ot
 
 std::optional<YearStart> YearStartNamed(const std::string &name)
 {
-    for (const auto &[style, text] : kNames) {
-        if (name == text)
-            return style;
+    for (const StyleWords &words : kStyleWords) {
+        if (name == words.name)
+            return words.style;
     }
     return std::nullopt;
 }
 
-const char *YearStartName(YearStart style)
-{
-    for (const auto &[known, text] : kNames) {
-        if (known == style)
-            return text;
-    }
-    return "";
-}
+const char *YearStartName(YearStart style) { return WordsOf(style).name; }
+
+const char *YearStartTitle(YearStart style) { return WordsOf(style).title; }
+
+const char *YearStartEffect(YearStart style) { return WordsOf(style).effect; }
 
 int32_t WrittenYear(YearStart style, const CalendarDate &date)
 {

@@ -29,6 +29,17 @@ enum class YearStart {
 std::optional<YearStart> YearStartNamed(const std::string &name);
 const char *YearStartName(YearStart style);
 
+// The styles in the order people are offered them.
+inline constexpr YearStart kYearStarts[] = {
+    YearStart::Circumcision, YearStart::Annunciation, YearStart::Pisan, YearStart::Nativity,
+    YearStart::Venetian,     YearStart::Byzantine,    YearStart::Easter};
+
+// "25 March, after 1 January (Annunciation style)": the style as windows and pages name it.
+const char *YearStartTitle(YearStart style);
+
+// What it does to the year numbers: "1 January to 24 March carry the previous year's number."
+const char *YearStartEffect(YearStart style);
+
 // The year number a day of the calendar year `year` (numbered from 1 January) carried in `style`;
 // years within the JDN range (about 5.9 million either way), so that one more or less fits.
 int32_t WrittenYear(YearStart style, const CalendarDate &date);
