@@ -275,4 +275,16 @@ std::vector<WorldDay> DayInWorldCalendars(int32_t jdn, DeeVariant variant)
     };
 }
 
+const char *HebrewMonthName(int32_t month, bool leapYear)
+{
+    if (month == 12 && leapYear)
+        return "Adar I";
+    return month >= 1 && month <= 13 ? kHebrewMonths[static_cast<size_t>(month - 1)] : "";
+}
+
+const char *IslamicMonthName(int32_t month)
+{
+    return month >= 1 && month <= 12 ? kIslamicMonths[static_cast<size_t>(month - 1)] : "";
+}
+
 }  // namespace vardex

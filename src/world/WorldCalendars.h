@@ -24,4 +24,9 @@ struct WorldDay {
 // Every calendar, in the order the window and the command list them (Dee in `variant`).
 std::vector<WorldDay> DayInWorldCalendars(int32_t jdn, DeeVariant variant);
 
+// The English names the window gives the months: a Hebrew month 1 (Nisan) .. 13 (Adar II), month
+// 12 being "Adar I" in a leap year; an Islamic month 1 (Muharram) .. 12. Empty for other numbers.
+const char *HebrewMonthName(int32_t month, bool leapYear);
+const char *IslamicMonthName(int32_t month);
+
 }  // namespace vardex

@@ -9,7 +9,7 @@
 cmake_minimum_required(VERSION 3.25)
 
 # unit: folder | file-name regex the unit's files match (empty: every file the folder's other units leave)
-set(units engine seams input support sequence equinox difference world history astronomy chart widgets mainlogic
+set(units engine seams input support sequence equinox difference world history astronomy pages chart widgets mainlogic
           mainview sequencewindow equinoxwindow differencewindow worldwindow historywindow astronomywindow
           chartwindow cli app)
 set(folder_engine engine)
@@ -22,6 +22,7 @@ set(folder_difference difference)
 set(folder_world world)
 set(folder_history history)
 set(folder_astronomy astronomy)
+set(folder_pages pages)
 set(folder_astronomywindow astronomy)
 set(match_astronomywindow "Window\\.")
 set(folder_chart chart)
@@ -55,6 +56,7 @@ set(uses_difference engine seams input)
 set(uses_world engine seams input)
 set(uses_history engine)
 set(uses_astronomy engine seams input equinox)
+set(uses_pages engine seams input equinox history world astronomy)
 set(uses_chart engine seams input equinox)
 set(uses_widgets engine seams input)
 set(uses_mainlogic engine seams input equinox)
@@ -66,7 +68,7 @@ set(uses_worldwindow engine seams input widgets world)
 set(uses_historywindow engine seams input widgets history)
 set(uses_astronomywindow engine seams input widgets astronomy)
 set(uses_chartwindow engine seams input widgets equinox astronomy chart)
-set(uses_cli engine seams input support sequence equinox difference world history astronomy)
+set(uses_cli engine seams input support sequence equinox difference world history astronomy pages)
 set(uses_app engine seams input support widgets astronomy mainlogic mainview sequencewindow equinoxwindow
              differencewindow worldwindow historywindow astronomywindow chartwindow)
 # The units that are window code, and so may include QtWidgets headers.

@@ -1,0 +1,11 @@
+// SPDX-License-Identifier: MIT
+#include "ChurchFeasts.h"
+
+namespace vardex {
+
+std::vector<std::vector<DayMark>> FeastsOfMonth(const MonthPage &page, const PageCalendar & /*calendar*/)
+{
+    return std::vector<std::vector<DayMark>>(page.days.size());
+}
+
+}  // namespace vardex
