@@ -38,7 +38,8 @@ std::optional<MonthPage> CalendarMonth(Calendar calendar, DeeVariant variant, in
 std::optional<MonthPage> PlaceMonth(const Place &place, int32_t year, int32_t month)
 {
     const std::optional<int32_t> julian = DateToJDN(Calendar::Julian, {year, month, 1}, DeeVariant::Dee);
-    const std::optional<int32_t> gregorian = DateToJDN(Calendar::Gregorian, {year, month, 1}, DeeVariant::Dee);
+    const std::optional<int32_t> gregorian =
+        DateToJDN(Calendar::Gregorian, {year, month, 1}, DeeVariant::Dee);
     if (!julian || !gregorian)
         return std::nullopt;
     const int64_t from = std::min(*julian, *gregorian) - 3;
@@ -120,7 +121,8 @@ std::vector<std::array<int, 7>> WeekRows(const MonthPage &page, FirstWeekday fir
 
 const char *WeekdayName(int16_t weekday)
 {
-    static const char *const kNames[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+    static const char *const kNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                         "Thursday", "Friday", "Saturday"};
     return weekday >= 0 && weekday <= 6 ? kNames[weekday] : "";
 }
 

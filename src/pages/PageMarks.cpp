@@ -38,7 +38,8 @@ void AddSkyMarks(const MonthPage &page, const Meridian &meridian, const MarkChoi
             events.insert(events.end(), phases.begin(), phases.end());
         }
     }
-    std::sort(events.begin(), events.end(), [](const SkyEvent &a, const SkyEvent &b) { return a.jdUT < b.jdUT; });
+    std::sort(events.begin(), events.end(),
+              [](const SkyEvent &a, const SkyEvent &b) { return a.jdUT < b.jdUT; });
     for (const SkyEvent &event : events) {
         const ClockReading reading = ReadClock(event.jdUT + kHalfMinute, east);  // to the nearest minute
         const auto day = std::find_if(page.days.begin(), page.days.end(),

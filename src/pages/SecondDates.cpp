@@ -30,6 +30,23 @@ std::optional<SecondCalendar> SecondCalendarNamed(const std::string &name)
     return std::nullopt;
 }
 
+SecondCalendar DefaultSecondCalendar(const PageCalendar &calendar, const PageDay &day)
+{
+    switch (calendar.kind) {
+    case PageCalendarKind::Julian: return SecondCalendar::Gregorian;
+    case PageCalendarKind::Place:
+        if (calendar.place) {
+            const WrittenDay written = WriteDay(*calendar.place, day.jdn);
+            return written.calendar == KeptCalendar::Gregorian ? SecondCalendar::Julian
+                                                               : SecondCalendar::Gregorian;
+        }
+        break;
+    case PageCalendarKind::Gregorian:
+    case PageCalendarKind::Dee: break;
+    }
+    return SecondCalendar::Julian;
+}
+
 std::optional<SecondDate> SecondDateOf(SecondCalendar calendar, int32_t jdn, DeeVariant variant)
 {
     switch (calendar) {
