@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <sstream>
 
 #include "ChurchFeasts.h"
 #include "IslamicMarks.h"
@@ -104,11 +103,10 @@ std::optional<MarkChoice> MarkChoiceNamed(const std::string &text)
     if (text == "all")
         return MarkChoice{true, true, true, true, true, IslamicReckoning::Tabular};
     MarkChoice choice = none;
-    std::istringstream names(text);
-    std::string name;
-    bool any = false;
-    while (std::getline(names, name, ',')) {
-        any = true;
+    for (size_t start = 0;;) {
+        const size_t comma = text.find(',', start);
+        const std::string name =
+            text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
         if (name == "feasts")
             choice.feasts = true;
         else if (name == "seasons")
@@ -123,11 +121,11 @@ std::optional<MarkChoice> MarkChoiceNamed(const std::string &text)
             choice.islamic = true;
             choice.islamicReckoning = IslamicReckoning::UmmAlQura;
         } else
-            return std::nullopt;
+            return std::nullopt;  // an unknown or an empty name
+        if (comma == std::string::npos)
+            return choice;
+        start = comma + 1;
     }
-    if (!any)
-        return std::nullopt;
-    return choice;
 }
 
 }  // namespace vardex
