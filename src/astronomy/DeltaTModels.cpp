@@ -139,7 +139,8 @@ double CenturiesSquared(double y, double origin)
 
 double Interpolated(const Epoch *begin, const Epoch *end, double y)
 {
-    const Epoch *next = std::upper_bound(begin, end, y, [](double year, const Epoch &e) { return year < e.year; });
+    const Epoch *next =
+        std::upper_bound(begin, end, y, [](double year, const Epoch &e) { return year < e.year; });
     const Epoch &a = next[-1];
     const Epoch &b = *next;
     return a.sigma + (b.sigma - a.sigma) * (y - a.year) / (b.year - a.year);
@@ -212,7 +213,8 @@ DeltaTEstimate EstimateDeltaT(DeltaTModel model, double decimalYear)
         return {y, y};
     switch (model) {
     case DeltaTModel::Smh2016: return {Smh2016Seconds(y), Smh2016Sigma(y)};
-    case DeltaTModel::MorrisonStephenson2004: return {MorrisonStephensonSeconds(y), MorrisonStephensonSigma(y)};
+    case DeltaTModel::MorrisonStephenson2004:
+        return {MorrisonStephensonSeconds(y), MorrisonStephensonSigma(y)};
     case DeltaTModel::EspenakMeeus2006: break;
     }
     return {EspenakMeeusSeconds(y), MorrisonStephensonSigma(y)};

@@ -10,9 +10,9 @@
 namespace vardex {
 
 enum class DeltaTModel {
-    EspenakMeeus2006,      // the polynomials of the Five Millennium Canon (NASA/TP-2006-214141)
-    Smh2016,               // Stephenson, Morrison and Hohenkerk 2016, with their 2020 table
-    MorrisonStephenson2004 // their table of 2004 at 100-year steps and their parabola
+    EspenakMeeus2006,       // the polynomials of the Five Millennium Canon (NASA/TP-2006-214141)
+    Smh2016,                // Stephenson, Morrison and Hohenkerk 2016, with their 2020 table
+    MorrisonStephenson2004  // their table of 2004 at 100-year steps and their parabola
 };
 
 inline constexpr std::array<DeltaTModel, 3> kDeltaTModels = {

@@ -12,11 +12,11 @@ constexpr double kSynodicMonth = 29.530588861;  // days
 constexpr double kLunationsPerCentury = 1236.85;
 
 struct MeanElements {
-    double e;                // eccentricity factor of the Earth's orbit (47.6)
-    double sunAnomaly;       // M, radians
-    double moonAnomaly;      // M'
-    double latitudeArgument; // F
-    double node;             // Omega
+    double e;                 // eccentricity factor of the Earth's orbit (47.6)
+    double sunAnomaly;        // M, radians
+    double moonAnomaly;       // M'
+    double latitudeArgument;  // F
+    double node;              // Omega
 };
 
 double Polynomial(double t, std::initializer_list<double> c)
@@ -95,8 +95,7 @@ constexpr Planetary kPlanetaryTerms[] = {
 };
 // clang-format on
 
-template <size_t N>
-double Sum(const Term (&terms)[N], const MeanElements &m)
+template <size_t N> double Sum(const Term (&terms)[N], const MeanElements &m)
 {
     double sum = kNodeTerm * std::sin(m.node);
     for (const Term &term : terms) {
@@ -111,7 +110,8 @@ double PlanetaryCorrection(double k, double t)
 {
     double sum = 0;
     for (const Planetary &term : kPlanetaryTerms)
-        sum += term.coefficient * std::sin((term.at0 + term.perLunation * k + term.perCenturySquared * t * t) * kDegree);
+        sum += term.coefficient *
+               std::sin((term.at0 + term.perLunation * k + term.perCenturySquared * t * t) * kDegree);
     return sum;
 }
 
@@ -119,8 +119,8 @@ double PlanetaryCorrection(double k, double t)
 double QuarterCorrection(const MeanElements &m)
 {
     return 0.00306 - 0.00038 * m.e * std::cos(m.sunAnomaly) + 0.00026 * std::cos(m.moonAnomaly) -
-           0.00002 * std::cos(m.moonAnomaly - m.sunAnomaly) + 0.00002 * std::cos(m.moonAnomaly + m.sunAnomaly) +
-           0.00002 * std::cos(2 * m.latitudeArgument);
+           0.00002 * std::cos(m.moonAnomaly - m.sunAnomaly) +
+           0.00002 * std::cos(m.moonAnomaly + m.sunAnomaly) + 0.00002 * std::cos(2 * m.latitudeArgument);
 }
 
 // ELP-2000/82, and so chapter 49, has the Moon's tidal acceleration at -23.8946"/cy^2; the
@@ -139,7 +139,8 @@ double MoonPhaseJDE(PhaseOfLunation phase)
 {
     const double k = static_cast<double>(phase.lunation) + static_cast<int>(phase.phase) / 4.0;
     const double t = k / kLunationsPerCentury;
-    const double mean = 2451550.09766 + kSynodicMonth * k + Polynomial(t, {0, 0, 0.00015437, -0.000000150, 0.00000000073});
+    const double mean =
+        2451550.09766 + kSynodicMonth * k + Polynomial(t, {0, 0, 0.00015437, -0.000000150, 0.00000000073});
     const MeanElements m = ElementsAt(k, t);
     double correction = 0;
     switch (phase.phase) {

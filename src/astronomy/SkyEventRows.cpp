@@ -55,8 +55,9 @@ std::string DayMonthYearText(const CalendarDate &date)
 
 std::string SkyEventsCsv(const std::vector<SkyEvent> &events, double eastDegrees, DeeVariant variant)
 {
-    std::string csv = CsvRecord({"event", "local_date", "local_time", "ut_date", "ut_time", "gregorian", "julian",
-                                 "dee", "deltat_seconds", "deltat_sigma_seconds", "jd_tt", "jd_ut", "lunation"});
+    std::string csv =
+        CsvRecord({"event", "local_date", "local_time", "ut_date", "ut_time", "gregorian", "julian", "dee",
+                   "deltat_seconds", "deltat_sigma_seconds", "jd_tt", "jd_ut", "lunation"});
     for (const SkyEvent &event : events) {
         const SkyEventRow row = RowOfEvent(event, eastDegrees, variant);
         const std::string lunation = row.lunation ? std::to_string(*row.lunation) : "";

@@ -38,15 +38,17 @@ int32_t GregorianJdn(int32_t year, int month, int day)
 
 const char *SkyEventId(SkyEventKind kind)
 {
-    static const char *const kIds[] = {"march_equinox", "june_solstice", "september_equinox", "december_solstice",
-                                       "new_moon",      "first_quarter", "full_moon",         "last_quarter"};
+    static const char *const kIds[] = {"march_equinox",     "june_solstice", "september_equinox",
+                                       "december_solstice", "new_moon",      "first_quarter",
+                                       "full_moon",         "last_quarter"};
     return kIds[static_cast<int>(kind)];
 }
 
 const char *SkyEventName(SkyEventKind kind)
 {
-    static const char *const kNames[] = {"March equinox", "June solstice", "September equinox", "December solstice",
-                                         "New moon",      "First quarter", "Full moon",         "Last quarter"};
+    static const char *const kNames[] = {"March equinox",     "June solstice", "September equinox",
+                                         "December solstice", "New moon",      "First quarter",
+                                         "Full moon",         "Last quarter"};
     return kNames[static_cast<int>(kind)];
 }
 
@@ -97,12 +99,15 @@ std::string ClockText(const ClockReading &reading)
 std::string IsoDateText(const CalendarDate &date)
 {
     char text[40];
-    std::snprintf(text, sizeof text, "%s%04d-%02d-%02d", date.year < 0 ? "-" : "", std::abs(date.year), date.month,
-                  date.day);
+    std::snprintf(text, sizeof text, "%s%04d-%02d-%02d", date.year < 0 ? "-" : "", std::abs(date.year),
+                  date.month, date.day);
     return text;
 }
 
-std::string GregorianIsoText(int32_t jdn) { return IsoDateText(JDNToDate(Calendar::Gregorian, jdn, DeeVariant::Dee)); }
+std::string GregorianIsoText(int32_t jdn)
+{
+    return IsoDateText(JDNToDate(Calendar::Gregorian, jdn, DeeVariant::Dee));
+}
 
 std::vector<SkyEvent> SeasonsOfYear(int32_t year, DeltaTModel model)
 {
@@ -112,16 +117,19 @@ std::vector<SkyEvent> SeasonsOfYear(int32_t year, DeltaTModel model)
     return events;
 }
 
-std::vector<SkyEvent> MoonPhasesOfYear(int32_t year, std::optional<int> month, DeltaTModel model, double eastDegrees)
+std::vector<SkyEvent> MoonPhasesOfYear(int32_t year, std::optional<int> month, DeltaTModel model,
+                                       double eastDegrees)
 {
     const int32_t firstDay = GregorianJdn(year, month.value_or(1), 1);
-    const int32_t lastDay = month && *month < 12 ? GregorianJdn(year, *month + 1, 1) - 1
-                                                 : GregorianJdn(year + 1, 1, 1) - 1;
+    const int32_t lastDay =
+        month && *month < 12 ? GregorianJdn(year, *month + 1, 1) - 1 : GregorianJdn(year + 1, 1, 1) - 1;
     // Delta-T reaches about a day and a half in 4000 BC; two lunations either side cover it.
     const double middle = (firstDay + lastDay) / 2.0;
-    const double margin = (lastDay - firstDay) / 2.0 + 2 + EstimateDeltaT(model, DecimalYearOfJD(middle)).seconds / kSecondsPerDay;
+    const double margin = (lastDay - firstDay) / 2.0 + 2 +
+                          EstimateDeltaT(model, DecimalYearOfJD(middle)).seconds / kSecondsPerDay;
     std::vector<SkyEvent> events;
-    for (int64_t lunation = LunationNear(middle - margin) - 1; lunation <= LunationNear(middle + margin) + 1; ++lunation) {
+    for (int64_t lunation = LunationNear(middle - margin) - 1; lunation <= LunationNear(middle + margin) + 1;
+         ++lunation) {
         for (MoonPhase phase : kMoonPhases) {
             SkyEvent event = EventAt(KindOfPhase(phase), MoonPhaseJDE({lunation, phase}), model);
             const int32_t day = ReadClock(event.jdUT, eastDegrees).jdn;

@@ -16,7 +16,7 @@ constexpr double kJ2000 = 2451545.0;
 constexpr double kDaysPerJulianYear = 365.25;
 constexpr double kDaysPerJulianCentury = 36525;
 constexpr double kObliquityJ2000 = 84381.406 / 3600 * kDegree;  // IAU 2006
-constexpr double kAberrationAtOneAu = 20.4898 / 3600;  // degrees; Meeus (25.10)
+constexpr double kAberrationAtOneAu = 20.4898 / 3600;           // degrees; Meeus (25.10)
 
 double Normalized(double degrees)
 {
@@ -60,8 +60,8 @@ double ApparentSolarLongitude(double jde)
     double nutationLongitude = 0;
     double nutationObliquity = 0;
     eraNut00b(kJ2000, jde - kJ2000, &nutationLongitude, &nutationObliquity);
-    const double lambda = LongitudeOfDate(jde, sun.L, sun.B) + nutationLongitude / kDegree -
-                          kAberrationAtOneAu / sun.R;
+    const double lambda =
+        LongitudeOfDate(jde, sun.L, sun.B) + nutationLongitude / kDegree - kAberrationAtOneAu / sun.R;
     return Normalized(lambda);
 }
 
