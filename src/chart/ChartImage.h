@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The Equinox chart as an image file: a chart of its own, drawn at the size asked for with the
-// axis ranges of the window's chart, as PNG or SVG bytes.
+// axis ranges of the window's chart, with or without its Delta-T band, as PNG or SVG bytes.
 #pragma once
 
 #include <QByteArray>
@@ -14,7 +14,7 @@ namespace vardex {
 enum class ImageFormat { Png, Svg };
 
 // The image's bytes; empty when no memory could be had for a PNG of that size.
-QByteArray EquinoxChartImage(const EquinoxChartData &data, const ChartRanges &ranges, QSize size,
-                             ImageFormat format);
+QByteArray EquinoxChartImage(const EquinoxChartData &data, const ChartRanges &ranges, bool deltaTBand,
+                             QSize size, ImageFormat format);
 
 }  // namespace vardex

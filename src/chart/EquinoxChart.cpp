@@ -25,10 +25,17 @@ constexpr std::array<LineLook, kChartCalendars.size()> kLooks{
     {{0x0072B2, Qt::SolidLine}, {0xD55E00, Qt::DashLine}, {0x009E73, Qt::DashDotLine}}};
 constexpr QRgb kBandColour = 0xF8F0A8;      // Okabe and Ito's yellow (0xF0E442), paled
 constexpr QRgb kBandEdgeColour = 0xC8B900;  // the yellow darkened, for the legend's marker on white
+// The Delta-T band: a neutral grey that lets a line's own colour through, its edges darker where
+// the band is wide enough for them to stand apart from the line; narrower, they would only thicken
+// the line and fill a dashed line's gaps.
+const QColor kDeltaTFill(0, 0, 0, 48);
+const QColor kDeltaTEdge(0, 0, 0, 140);
+constexpr double kDeltaTEdgesFrom = 5;  // pixels from edge to edge
 constexpr double kLineWidth = 1.5;
 constexpr int kFewestTicks = 2;
 constexpr int kMostYearTicks = 10;
 constexpr int kMostDayTicks = 12;
+constexpr double kQuarterDay = 0.25;
 
 // A round tick interval (1, 2 or 5 times a power of ten, at least `least`) that cuts span into at
 // most `most` parts.
@@ -43,6 +50,17 @@ double RoundInterval(double span, int most, double least)
             return step * power;
     }
     return 10 * power;
+}
+
+// A round time (1, 2, 5, 10, 15 or 30 minutes, 1, 2, 3 or 6 hours) in days that cuts span into at
+// most `most` parts; a minute at the least, since the labels name minutes.
+double MinuteInterval(double span, int most)
+{
+    for (const int minutes : {1, 2, 5, 10, 15, 30, 60, 120, 180, 360}) {
+        if (minutes / 1440.0 >= span / most)
+            return minutes / 1440.0;
+    }
+    return kQuarterDay;
 }
 
 template <typename Axis> Axis *MakeAxis(const QString &title)
@@ -85,6 +103,14 @@ EquinoxChart::EquinoxChart()
     band_->setBrush(QColor::fromRgb(kBandColour));
     band_->setPen(Qt::NoPen);
     addSeries(band_);
+    // Added before the lines, so drawn beneath them: a line is never hidden by its band.
+    for (QAreaSeries *&area : deltaT_) {
+        area = new QAreaSeries(new QLineSeries(this), new QLineSeries(this));
+        area->setName(QStringLiteral("\u0394T \u00B1 1\u03C3"));
+        area->setBrush(kDeltaTFill);
+        area->setVisible(false);
+        addSeries(area);
+    }
     for (size_t i = 0; i < lines_.size(); ++i) {
         lines_[i] = new QLineSeries;
         lines_[i]->setPen(QPen(QColor::fromRgb(kLooks[i].colour), kLineWidth, kLooks[i].style));
@@ -94,6 +120,10 @@ EquinoxChart::EquinoxChart()
     bandMarker->setShape(QLegend::MarkerShapeRectangle);
     bandMarker->setBrush(QColor::fromRgb(kBandColour));
     bandMarker->setPen(QPen(QColor::fromRgb(kBandEdgeColour), 1));
+    QLegendMarker *deltaTMarker = legend()->markers(deltaT_.front()).constFirst();
+    deltaTMarker->setShape(QLegend::MarkerShapeRectangle);
+    deltaTMarker->setPen(QPen(kDeltaTEdge, 1));
+    ShowDeltaTBand(false);
     for (QAbstractSeries *series : QChart::series()) {
         series->attachAxis(years_);
         series->attachAxis(days_);
@@ -101,9 +131,12 @@ EquinoxChart::EquinoxChart()
     // The band covers no more than the axes show, so that it needs no clipping (SVG has none).
     connect(years_, &QValueAxis::rangeChanged, this, &EquinoxChart::FitBand);
     connect(days_, &QValueAxis::rangeChanged, this, &EquinoxChart::FitBand);
+    connect(years_, &QValueAxis::rangeChanged, this, &EquinoxChart::FitDeltaTBand);
+    connect(days_, &QValueAxis::rangeChanged, this, &EquinoxChart::FitDeltaTBand);
     connect(years_, &QValueAxis::rangeChanged, this, &EquinoxChart::SpaceTicks);
     connect(days_, &QValueAxis::rangeChanged, this, &EquinoxChart::SpaceTicks);
     connect(this, &QChart::plotAreaChanged, this, &EquinoxChart::SpaceTicks);
+    connect(this, &QChart::plotAreaChanged, this, &EquinoxChart::FitDeltaTBand);
 }
 
 void EquinoxChart::Show(const EquinoxChartData &data)
@@ -124,16 +157,56 @@ void EquinoxChart::Show(const EquinoxChartData &data)
     for (size_t i = 0; i < lines_.size(); ++i) {
         lines_[i]->replace(LinePoints(data.series[i]));
         lines_[i]->setName(QString::fromLatin1(CalendarName(kChartCalendars[i], data.inputs.variant)));
+        deltaTBands_[i] = DeltaTBandOf(data.series[i]);
     }
     band_->setName(QStringLiteral("Dee target day (%1 March)").arg(data.targetDay));
     setTitle(QStringLiteral("March equinox at ") + MeridianText(data.inputs.degrees, data.inputs.minutes) +
              (data.inputs.solarTime == SolarTime::Mean ? QStringLiteral(", mean solar time")
                                                        : QStringLiteral(", apparent solar time")));
     ResetZoom();
-    FitBand();  // also when the range stays as it was: the target day may have moved
+    FitBand();        // also when the range stays as it was: the target day may have moved
+    FitDeltaTBand();  // ... and the points
 }
 
 void EquinoxChart::ResetZoom() { SetRanges(full_); }
+
+void EquinoxChart::ShowDeltaTBand(bool shown)
+{
+    deltaTShown_ = shown;
+    FitDeltaTBand();
+    for (QAreaSeries *area : deltaT_)
+        area->setVisible(shown);
+    // One legend entry stands for the three bands; a series shown again shows its marker again.
+    for (size_t i = 1; i < deltaT_.size(); ++i)
+        legend()->markers(deltaT_[i]).constFirst()->setVisible(false);
+}
+
+// The band's points within what the axes show and a quarter of it more on every side, beyond the
+// plot's edge, where the chart's own clipping cuts it: an area reaching far beyond the plot, as
+// the whole band does when zoomed in, takes the painter seconds. A hidden band holds no points
+// and costs Draw nothing.
+void EquinoxChart::FitDeltaTBand()
+{
+    const ChartRanges shown = Ranges();
+    const double years = (shown.lastYear - shown.firstYear) / 4, days = (shown.highDay - shown.lowDay) / 4;
+    const ChartRanges reach{shown.firstYear - years, shown.lastYear + years, shown.lowDay - days,
+                            shown.highDay + days};
+    double widest = 0;  // days, of the years in view
+    for (size_t i = 0; i < deltaT_.size(); ++i) {
+        const DeltaTBand band = deltaTShown_ ? DeltaTBandWithin(deltaTBands_[i], reach) : DeltaTBand{};
+        deltaT_[i]->lowerSeries()->replace(band.low);
+        deltaT_[i]->upperSeries()->replace(band.high);
+        const DeltaTBand &whole = deltaTBands_[i];
+        for (qsizetype k = 0; deltaTShown_ && k < whole.low.size(); ++k) {
+            if (whole.low[k].x() >= reach.firstYear && whole.low[k].x() <= reach.lastYear)
+                widest = std::max(widest, whole.high[k].y() - whole.low[k].y());
+        }
+    }
+    const double pixels = widest * plotArea().height() / (shown.highDay - shown.lowDay);
+    const QPen edges = pixels >= kDeltaTEdgesFrom ? QPen(kDeltaTEdge, 1) : QPen(Qt::NoPen);
+    for (QAreaSeries *area : deltaT_)
+        area->setPen(edges);
+}
 
 void EquinoxChart::SpaceTicks()
 {
@@ -147,7 +220,11 @@ void EquinoxChart::SpaceTicks()
                    kMostYearTicks);
     const int dayTicks = std::clamp(int(plot.height() / (2.5 * days.height())), kFewestTicks, kMostDayTicks);
     years_->setTickInterval(RoundInterval(years_->max() - years_->min(), yearTicks, 1));
-    LabelDays(RoundInterval(days_->max() - days_->min(), dayTicks, 0.25));
+    // Zoomed in below two quarter days, as the Delta-T band needs: round times, so that the axis
+    // still names at least two.
+    const double daySpan = days_->max() - days_->min();
+    LabelDays(daySpan < kFewestTicks * kQuarterDay ? MinuteInterval(daySpan, dayTicks)
+                                                   : RoundInterval(daySpan, dayTicks, kQuarterDay));
 }
 
 // A label for each round value of the day axis in view, naming its date.

@@ -2,8 +2,11 @@
 #include "EquinoxChartData.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <iterator>
 
+#include "astronomy/DeltaTModels.h"
 #include "engine/Calendars.h"
 #include "engine/TextForms.h"
 
@@ -13,6 +16,46 @@ namespace {
 
 const QString kTitle = QStringLiteral("Equinox chart");
 constexpr int kMinutesPerDay = 1440;
+constexpr double kSecondsPerDay = 86400;
+
+// The point a fraction t of the way from a to b.
+QPointF Between(QPointF a, QPointF b, double t) { return a + (b - a) * t; }
+
+// An edge (years increasing) over ranges' years, held between its days: see DeltaTBandWithin.
+QList<QPointF> EdgeWithin(const QList<QPointF> &edge, const ChartRanges &ranges)
+{
+    QList<QPointF> kept;
+    const auto keep = [&](QPointF point) {
+        point.setY(std::clamp(point.y(), ranges.lowDay, ranges.highDay));
+        if (kept.isEmpty() || kept.back() != point)
+            kept.append(point);
+    };
+    if (edge.size() == 1 && edge[0].x() >= ranges.firstYear && edge[0].x() <= ranges.lastYear)
+        keep(edge[0]);
+    for (qsizetype i = 1; i < edge.size(); ++i) {
+        QPointF a = edge[i - 1], b = edge[i];
+        if (b.x() < ranges.firstYear || a.x() > ranges.lastYear || !(b.x() > a.x()))
+            continue;
+        const double width = b.x() - a.x();
+        const QPointF from = Between(a, b, std::max(0.0, (ranges.firstYear - a.x()) / width));
+        b = Between(a, b, std::min(1.0, (ranges.lastYear - a.x()) / width));
+        a = from;
+        keep(a);
+        // Where the segment crosses a day the edge is held at, in order along it.
+        std::array<double, 2> crossings{};
+        size_t count = 0;
+        for (const double day : {ranges.lowDay, ranges.highDay}) {
+            if ((a.y() - day) * (b.y() - day) < 0)
+                crossings[count++] = (day - a.y()) / (b.y() - a.y());
+        }
+        if (count == 2 && crossings[1] < crossings[0])
+            std::swap(crossings[0], crossings[1]);
+        for (size_t k = 0; k < count; ++k)
+            keep(Between(a, b, crossings[k]));
+        keep(b);
+    }
+    return kept;
+}
 
 // The minute of the day of a civil instant, [0, 1439]; its day number is already whole minutes.
 int MinuteOfDay(const CivilInstant &instant)
@@ -76,9 +119,11 @@ EquinoxChartData ComputeEquinoxChart(const EquinoxChartInputs &inputs)
     for (auto &points : data.series)
         points.reserve(years);
     for (int32_t year = inputs.firstYear; year <= inputs.lastYear; ++year) {
-        const CivilInstant instant =
-            MeridianInstant(VernalEquinoxUT(year), inputs.degrees, inputs.minutes, inputs.solarTime);
+        const double jd = VernalEquinoxUT(year);
+        const CivilInstant instant = MeridianInstant(jd, inputs.degrees, inputs.minutes, inputs.solarTime);
         const double dayFraction = MinuteOfDay(instant) / double{kMinutesPerDay};
+        // The same model the instant's own Delta-T comes from.
+        const double sigma = EstimateDeltaT(DeltaTModel::EspenakMeeus2006, DecimalYearOfJD(jd)).sigmaSeconds;
         for (size_t i = 0; i < kChartCalendars.size(); ++i) {
             const Calendar calendar = kChartCalendars[i];
             const CalendarDate date = JDNToDate(calendar, instant.jdn, inputs.variant);
@@ -86,7 +131,8 @@ EquinoxChartData ComputeEquinoxChart(const EquinoxChartInputs &inputs)
             const std::optional<int32_t> march1 = DateToJDN(calendar, {date.year, 3, 1}, inputs.variant);
             if (!march1)
                 continue;
-            data.series[i].push_back({year, (instant.jdn - *march1) + 1 + dayFraction, date, instant.time});
+            data.series[i].push_back(
+                {year, (instant.jdn - *march1) + 1 + dayFraction, date, instant.time, sigma});
         }
     }
     return data;
@@ -99,6 +145,42 @@ QString ChartPointText(const ChartPoint &point, Calendar calendar, DeeVariant va
            QString::number(point.date.day) + QLatin1Char(' ') +
            QString::fromLatin1(MonthName(point.date.month)) + QLatin1Char(' ') +
            QString::fromStdString(point.time);
+}
+
+DeltaTBand DeltaTBandOf(const std::vector<ChartPoint> &points)
+{
+    DeltaTBand band;
+    band.low.reserve(static_cast<qsizetype>(points.size()));
+    band.high.reserve(static_cast<qsizetype>(points.size()));
+    for (const ChartPoint &point : points) {
+        const double halfWidth = point.deltaTSigma / kSecondsPerDay;
+        band.low.append({double(point.year), point.dayOfMarch - halfWidth});
+        band.high.append({double(point.year), point.dayOfMarch + halfWidth});
+    }
+    return band;
+}
+
+DeltaTBand DeltaTBandWithin(const DeltaTBand &band, const ChartRanges &ranges)
+{
+    if (!(ranges.firstYear <= ranges.lastYear && ranges.lowDay < ranges.highDay))  // also NaN
+        return {};
+    return {EdgeWithin(band.low, ranges), EdgeWithin(band.high, ranges)};
+}
+
+QList<QPointF> BandOutline(const DeltaTBand &band)
+{
+    QList<QPointF> outline = band.high;
+    outline.reserve(band.high.size() + band.low.size());
+    std::copy(band.low.crbegin(), band.low.crend(), std::back_inserter(outline));
+    return outline;
+}
+
+QString DeltaTSigmaText(double seconds)
+{
+    // Whole seconds say enough of a band minutes wide; the telescopic era's fractions need a tenth.
+    const QString number = seconds >= 9.95 ? QString::number(std::lround(seconds))
+                                           : QString::number(std::round(seconds * 10) / 10, 'g', 2);
+    return QStringLiteral("\u0394T \u00B1 ") + number + QStringLiteral(" s");
 }
 
 }  // namespace vardex

@@ -2,9 +2,12 @@
 // The points of the Equinox chart: for each year, the day of March on which the March equinox
 // falls at a meridian west of Greenwich, in the Gregorian, Julian and Dee calendars. The instant is
 // the vernal-equinox table's own (VernalEquinoxUT and MeridianInstant), so that a point and the
-// table's row for the same year and choices name the same day and minute. QtCore only.
+// table's row for the same year and choices name the same day and minute. Each point carries the
+// standard error of the Delta-T in its instant, for the band of that uncertainty. QtCore only.
 #pragma once
 
+#include <QList>
+#include <QPointF>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -34,10 +37,11 @@ inline constexpr std::array<Calendar, 3> kChartCalendars{Calendar::Gregorian, Ca
 
 // One year's equinox in one calendar.
 struct ChartPoint {
-    int32_t year = 0;       // x
-    double dayOfMarch = 0;  // y: 20.25 is 20 March 06:00; 0 is the last day of February, -1 the one before
-    CalendarDate date;      // the civil date at the meridian
-    std::string time;       // "HH:MM", as the table shows it
+    int32_t year = 0;        // x
+    double dayOfMarch = 0;   // y: 20.25 is 20 March 06:00; 0 is the last day of February, -1 the one before
+    CalendarDate date;       // the civil date at the meridian
+    std::string time;        // "HH:MM", as the table shows it
+    double deltaTSigma = 0;  // seconds: one standard error of the Espenak-Meeus Delta-T at the instant
 };
 
 struct EquinoxChartData {
@@ -66,5 +70,34 @@ QString DayAxisLabel(double dayOfMarch);
 
 // "1582: Julian 11 March 00:13".
 QString ChartPointText(const ChartPoint &point, Calendar calendar, DeeVariant variant);
+
+// What the chart's axes show: years left to right, days of March bottom to top.
+struct ChartRanges {
+    double firstYear = 0;
+    double lastYear = 0;
+    double lowDay = 0;
+    double highDay = 0;
+    friend bool operator==(const ChartRanges &, const ChartRanges &) = default;
+};
+
+// The uncertainty of Delta-T around a series: each point's instant less and plus one standard
+// error, as chart values (year, day of March), the two edges point for point.
+struct DeltaTBand {
+    QList<QPointF> low;
+    QList<QPointF> high;
+};
+DeltaTBand DeltaTBandOf(const std::vector<ChartPoint> &points);
+
+// The band as a chart draws it within ranges: each edge cut where it leaves the years and held
+// between the days, with a point added where it crosses either day, so that the area between the
+// edges is unchanged within ranges. However far the chart zooms in, the band then keeps
+// coordinates near the plot, which the painter fills quickly. Empty when ranges hold no area.
+DeltaTBand DeltaTBandWithin(const DeltaTBand &band, const ChartRanges &ranges);
+
+// The band's edges as one closed outline: the high edge left to right, the low edge back.
+QList<QPointF> BandOutline(const DeltaTBand &band);
+
+// "ΔT ± 139 s"; below 10 s with a tenth where it has one: "ΔT ± 0.1 s".
+QString DeltaTSigmaText(double seconds);
 
 }  // namespace vardex

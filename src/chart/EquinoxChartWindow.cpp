@@ -2,6 +2,7 @@
 #include "EquinoxChartWindow.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QCursor>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -89,6 +90,7 @@ EquinoxChartWindow::EquinoxChartWindow(TableWindowHost &host, Dialogs &dialogs, 
       optApparent(new QRadioButton(QStringLiteral("&Apparent"), this)),
       cmdDraw(Button(QStringLiteral("&Draw"), this)),
       cmdResetZoom(Button(QStringLiteral("&Reset zoom"), this)),
+      chkDeltaT(new QCheckBox(QStringLiteral("\u0394T &uncertainty"), this)),
       chart(new EquinoxChart),
       view(new ZoomChartView(chart, nullptr)),
       spnImageWidth(
@@ -109,12 +111,15 @@ EquinoxChartWindow::EquinoxChartWindow(TableWindowHost &host, Dialogs &dialogs, 
     solarTime->addButton(optApparent);
     optApparent->setChecked(true);
     TabToSelectedOption(solarTime);
+    chkDeltaT->setToolTip(QStringLiteral("A band of one standard error of \u0394T (TT \u2212 UT) about each "
+                                         "line; zoom in on the hours to see it"));
     view->setAccessibleName(QStringLiteral("Chart of the March equinoxes"));
     view->setMinimumSize(kSmallestChart);
     LayOut();
 
     connect(cmdDraw, &QPushButton::clicked, this, &EquinoxChartWindow::Draw);
     connect(cmdResetZoom, &QPushButton::clicked, this, &EquinoxChartWindow::ResetZoom);
+    connect(chkDeltaT, &QCheckBox::toggled, chart, &EquinoxChart::ShowDeltaTBand);
     connect(cmdSavePng, &QPushButton::clicked, this, [this] { SaveImage(ImageFormat::Png); });
     connect(cmdSaveSvg, &QPushButton::clicked, this, [this] { SaveImage(ImageFormat::Svg); });
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::hide);
@@ -132,7 +137,7 @@ void EquinoxChartWindow::LayOut()
     auto *content = new QWidget;
     for (QWidget *control : std::initializer_list<QWidget *>{
              spnFromYear, spnToYear, spnDegrees, spnMinutes, optMean, optApparent, cmdDraw, cmdResetZoom,
-             view, spnImageWidth, spnImageHeight, cmdSavePng, cmdSaveSvg})
+             chkDeltaT, view, spnImageWidth, spnImageHeight, cmdSavePng, cmdSaveSvg})
         control->setParent(content);
     auto *rows = new QVBoxLayout(content);
     rows->setContentsMargins(0, 0, 0, 0);
@@ -143,6 +148,7 @@ void EquinoxChartWindow::LayOut()
     QHBoxLayout *choices = Row({optMean, optApparent}, content);
     choices->addWidget(cmdDraw);
     choices->addWidget(cmdResetZoom);
+    choices->addWidget(chkDeltaT);
     rows->addLayout(choices);
     rows->addWidget(view, 1);
     rows->addLayout(Row({QStringLiteral("Ima&ge"), spnImageWidth, QStringLiteral("\u00D7"), spnImageHeight,
@@ -160,9 +166,9 @@ void EquinoxChartWindow::LayOut()
 
     // Tab goes along the rows, top to bottom; the chart takes no focus.
     view->setFocusPolicy(Qt::NoFocus);
-    QWidget *order[] = {spnFromYear, spnToYear,  spnDegrees,   spnMinutes,    optMean,
-                        optApparent, cmdDraw,    cmdResetZoom, spnImageWidth, spnImageHeight,
-                        cmdSavePng,  cmdSaveSvg, cmdClose};
+    QWidget *order[] = {spnFromYear,    spnToYear,  spnDegrees,   spnMinutes, optMean,
+                        optApparent,    cmdDraw,    cmdResetZoom, chkDeltaT,  spnImageWidth,
+                        spnImageHeight, cmdSavePng, cmdSaveSvg,   cmdClose};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -228,7 +234,8 @@ void EquinoxChartWindow::SaveImage(ImageFormat format)
         return;
     path = WithSuffix(path, suffix);
     const QSize size(spnImageWidth->value(), spnImageHeight->value());
-    const QByteArray bytes = EquinoxChartImage(data_, chart->Ranges(), size, format);
+    const QByteArray bytes =
+        EquinoxChartImage(data_, chart->Ranges(), chart->DeltaTBandShown(), size, format);
     if (bytes.isEmpty()) {
         dialogs_.ShowMessage(QStringLiteral("There is not enough memory for an image of %1 \u00D7 %2 pixels. "
                                             "Choose a smaller size.")
@@ -277,8 +284,11 @@ QString EquinoxChartWindow::HoverText(size_t index, QPointF at) const
         std::lround(std::clamp(at.x(), double(points.front().year), double(points.back().year))));
     auto nearest = std::lower_bound(points.begin(), points.end(), year,
                                     [](const ChartPoint &point, int32_t y) { return point.year < y; });
-    return ChartPointText(nearest == points.end() ? points.back() : *nearest, kChartCalendars[index],
-                          data_.inputs.variant);
+    const ChartPoint &point = nearest == points.end() ? points.back() : *nearest;
+    const QString text = ChartPointText(point, kChartCalendars[index], data_.inputs.variant);
+    if (!chart->DeltaTBandShown())
+        return text;
+    return text + QStringLiteral(" (") + DeltaTSigmaText(point.deltaTSigma) + u')';
 }
 
 void EquinoxChartWindow::FollowVariant()

@@ -3,8 +3,9 @@
 // Gregorian, Julian and Dee calendars at a meridian west of Greenwich, with the Dee target day as
 // a band. Draw (or Enter) reads the years, the meridian and the solar time, and the Dee variant
 // from the main window; a fault is shown and the chart drawn before stays. The chart zooms with
-// the rubber band and the wheel, names a point's date and time under the mouse, and saves itself
-// as PNG or SVG at the size chosen.
+// the rubber band and the wheel, names a point's date and time under the mouse, shows the
+// uncertainty of Delta-T about its lines when asked, and saves itself as PNG or SVG at the size
+// chosen.
 #pragma once
 
 #include <QWidget>
@@ -15,6 +16,7 @@
 #include "support/widgets/KeptSpinBox.h"
 #include "support/widgets/TableWindowHost.h"
 
+class QCheckBox;
 class QPushButton;
 class QRadioButton;
 
@@ -45,7 +47,8 @@ public:
 
     // What the chart shows.
     const EquinoxChartData &Data() const { return data_; }
-    // The text for the mouse over the line of kChartCalendars[index] at the chart value at.
+    // The text for the mouse over the line of kChartCalendars[index] at the chart value at; with
+    // the Delta-T band shown, the point's uncertainty too.
     QString HoverText(size_t index, QPointF at) const;
     // Shows, as a tooltip, the text of the point nearest the mouse (in chart coordinates).
     void ShowHoverText(QPointF inChart, QPoint global);
@@ -58,6 +61,7 @@ public:
     QRadioButton *optApparent;
     QPushButton *cmdDraw;
     QPushButton *cmdResetZoom;
+    QCheckBox *chkDeltaT;
     EquinoxChart *chart;
     ZoomChartView *view;
     KeptSpinBox *spnImageWidth;

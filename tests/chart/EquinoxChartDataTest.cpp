@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: MIT
-// The Equinox chart's points (the equinox table's rows, the US Naval Observatory), inputs, labels, clipping.
+// The Equinox chart's points (the equinox table's rows, the US Naval Observatory), the Delta-T band (NASA's
+// published standard errors), inputs, labels, clipping.
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QStringList>
+#include <algorithm>
+#include <cmath>
 #include <tuple>
 
 #include "RecordingSeams.h"
 #include "chart/EquinoxChartData.h"
+#include "chart/PolygonClip.h"
 #include "chart/PolylineClip.h"
 #include "engine/Calendars.h"
 
@@ -63,6 +67,58 @@ TEST(EquinoxChartData, PointsAreTheTablesRowsAndTheObservatorysEquinoxes)
     EXPECT_EQ(all.series[kJulian][3999].date, (CalendarDate{4000, 2, 20})) << "28 days behind 19 March";
 }
 
+// Two standard errors of Delta-T wide about every line: Morrison and Stephenson's 0.8 u^2 s as NASA's Five
+// Millennium Canon prints it (year 0: 265 s, 500: 139 s, 1000: 54 s; year 1 is within a second of year 0's),
+// the equinox a fifth into its year moving it by a few hundredths of a second.
+TEST(EquinoxChartData, DeltaTBandIsTwoPublishedStandardErrorsWide)
+{
+    const EquinoxChartData data = ComputeEquinoxChart({1, 1000});
+    const std::pair<size_t, double> published[] = {{0, 265}, {499, 139}, {999, 54}};
+    for (size_t calendar = 0; calendar < kChartCalendars.size(); ++calendar) {
+        const DeltaTBand band = DeltaTBandOf(data.series[calendar]);
+        ASSERT_EQ(band.high.size(), 1000);
+        for (const auto &[index, sigma] : published) {
+            const ChartPoint &point = data.series[calendar][index];
+            EXPECT_NEAR((band.high[index].y() - band.low[index].y()) * 86400, 2 * sigma, 2 * 0.6)
+                << point.year;
+            EXPECT_NEAR(band.high[index].y() + band.low[index].y(), 2 * point.dayOfMarch, 1e-9) << point.year;
+            EXPECT_EQ(band.low[index].x(), point.year);
+        }
+    }
+    EXPECT_EQ(DeltaTSigmaText(data.series[kJulian][499].deltaTSigma), "\u0394T \u00B1 139 s");
+    EXPECT_EQ(DeltaTSigmaText(0.1), "\u0394T \u00B1 0.1 s") << "the telescopic era's tenths";
+}
+
+// Within the ranges, the edges held there are the edges clamped to the ranges' days (read off by straight
+// interpolation); they start and end at the ranges' years, and nothing lies beyond the ranges. The zigzag,
+// like a line's, crosses both days rising and falling.
+TEST(EquinoxChartData, DeltaTBandWithinRangesIsTheBandClampedThere)
+{
+    DeltaTBand band;
+    for (int year = 0; year <= 8; ++year) {
+        const double day = 20 + (year % 4) * 0.25;
+        band.low.append({double(year), day - 0.01});
+        band.high.append({double(year), day + 0.01});
+    }
+    const ChartRanges ranges{1.5, 6.5, 20.2, 20.45};
+    const auto at = [](const QList<QPointF> &edge, double x) {
+        const auto after =
+            std::find_if(edge.begin() + 1, edge.end() - 1, [x](QPointF p) { return p.x() >= x; });
+        const QPointF a = *(after - 1), b = *after;
+        return a.y() + (b.y() - a.y()) * (x - a.x()) / (b.x() - a.x());
+    };
+    const DeltaTBand held = DeltaTBandWithin(band, ranges);
+    for (const auto &[edge, heldEdge] : {std::pair(band.low, held.low), std::pair(band.high, held.high)}) {
+        for (double x = 1.5; x <= 6.5; x += 1 / 64.0)
+            ASSERT_NEAR(at(heldEdge, x), std::clamp(at(edge, x), 20.2, 20.45), 1e-9) << x;
+        EXPECT_EQ(heldEdge.front().x(), 1.5);
+        EXPECT_EQ(heldEdge.back().x(), 6.5);
+        for (const QPointF &point : heldEdge)
+            EXPECT_TRUE(point.y() >= 20.2 && point.y() <= 20.45) << point.x() << ", " << point.y();
+    }
+    EXPECT_TRUE(DeltaTBandWithin(band, {1, 2, 21, 20}).high.isEmpty()) << "no days between";
+}
+
 TEST(EquinoxChartData, FaultsGiveAMessageAndNoPointsAndTheDayAxisNamesDates)
 {
     const QString range = "Vernal equinoxes are calculated only for years in the range 1 through 4000.";
@@ -100,6 +156,30 @@ TEST(ClipPolyline, KeepsTheRunsInsideWithTheirCrossings)
     EXPECT_EQ(ClipPolyline({{0, 2}, {0, 10}, {10, 10}}, box), (Runs{{{0, 2}, {0, 10}, {10, 10}}}));
     EXPECT_EQ(ClipPolyline({{-5, 5}, {0, 5}, {-5, 8}}, box), (Runs{{{0, 5}, {0, 5}, {0, 5}}}));
     EXPECT_EQ(ClipPolyline({{5, 5}}, box), Runs{});
+}
+
+// The area of the clipped outline (by the shoelace formula) is the area of the part inside the box, worked
+// out by hand: a rectangle over an edge, a U whose arms leave the box and come back, one wholly outside,
+// one around the box, one with corners on the box's edges. The outline stays in the box.
+TEST(ClipPolygon, KeepsTheAreaInsideTheBox)
+{
+    const QRectF box(0, 0, 10, 10);
+    const std::pair<QList<QPointF>, double> cases[] = {
+        {{{5, 2}, {15, 2}, {15, 8}, {5, 8}}, 5 * 6},
+        {{{2, -5}, {4, -5}, {4, 5}, {6, 5}, {6, -5}, {8, -5}, {8, 8}, {2, 8}}, 6 * 8 - 2 * 5},
+        {{{20, 20}, {30, 20}, {30, 30}}, 0},
+        {{{-5, -5}, {15, -5}, {15, 15}, {-5, 15}}, 100},
+        {{{0, 0}, {10, 0}, {5, 5}}, 25}};
+    for (const auto &[outline, area] : cases) {
+        const QList<QPointF> clipped = ClipPolygon(outline, box);
+        double twice = 0;
+        for (qsizetype i = 0; i < clipped.size(); ++i) {
+            const QPointF a = clipped[i], b = clipped[(i + 1) % clipped.size()];
+            twice += a.x() * b.y() - b.x() * a.y();
+            EXPECT_TRUE(box.adjusted(-1e-9, -1e-9, 1e-9, 1e-9).contains(a)) << a.x() << ", " << a.y();
+        }
+        EXPECT_NEAR(std::abs(twice) / 2, area, 1e-9) << outline.size() << " points";
+    }
 }
 
 }  // namespace

@@ -1,18 +1,25 @@
 // SPDX-License-Identifier: MIT
 // The Equinox chart window from the Tools menu: drawing, zoom, axes, messages and the images it saves.
+#include <QCheckBox>
 #include <QDir>
 #include <QImage>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QWheelEvent>
+#include <QtCharts/QAreaSeries>
 #include <QtCharts/QCategoryAxis>
 #include <QtCharts/QChartView>
+#include <QtCharts/QLegend>
+#include <QtCharts/QLegendMarker>
+#include <QtCharts/QLineSeries>
 #include <QtCharts/QValueAxis>
 #include <tuple>
 
 #include "StartedWindows.h"
+#include "chart/ChartImage.h"
 #include "chart/EquinoxChart.h"
 #include "chart/EquinoxChartWindow.h"
 #include "chart/ZoomChartView.h"
@@ -101,8 +108,86 @@ TEST_F(EquinoxChartWindowTest, DrawsZoomsRefusesAndSaves)
     EXPECT_EQ(dialogs.shown[2].title, "Save as PNG");
 }
 
+// The Delta-T band: off as the window opens; Alt+U shows a band about every line with one legend entry and
+// the hover text's standard error (NASA's 139 s in 500). Zoomed in on 500, its edges pass that far above and
+// below the point, in pixels as in days, and reach no further than a quarter of the view beyond it; Draw
+// fills it afresh. Saved as SVG, which has no clipping, it is cut to the image; unticked, it is gone.
+TEST_F(EquinoxChartWindowTest, DeltaTBandShowsFollowsTheZoomAndIsSavedCut)
+{
+    const auto legend = [this] {
+        QStringList shown;
+        for (const QLegendMarker *marker : window->chart->legend()->markers()) {
+            if (marker->isVisible())
+                shown << marker->label();
+        }
+        return shown;
+    };
+    const QStringList lines{"Gregorian", "Julian", "Dee-Cecil"};
+    EXPECT_EQ(legend(), QStringList("Dee target day (20 March)") + lines);
+    const ChartPoint point = window->Data().series[0][499];
+    ASSERT_TRUE(Activate(window.get()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_U, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window->chkDeltaT->isChecked(); }))
+        << "the click it animates";
+    EXPECT_EQ(legend(), QStringList({"Dee target day (20 March)", "\u0394T \u00B1 1\u03C3"}) + lines);
+    EXPECT_EQ(window->HoverText(0, {500, 0}),
+              ChartPointText(point, Calendar::Gregorian, DeeVariant::DeeCecil) + " (\u0394T \u00B1 139 s)");
+
+    EquinoxChart &chart = *window->chart;
+    chart.SetRanges({499, 501, point.dayOfMarch - 0.01, point.dayOfMarch + 0.01});
+    const QRectF reach(498.5, point.dayOfMarch - 0.015 - 1e-9, 3, 0.03 + 2e-9);
+    for (size_t i = 0; i < kChartCalendars.size(); ++i) {
+        for (const QLineSeries *edge :
+             {chart.DeltaTArea(i)->lowerSeries(), chart.DeltaTArea(i)->upperSeries()}) {
+            for (const QPointF &at : edge->points())
+                ASSERT_TRUE(reach.contains(at)) << i << ": " << at.x() << ", " << at.y();
+        }
+    }
+    EXPECT_EQ(legend().size(), 5) << "edged now, still one entry";
+    const double sigmaPixels = point.deltaTSigma / 86400 / 0.02 * chart.plotArea().height();
+    const QPointF onLine = chart.mapToPosition({500, point.dayOfMarch}, chart.Line(0));
+    for (const auto &[edge, side] :
+         {std::pair(chart.DeltaTArea(0)->upperSeries(), 1), {chart.DeltaTArea(0)->lowerSeries(), -1}}) {
+        const QList<QPointF> points = edge->points();
+        const auto at500 = std::find_if(points.begin(), points.end(), [](QPointF p) { return p.x() == 500; });
+        ASSERT_NE(at500, points.end());
+        EXPECT_NEAR(onLine.y() - chart.mapToPosition(*at500, chart.DeltaTArea(0)).y(), side * sigmaPixels,
+                    0.01);
+    }
+
+    QFile file(Save(window->cmdSaveSvg, "band.svg"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString svg = QString::fromUtf8(file.readAll());
+    double farthest = 0;  // of every coordinate of every path
+    for (const auto &path : QRegularExpression(QStringLiteral("\\sd=\"([^\"]*)\"")).globalMatch(svg)) {
+        for (const QString &value : path.captured(1).split(QRegularExpression(QStringLiteral("[^-+.e0-9]+"))))
+            farthest = std::max(farthest, std::abs(value.toDouble()));
+    }
+    EXPECT_TRUE(farthest > 100 && farthest < 2000) << farthest;
+    // Painted in the band's grey more often than an image whose view no line crosses, which has its legend's.
+    const QString grey =
+        QStringLiteral("fill-opacity=\"%1\"").arg(chart.DeltaTArea(0)->brush().color().alphaF());
+    const QByteArray empty =
+        EquinoxChartImage(window->Data(), {499, 501, 30, 31}, true, {1600, 900}, ImageFormat::Svg);
+    EXPECT_GT(svg.count(grey), QString::fromUtf8(empty).count(grey));
+
+    window->spnFromYear->setValue(1900);
+    QTest::mouseClick(window->cmdDraw, Qt::LeftButton);
+    EXPECT_EQ(chart.DeltaTArea(2)->upperSeries()->count(), 4000 - 1900 + 1);
+    Click(window->optMean);  // the axes as they were, the points not
+    QTest::mouseClick(window->cmdDraw, Qt::LeftButton);
+    const ChartPoint &first = window->Data().series[0][0];
+    EXPECT_DOUBLE_EQ(chart.DeltaTArea(0)->upperSeries()->at(0).y(),
+                     first.dayOfMarch + first.deltaTSigma / 86400);
+    QTest::mouseClick(window->chkDeltaT, Qt::LeftButton);
+    EXPECT_EQ(legend(), QStringList("Dee target day (20 March)") + lines);
+    EXPECT_FALSE(chart.DeltaTArea(1)->isVisible());
+    EXPECT_EQ(chart.DeltaTArea(1)->upperSeries()->count(), 0);
+}
+
 // The axes reach a day beyond the points and the target day (a single year: a year either side); ticks
-// of 1, 2 or 5 times a power of ten, as many as the plot has room for (two, not laid out).
+// of 1, 2 or 5 times a power of ten, or round times of day, as many as the plot has room for (two, not
+// laid out).
 TEST(EquinoxChart, AxesSpanThePointsWithRoundTicks)
 {
     EquinoxChart chart;
@@ -117,7 +202,9 @@ TEST(EquinoxChart, AxesSpanThePointsWithRoundTicks)
     const std::tuple<double, double, QStringList> spans[] = {
         {18, 22, {"18 Mar", "20 Mar", "22 Mar"}},
         {20, 20.5, {"20 Mar", "20 Mar 06:00", "20 Mar 12:00"}},
-        {18, 30, {"20 Mar", "30 Mar"}}};
+        {18, 30, {"20 Mar", "30 Mar"}},
+        {20.5, 20.6, {"20 Mar 12:00", "20 Mar 14:00"}},  // under half a day: hours, then minutes
+        {20.5, 20.5 + 10 / 1440.0, {"20 Mar 12:00", "20 Mar 12:05", "20 Mar 12:10"}}};
     for (const auto &[low, high, labels] : spans) {
         chart.SetRanges({1, 2001, low, high});
         EXPECT_EQ(days->categoriesLabels(), labels) << low << ".." << high;

@@ -4,6 +4,7 @@
 // as they open. Also the wiring of ProgramWindows between the windows.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -261,6 +262,8 @@ TEST_F(ProgramWindowsTest, EquinoxChart)
     ChooseDee();
     windows->OpenEquinoxChart();
     Check(&window, "after the Dee variant changed");
+    QTest::mouseClick(window.chkDeltaT, Qt::LeftButton);
+    Check(&window, "with the \u0394T band shown");
     window.spnFromYear->setValue(2000);
     window.spnToYear->setValue(1000);
     QTest::mouseClick(window.cmdDraw, Qt::LeftButton);  // a message
