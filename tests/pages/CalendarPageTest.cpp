@@ -40,7 +40,8 @@ std::string Layout(const MonthPage &page, FirstWeekday first = FirstWeekday::Mon
     for (const auto &row : WeekRows(page, first)) {
         for (int column = 0; column < 7; ++column) {
             if (row[static_cast<size_t>(column)] >= 0)
-                text += std::to_string(page.days[static_cast<size_t>(row[static_cast<size_t>(column)])].date.day) +
+                text += std::to_string(
+                            page.days[static_cast<size_t>(row[static_cast<size_t>(column)])].date.day) +
                         ":" + std::to_string(column) + " ";
         }
     }
@@ -95,7 +96,7 @@ TEST(CalendarPage, TitlesAsThePlaceWroteItsYear)
     } cases[] = {
         {"england", 1751, 2, "February 1750/1", true},  // Lady Day still began the year
         {"england", 1751, 3, "March 1750/1", true},
-        {"england", 1752, 2, "February 1752", false},   // from 1752 the year began on 1 January
+        {"england", 1752, 2, "February 1752", false},    // from 1752 the year began on 1 January
         {"venice", 1600, 1, "January 1599/1600", true},  // more veneto: the year from 1 March
         {"rome", 1582, 10, "October 1582", false},
     };
@@ -147,8 +148,9 @@ TEST(CalendarPage, SundayFirstWeeks)
     // September 1752 in London as `ncal -b -s GB 9 1752` shows it with Sunday first.
     const auto page = BuildMonthPage(AtPlace("england"), 1752, 9);
     ASSERT_TRUE(page);
-    EXPECT_EQ(Layout(*page, FirstWeekday::Sunday),
-              "1:2 2:3 14:4 15:5 16:6 17:0 18:1 19:2 20:3 21:4 22:5 23:6 24:0 25:1 26:2 27:3 28:4 29:5 30:6 ");
+    EXPECT_EQ(
+        Layout(*page, FirstWeekday::Sunday),
+        "1:2 2:3 14:4 15:5 16:6 17:0 18:1 19:2 20:3 21:4 22:5 23:6 24:0 25:1 26:2 27:3 28:4 29:5 30:6 ");
 }
 
 TEST(CalendarPage, SeasonsAndMoonMarkedInLocalTime)
@@ -200,9 +202,11 @@ TEST(CalendarPage, SecondDates)
     // The reader's second calendar: the other of Julian and Gregorian, as the place wrote the day.
     const PageCalendar england = AtPlace("england");
     const auto before = BuildMonthPage(england, 1752, 9);
-    EXPECT_EQ(DefaultSecondCalendar(england, before->days.front()), SecondCalendar::Gregorian);  // 1 September, O.S.
+    EXPECT_EQ(DefaultSecondCalendar(england, before->days.front()),
+              SecondCalendar::Gregorian);  // 1 September, O.S.
     EXPECT_EQ(DefaultSecondCalendar(england, before->days.back()), SecondCalendar::Julian);
-    EXPECT_EQ(DefaultSecondCalendar({PageCalendarKind::Julian}, before->days.back()), SecondCalendar::Gregorian);
+    EXPECT_EQ(DefaultSecondCalendar({PageCalendarKind::Julian}, before->days.back()),
+              SecondCalendar::Gregorian);
     EXPECT_EQ(DefaultSecondCalendar({}, before->days.back()), SecondCalendar::Julian);
 }
 
