@@ -115,6 +115,8 @@ TEST_F(MainWindowTest, StartUpTheRefresherCalculateAndCopy)
     EXPECT_EQ(std::pair(form.cmdClear[0].visible, form.cmdCopyResult.enabled), std::pair(false, false));
     EnterYMD("1", 0);
     EXPECT_TRUE(form.cmdClear[0].visible);
+    EnterYMD("", 0);
+    EXPECT_FALSE(form.cmdClear[0].visible) << "an empty year box in view leaves nothing to clear";
     controller.cmdClear_Click(1);
     // Copy puts four aligned lines on the clipboard (the texts of each box: tests/cli/calc.txt).
     EnterMDY(3, 15, "44", "BC", kJulian);
@@ -189,13 +191,15 @@ TEST_F(MainWindowTest, ClearTodayTheFormsTheVariantAndTheWindowCommands)
     controller.cmdToday_Click();
     EXPECT_TRUE(form.optInputDateWithoutAYN.value && form.cboMonthNames.visible)
         << "a form is chosen when none is";
-    // A designator typed into the hidden year-month-day box chooses its calendar when the form is chosen;
-    // Enter in a year box calculates while Calculate can.
+    // A designator typed into the hidden year-month-day box chooses its calendar when the form is chosen
+    // (not the month-day-year form's list, which shows Julian); Enter in a year box calculates while
+    // Calculate can.
+    ASSERT_EQ(form.cboCalendar[0].listIndex, int(kJulian));
     controller.SelectListEntry(form.cboCalendar[1], 0);
-    form.txbYearCEJC.text = "1600-2-29 JC";
+    form.txbYearCEJC.text = "1600-2-29 CE";
     controller.SelectOption(form.optInputDateWithAYN);
     EXPECT_EQ(std::tuple(form.txbYearCEJC.visible, form.cboMonthNames.visible, form.cboCalendar[1].listIndex),
-              std::tuple(true, false, int(kJulian)));
+              std::tuple(true, false, int(kGregorian)));
     controller.txbYearCEJC_KeyUp(65);
     EXPECT_TRUE(OutputsHidden());
     controller.txbYearCEJC_KeyUp(13);
