@@ -14,8 +14,6 @@ constexpr int32_t kJapaneseGregorianJdn = 2405160;  // 1 January 1873
 constexpr int32_t kMeijiEra = 232;                  // ICU's number of the first era since 1873
 constexpr int32_t kShixianReformJdn = 2321885;      // 1 January 1645 (Gregorian)
 constexpr int32_t kLastChineseJdn = 2488434;        // 31 December 2100
-constexpr int32_t kFirstUmmAlQuraJdn = 2408762;     // 12 November 1882, 1 Muharram 1300 AH
-constexpr int32_t kLastUmmAlQuraJdn = 2515426;      // 25 November 2174, 30 Dhu al-Hijjah 1600 AH
 
 // 1 January of the Gregorian year of the day; nothing in the first year of the range, which begins
 // before the first JDN.

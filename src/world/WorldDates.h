@@ -11,6 +11,11 @@
 
 namespace vardex {
 
+// The years of the published Umm al-Qura table, which ICU follows: 1 Muharram 1300 AH (12 November
+// 1882) to 30 Dhu al-Hijjah 1600 AH (25 November 2174). Beyond, ICU falls back on the tabular calendar.
+inline constexpr int32_t kFirstUmmAlQuraJdn = 2408762;
+inline constexpr int32_t kLastUmmAlQuraJdn = 2515426;
+
 // A date of a calendar of years, months and days.
 struct MonthDate {
     int64_t year = 0;       // in the era, where the calendar counts eras
