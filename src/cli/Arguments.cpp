@@ -345,8 +345,48 @@ bool ParseSkyOption(const std::string &option, Cursor &cursor, Arguments &out, s
     return year.has_value();
 }
 
+// --calendar, --place, --year, --month, --sunday, --marks and --ics of cal.
+bool ParseCalOption(const std::string &option, Cursor &cursor, Arguments &out, std::string &error)
+{
+    if (option == "--calendar")
+        return ParseCalendarOption(cursor, out.calendar, error);
+    if (option == "--sunday" || option == "--ics") {
+        (option == "--ics" ? out.ics : out.sundayFirst) = true;
+        return true;
+    }
+    std::vector<std::string> v;
+    if (option != "--place" && option != "--year" && option != "--month" && option != "--marks") {
+        error = "unknown option " + Quoted(option) + " for cal";
+        return false;
+    }
+    if (!cursor.TakeValues(option, 1, v, error))
+        return false;
+    if (option == "--place") {
+        out.place = v[0];
+    } else if (option == "--year") {
+        const auto year = ParseWholeNumber(v[0]);
+        if (year)
+            out.pageYear = SkyYear{v[0], *year};
+        else
+            error = "--year wants a whole number, such as 1752 or -43, not " + Quoted(v[0]);
+    } else if (option == "--month") {
+        out.month = MonthNumber(v[0]);
+        if (*out.month == 0)
+            error = "--month wants 1..12 or an English month name, not " + Quoted(v[0]);
+    } else {
+        out.marks = MarkChoiceNamed(v[0]);
+        if (!out.marks)
+            error = "--marks wants all, none or a list such as feasts,seasons,moon (also jewish, islamic, "
+                    "islamic-umm-al-qura), not " +
+                    Quoted(v[0]);
+    }
+    return error.empty();
+}
+
 bool ParseCommandOption(const std::string &option, Cursor &cursor, Arguments &out, std::string &error)
 {
+    if (out.command == Command::Cal)
+        return ParseCalOption(option, cursor, out, error);
     if (out.command == Command::Convert)
         return ParseConvertOption(option, cursor, out, error);
     if (out.command == Command::Diff)
@@ -487,6 +527,15 @@ std::string CheckHistory(Arguments &a)
     return a.input ? CheckWindowCommand(a) : "";
 }
 
+std::string CheckCal(const Arguments &a)
+{
+    if (a.calendar && a.place)
+        return "cal takes --calendar or --place, not both";
+    if (a.ics && a.json)
+        return "--ics and --json do not go together";
+    return {};
+}
+
 std::string CheckCommand(Arguments &a)
 {
     const bool table = a.command == Command::Sequence || a.command == Command::Equinox ||
@@ -502,6 +551,7 @@ std::string CheckCommand(Arguments &a)
     case Command::Easter: return a.easterYear ? "" : "easter needs a YEAR";
     case Command::Seasons:
     case Command::Moon: return CheckSky(a);
+    case Command::Cal: return CheckCal(a);
     case Command::Calendars:
         if (a.jdn)  // --jdn instead of a date
             return a.input || a.arithmetic || a.calendar ? "calendars takes --jdn N or a date, not both" : "";
@@ -532,6 +582,8 @@ std::optional<Command> CommandNamed(const std::string &name)
         return Command::Seasons;
     if (name == "moon")
         return Command::Moon;
+    if (name == "cal")
+        return Command::Cal;
     return std::nullopt;
 }
 
@@ -636,6 +688,8 @@ std::string UsageText()
            "             [--deltat em2006|smh2016|ms2004] [--json|--csv]\n"
            "  vardex-cli [--variant dee|dee-cecil] moon YEAR [--month M] [--longitude DEG MIN (E|W)]\n"
            "             [--deltat em2006|smh2016|ms2004] [--json|--csv]\n"
+           "  vardex-cli [--variant dee|dee-cecil] cal [--calendar CAL | --place ID] [--year Y] [--month M]\n"
+           "             [--sunday] [--marks all|none|LIST] [--json | --ics]\n"
            "  vardex-cli --help | --version\n"
            "\n"
            "  DATE  := --ymd TEXT [--calendar CAL]             e.g. --ymd \"2024-3-5 JC\"\n"
@@ -658,6 +712,12 @@ std::string UsageText()
            "  the meridian of --longitude DEG MIN E|W (0..180 degrees, 0..59 minutes; 0 0 E, Greenwich).\n"
            "  --deltat: the model of Delta-T (TT - UT): em2006 (Espenak and Meeus 2006, the default),\n"
            "  smh2016 (Stephenson, Morrison and Hohenkerk 2016) or ms2004 (Morrison and Stephenson 2004).\n"
+           "  cal: a month (--month M, 1..12 or an English month name) or, with --year alone, a whole\n"
+           "  year, as in a calendar or as a place of history --places wrote it; this month by default.\n"
+           "  Y is astronomical (0 = 1 BC). --sunday starts the weeks on Sunday. --marks: all, none or\n"
+           "  a comma-separated LIST of feasts, seasons, moon, jewish, islamic, islamic-umm-al-qura\n"
+           "  (a month: feasts,seasons,moon; a year's text: none). Seasons and Moon are marked for the\n"
+           "  years -4000..8000. --ics writes the marks as an iCalendar file (years 1..9999).\n"
            "\n"
            "Exit status: 0 done, 1 the program refused the input (its message on standard error),\n"
            "2 malformed arguments, an incomplete input date, or a table asked for a weekday search.\n"

@@ -13,6 +13,7 @@
 #include "astronomy/DeltaTModels.h"
 #include "astronomy/SkyEvents.h"
 #include "engine/Calendars.h"
+#include "pages/PageMarks.h"
 
 namespace vardex::cli {
 
@@ -28,7 +29,8 @@ enum class Command {
     History,
     Easter,
     Seasons,
-    Moon
+    Moon,
+    Cal
 };
 
 struct Ymd {
@@ -50,8 +52,8 @@ struct DateInput {
     int calendarEntry = 0;             // entry of the calendar list: 1..3 calendars, 4..10 Sunday..Saturday
 };
 
-// A year of seasons or moon as typed, and its value: beyond 64 bits the value saturates, which
-// leaves it outside the years offered as the text says.
+// A year of seasons, moon or cal as typed, and its value: beyond 64 bits the value saturates,
+// which leaves it outside the years offered as the text says.
 struct SkyYear {
     std::string text;
     int64_t value = 0;
@@ -92,12 +94,17 @@ struct Arguments {
     // seasons and moon
     std::optional<SkyYear> skyYear;      // YEAR
     std::optional<SkyYear> lastSkyYear;  // --to YEAR of seasons
-    std::optional<int> month;            // --month M of moon
+    std::optional<int> month;            // --month M of moon and cal
     Meridian meridian;                   // --longitude DEG MIN E|W; Greenwich unless given
     DeltaTModel deltaTModel = DeltaTModel::EspenakMeeus2006;
     int longitudeDegrees = 77;  // equinox
     int longitudeMinutes = 0;
     bool meanTime = false;
+    // cal: --place and --calendar above, a page year (--year) and month (--month) or today's
+    std::optional<SkyYear> pageYear;
+    bool sundayFirst = false;         // --sunday
+    std::optional<MarkChoice> marks;  // --marks; the defaults of a month page unless given
+    bool ics = false;                 // --ics
 };
 
 struct ParseResult {

@@ -23,15 +23,6 @@ std::string DateJson(const CalendarDate &d)
 
 std::string YmdText(const CalendarDate &d) { return FormatDate(d, "-", ","); }
 
-const Place *FindPlace(const PlaceTable &table, const std::string &id)
-{
-    for (const Place &place : table.places) {
-        if (place.id == id)
-            return &place;
-    }
-    return nullptr;
-}
-
 // A date written a day ahead of the day's (or behind) says so, with the weekday that went with it.
 std::string PlaceJson(const Place &place, const WrittenDay &day)
 {
@@ -95,6 +86,20 @@ Outcome ListPlaces(const PlaceTable &table, bool json)
 
 }  // namespace
 
+const Place *FindPlace(const PlaceTable &table, const std::string &id)
+{
+    for (const Place &place : table.places) {
+        if (place.id == id)
+            return &place;
+    }
+    return nullptr;
+}
+
+std::string UnknownPlaceMessage(const std::string &id)
+{
+    return "Unknown place " + Quoted(id) + "; vardex-cli history --places lists them.";
+}
+
 Outcome RunHistory(const Arguments &a, const Clock &clock, const std::string &dataFolder)
 {
     const PlaceTable table = LoadPlaceTable(dataFolder);
@@ -106,8 +111,7 @@ Outcome RunHistory(const Arguments &a, const Clock &clock, const std::string &da
     const Place *place = FindPlace(table, *a.place);
     const Place *to = a.toPlace ? FindPlace(table, *a.toPlace) : nullptr;
     if (!place || (a.toPlace && !to))
-        return Refused("Unknown place " + Quoted(place ? *a.toPlace : *a.place) +
-                       "; vardex-cli history --places lists them.");
+        return Refused(UnknownPlaceMessage(place ? *a.toPlace : *a.place));
     std::optional<YearStart> style;
     if (a.style && !(style = YearStartNamed(*a.style)))
         return Refused("Unknown year-start style " + Quoted(*a.style) +

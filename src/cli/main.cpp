@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Arguments.h"
+#include "CalCommand.h"
 #include "CalcCommand.h"
 #include "CalendarsCommand.h"
 #include "ConvertCommand.h"
@@ -61,6 +62,9 @@ int main(int argc, char **argv)
     case Command::Easter: return Emit(RunEaster(parsed.arguments));
     case Command::Seasons: return Emit(RunSeasons(parsed.arguments));
     case Command::Moon: return Emit(RunMoon(parsed.arguments));
+    case Command::Cal:
+        return Emit(RunCal(parsed.arguments, clock, vardex::DataFolder(ProgramFolder(argv[0])),
+                           vardex::ProgramVersion().toStdString()));
     }
     return kExitUsage;
 }

@@ -48,7 +48,7 @@ void AddSkyMarks(const MonthPage &page, const Meridian &meridian, const MarkChoi
         const bool season = event.kind <= SkyEventKind::DecemberSolstice;
         marks[static_cast<size_t>(day - page.days.begin())].push_back(
             {season ? MarkKind::Season : MarkKind::Moon, SkyEventId(event.kind), SkyEventName(event.kind),
-             ClockText(reading).substr(0, 5)});
+             ClockText(reading).substr(0, 5), event.jdUT});
     }
 }
 

@@ -21,6 +21,7 @@ struct DayMark {
     std::string id;    // "easter", "march_equinox", "full_moon", "rosh_hashanah", "eid_al_fitr", ...
     std::string name;  // "Easter Sunday", "March equinox", "Full moon", "Rosh Hashanah", ...
     std::string time;  // "HH:MM" local mean time at the page's meridian, for seasons and the Moon
+    double jdUT = 0;   // the instant of a season or phase in UT (a Julian date), for files that want it
 };
 
 enum class IslamicReckoning { Tabular, UmmAlQura };

@@ -2,6 +2,7 @@
 #include "SystemClock.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 
 namespace vardex {
@@ -10,5 +11,7 @@ std::string SystemClock::ShortDateText() const
 {
     return QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")).toStdString();
 }
+
+int64_t SystemClock::UtcSeconds() const { return QDateTime::currentSecsSinceEpoch(); }
 
 }  // namespace vardex

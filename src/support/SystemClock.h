@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Today's date from the system clock, for the engine's Clock seam.
+// Today's date and the instant now from the system clock, for the Clock seam.
 #pragma once
 
 #include "seams/Clock.h"
@@ -12,6 +12,7 @@ public:
     // the day first or give a two-digit year, and the engine reads the text by fixed places
     // without a way to tell those layouts apart; the ISO layout always reads correctly.
     std::string ShortDateText() const override;
+    int64_t UtcSeconds() const override;
 };
 
 }  // namespace vardex

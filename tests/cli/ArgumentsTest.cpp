@@ -23,6 +23,7 @@ TEST(Arguments, MessagesQuoteWhatWasTypedSafely)
               "\xe0\xa0\x80'");
     struct NoClock : Clock {
         std::string ShortDateText() const override { return "2024-01-01"; }
+        int64_t UtcSeconds() const override { return 1704067200; }
     };
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"history", "--place", "at\x01l\xff", "--jdn", "1"},
@@ -78,6 +79,27 @@ TEST(Arguments, SkyCommandsRefuseMalformedLines)
             args.push_back(longitude.substr(from, (blank = longitude.find(' ', from)) - from));
         EXPECT_EQ(ParseArguments(args).error, wants + longitude + "'");
     }
+}
+
+// Each malformed line of cal names what is wrong.
+TEST(Arguments, CalRefusesMalformedLines)
+{
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"cal", "--calendar", "julian", "--place", "england"}, "cal takes --calendar or --place, not both"},
+        {{"cal", "--ics", "--json"}, "--ics and --json do not go together"},
+        {{"cal", "--calendar", "hebrew"}, "--calendar wants gregorian, julian or dee, not 'hebrew'"},
+        {{"cal", "--year", "1752.5"}, "--year wants a whole number, such as 1752 or -43, not '1752.5'"},
+        {{"cal", "--month", "13"}, "--month wants 1..12 or an English month name, not '13'"},
+        {{"cal", "--marks", "feasts,tides"},
+         "--marks wants all, none or a list such as feasts,seasons,moon (also jewish, islamic, "
+         "islamic-umm-al-qura), not 'feasts,tides'"},
+        {{"cal", "--marks", ""},
+         "--marks wants all, none or a list such as feasts,seasons,moon (also jewish, islamic, "
+         "islamic-umm-al-qura), not ''"},
+        {{"cal", "2024"}, "unknown option '2024' for cal"},
+    };
+    for (const auto &[args, message] : cases)
+        EXPECT_EQ(ParseArguments(args).error, message);
 }
 
 }  // namespace

@@ -109,7 +109,9 @@ struct RecordingPopUps : PopUps {
 struct ScriptedClock : Clock {
     explicit ScriptedClock(std::string t = "2024-03-05") : text(std::move(t)) {}
     std::string ShortDateText() const override { return text; }
+    int64_t UtcSeconds() const override { return seconds; }
     std::string text;
+    int64_t seconds = 1709596800;  // 2024-03-05 00:00:00 UTC
 };
 
 // The pop-up the program shows when it has copied a result.
