@@ -64,12 +64,35 @@ QuarterDays QuarterDaysOf(const PageCalendar &calendar)
     return id == "scotland" ? QuarterDays::Scottish : QuarterDays::None;
 }
 
+// The first day (Gregorian) on which an Orthodox church dated its fixed feasts by the Revised Julian
+// calendar (the Gregorian's twin until 2800) rather than the Julian, which the Russian and Serbian
+// churches keep to this day: Greece 10 March 1924, Romania 1 October 1924, Bulgaria 21 December 1968.
+std::optional<int32_t> RevisedJulianFrom(const std::string &placeId)
+{
+    const auto from = [](int32_t y, int32_t m, int32_t d) {
+        return DateToJDN(Calendar::Gregorian, {y, m, d}, DeeVariant::Dee);
+    };
+    if (placeId == "greece")
+        return from(1924, 3, 10);
+    if (placeId == "romania")
+        return from(1924, 10, 1);
+    if (placeId == "bulgaria")
+        return from(1968, 12, 21);
+    return std::nullopt;
+}
+
 // The date a fixed feast is looked up by: as the page wrote the day, except on the Dee page, whose
-// Western church keeps the Gregorian calendar.
+// Western church keeps the Gregorian calendar, and where an Orthodox church kept the Julian calendar
+// after its country changed to the Gregorian (Christmas in Moscow on 7 January).
 CalendarDate FeastDate(const PageCalendar &calendar, const PageDay &day)
 {
     if (calendar.kind == PageCalendarKind::Dee)
         return JDNToDate(Calendar::Gregorian, day.jdn, DeeVariant::Dee);
+    if (ChurchOfPage(calendar) == Church::Orthodox && calendar.place) {
+        const std::optional<int32_t> revised = RevisedJulianFrom(calendar.place->id);
+        if (!revised || day.jdn < *revised)
+            return JDNToDate(Calendar::Julian, day.jdn, DeeVariant::Dee);
+    }
     return day.date;
 }
 

@@ -52,7 +52,8 @@ def easter_table():
 
 # The days from Easter Sunday of the feasts it moves, as the Roman Missal and the Book of Common
 # Prayer keep them; the Orthodox church keeps the five without a Western name only. The fixed feasts
-# of both on their dates of the Gregorian calendar, which Greece has kept since 1923.
+# of both on their dates of the Gregorian calendar, which Greece has kept since 1923 (its church since
+# 1924: below).
 WESTERN = {"ash_wednesday": -46, "palm_sunday": -7, "good_friday": -2, "easter": 0, "ascension": 39,
            "pentecost": 49, "trinity_sunday": 56, "corpus_christi": 60}
 ORTHODOX = {k: WESTERN[k] for k in ("palm_sunday", "good_friday", "easter", "ascension", "pentecost")}
@@ -64,12 +65,31 @@ HEBREW = [("rosh_hashanah", holidays.rosh_hashanah), ("yom_kippur", holidays.yom
           ("shavuot", holidays.shavuot)]
 
 
+# The Church of Greece dated its fixed feasts by the Julian calendar until it took the Revised Julian
+# (the Gregorian's twin until 2800) on 10 March 1924, a year after the state changed.
+GREEK_CHURCH_REVISED = (1924, 3, 10)
+
+
+def fixed_dates(page, year, month, day):
+    """The Gregorian dates in the year of a fixed feast as the page's church kept it."""
+    dates = []
+    if page == "greece":
+        for y in (year - 1, year):
+            kept = gregorian.from_jd(julian.to_jd(y, month, day))
+            if kept[0] == year and kept < GREEK_CHURCH_REVISED:
+                dates.append(kept)
+    if page != "greece" or (year, month, day) >= GREEK_CHURCH_REVISED:
+        dates.append((year, month, day))
+    return dates
+
+
 def feasts(page, year, method, movable):
     sunday = easter(year, method)
     for feast, days in movable.items():
         print(page, year, feast, (sunday + datetime.timedelta(days=days)).isoformat())
     for feast, (month, day) in FIXED.items():
-        print(page, year, feast, iso((year, month, day)))
+        for date in fixed_dates(page, year, month, day):
+            print(page, year, feast, iso(date))
 
 
 def islamic_marks(year):
