@@ -17,9 +17,9 @@ double Sigma(DeltaTModel model, double year) { return EstimateDeltaT(model, year
 TEST(DeltaTModels, Smh2016MatchesSkyfieldsEvaluationOfTheirSplines)
 {
     const auto rows = test::ReadOracleTable("deltat-smh2016-skyfield.tsv");
-    ASSERT_GE(rows.size(), 20U);
+    ASSERT_EQ(rows.size(), 116U);  // two years inside each of the 58 cubics
     for (const auto &row : rows)
-        EXPECT_NEAR(Seconds(DeltaTModel::Smh2016, std::stod(row[0])), std::stod(row[1]), 0.001) << row[0];
+        EXPECT_NEAR(Seconds(DeltaTModel::Smh2016, std::stod(row[0])), std::stod(row[1]), 1e-5) << row[0];
 }
 
 TEST(DeltaTModels, Smh2016RunsOnTheirParabolaWithoutAJumpBeyondTheTable)
@@ -72,11 +72,20 @@ TEST(DeltaTModels, UncertaintiesAsTheAuthorsGiveThem)
         EXPECT_NEAR(Sigma(DeltaTModel::EspenakMeeus2006, year), sigma, 0.6) << year;
     }
     EXPECT_DOUBLE_EQ(Sigma(DeltaTModel::EspenakMeeus2006, 1450), 20);  // the decade fluctuations
-    // SMH 2016's standard error by epoch (HM Nautical Almanac Office), linear between epochs.
-    const std::pair<double, double> smh[] = {{-2000, 1080}, {-720, 180}, {0, 90},     {1000, 15},  {1620, 20},
-                                             {1870, 0.05},  {2050, 6},   {2500, 100}, {-1250, 540}};
+    // SMH 2016's standard error at each epoch of HM Nautical Almanac Office's table (as transcribed
+    // in github.com/ytliu0/DeltaT), linear between epochs.
+    const std::pair<double, double> smh[] = {
+        {-2000, 1080}, {-1600, 720}, {-900, 360}, {-720, 180}, {-700, 170},  {-600, 160}, {-500, 150},
+        {-400, 130},   {-300, 120},  {-200, 110}, {-100, 100}, {0, 90},      {100, 80},   {200, 70},
+        {300, 60},     {400, 50},    {500, 40},   {700, 30},   {800, 25},    {900, 20},   {1000, 15},
+        {1620, 20},    {1660, 15},   {1670, 10},  {1680, 5},   {1730, 2},    {1770, 1},   {1800, 0.5},
+        {1802, 0.4},   {1805, 0.3},  {1809, 0.2}, {1831, 0.1}, {1870, 0.05}, {2022, 0.1}, {2023, 1},
+        {2030, 2},     {2040, 4},    {2050, 6},   {2100, 10},  {2200, 20},   {2300, 30},  {2400, 50},
+        {2500, 100},   {-1250, 540}};
     for (const auto &[year, sigma] : smh)
         EXPECT_NEAR(Sigma(DeltaTModel::Smh2016, year), sigma, 1e-9) << year;
+    // Stephenson and Houlden's 0.1 s is reached in 1900, linearly from 1 s in 1800.
+    EXPECT_NEAR(Sigma(DeltaTModel::MorrisonStephenson2004, 1899.5), 0.1045, 1e-9);
     // Beyond their table it keeps growing, from the table's ends.
     EXPECT_GT(Sigma(DeltaTModel::Smh2016, -4000), 1080);
     EXPECT_GT(Sigma(DeltaTModel::Smh2016, 8000), 100);
