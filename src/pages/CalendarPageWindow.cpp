@@ -23,6 +23,7 @@
 #include <QSettings>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <vector>
 
 #include "engine/Calendars.h"
 #include "history/WrittenDayReading.h"
@@ -283,8 +284,15 @@ void CalendarPageWindow::FillLists()
     cboCalendar->addItem(QStringLiteral("Julian"), kJulianId);
     cboCalendar->addItem(QString::fromLatin1(DeeCalendarName(variant_)), kDeeId);
     cboCalendar->insertSeparator(cboCalendar->count());
+    // The places by name, to be found by their first letters.
+    std::vector<const Place *> places;
     for (const Place &place : places_.places)
-        cboCalendar->addItem(Q(place.name), Q(place.id));
+        places.push_back(&place);
+    std::sort(places.begin(), places.end(), [](const Place *a, const Place *b) {
+        return QString::localeAwareCompare(Q(a->name), Q(b->name)) < 0;
+    });
+    for (const Place *place : places)
+        cboCalendar->addItem(Q(place->name), Q(place->id));
     cboCalendar->setToolTip(QStringLiteral("A calendar, or a place: its days as it wrote them, its gaps and "
                                            "its start of the year"));
     cboSecond->addItem(QStringLiteral("Old or New Style"), kAutomaticSecond);

@@ -4,7 +4,10 @@
 // Hashanah 5785 fell on 3 October 2024, 1-1-1 D is JDN 1,721,425), the footer's notes on England's
 // change of 1752, and the painter's cells: one for each day, inside the page, none over another.
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 #include <QRectF>
+#include <QStringList>
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -159,6 +162,41 @@ TEST_F(EnglandPageTest, ThePainterDrawsEachDayOnceInsideThePage)
     }
 }
 
+// Drawn, the page fills its rectangle down to the footer's notes, and a double rule in ink stands
+// where the dates jump, between 2 and 14 September, and nowhere else in the week.
+TEST_F(EnglandPageTest, ThePaintingReachesTheFooterAndRulesTheGap)
+{
+    const PageSheet sheet = Sheet(PageScope::Month, 1752);
+    const CalendarPagePainter painter(sheet, PaperSize::A4);
+    QImage image(595, 842, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    {
+        QPainter on(&image);
+        painter.Paint(on, QRectF(image.rect()));
+    }
+    const auto darkest = [&](int x, int fromY, int toY) {
+        int least = 255;
+        for (int y = fromY; y < toY; ++y)
+            least = std::min(least, qGray(image.pixel(x, y)));
+        return least;
+    };
+    int inkInFooter = 0;
+    for (int x = 0; x < image.width(); ++x)
+        inkInFooter += darkest(x, 800, 815) < 160;
+    EXPECT_GT(inkInFooter, 20) << "the notes' last line, 27 to 42 points above the paper's foot";
+    const std::vector<PageCell> cells = painter.Cells(QRectF(image.rect()));
+    const auto ruleAt = [&](size_t day) {
+        const QRect cell = cells[day].rect.toRect();
+        int darkestColumn = 255;
+        for (int x = cell.left() - 3; x <= cell.left() + 3; ++x)
+            darkestColumn =
+                std::min(darkestColumn, darkest(x, cell.center().y() - 10, cell.center().y() + 10));
+        return darkestColumn;
+    };
+    EXPECT_LT(ruleAt(2), 170) << "before 14 September";
+    EXPECT_GT(ruleAt(3), 200) << "before 15 September: a hairline only";
+}
+
 }  // namespace
 }  // namespace vardex::test
 
@@ -185,6 +223,10 @@ TEST_F(PlacePageTest, AlaskasTwoFridaysOfOctober1867)
     EXPECT_EQ(dates[1].text, "Thursday");
     EXPECT_EQ(dates.back().calendar, "Alaska");
     EXPECT_EQ(dates.back().text, "6 October 1867 (O.S.), named Friday there");
+    const QStringList tip = DayDatesLines(dates).split(u'\n');
+    EXPECT_EQ(tip.size(), static_cast<qsizetype>(dates.size()));
+    EXPECT_EQ(tip.front(), "JDN: 2,403,257");
+    EXPECT_EQ(tip.back(), "Alaska: 6 October 1867 (O.S.), named Friday there");
 }
 
 }  // namespace

@@ -174,14 +174,17 @@ TEST_F(CalendarPageWindowTest, SavesThePageAsPdfSvgOrPng)
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     };
     EXPECT_TRUE(save(QStringLiteral("page.pdf")).startsWith("%PDF-"));
-    EXPECT_TRUE(QSvgRenderer(save(QStringLiteral("page.svg"))).isValid());
+    const QByteArray svg = save(QStringLiteral("page.svg"));
+    EXPECT_TRUE(QSvgRenderer(svg).isValid());
+    EXPECT_TRUE(svg.contains("<title>September 1752 \xE2\x80\x94 England and Wales</title>"));
     const QImage png = QImage::fromData(save(QStringLiteral("page.png")), "PNG");
     const QSize letterAt150Dpi(1275, 1650);  // 8.5 by 11 inches, the paper of the test's US English
     EXPECT_EQ(png.size(), letterAt150Dpi);
     window->optYear->click();
     EXPECT_EQ(QImage::fromData(save(QStringLiteral("year.png")), "PNG").size(), letterAt150Dpi.transposed());
     EXPECT_TRUE(save(QStringLiteral("typeless")).isEmpty()) << "written with the type's suffix";
-    EXPECT_TRUE(QFile(folder.filePath(QStringLiteral("typeless.pdf"))).exists());
+    QFile typeless(folder.filePath(QStringLiteral("typeless.pdf")));
+    EXPECT_TRUE(typeless.open(QIODevice::ReadOnly) && typeless.readAll().startsWith("%PDF-"));
     EXPECT_TRUE(dialogs.shown.empty());
     saveFiles.path = folder.filePath(QStringLiteral("no such folder/page.pdf"));
     QTest::mouseClick(window->cmdSave, Qt::LeftButton);
