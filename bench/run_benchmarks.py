@@ -30,6 +30,7 @@ PROGRAMS = (
     ("equinox_bench", 0.05),
     ("chart_bench", 0.5),
     ("astronomy_bench", 0.1),
+    ("pages_bench", 0.2),
 )
 
 PROGRAM_ORDER = {name: i for i, (name, _) in enumerate(PROGRAMS)}
@@ -127,6 +128,12 @@ def main():
          (bests["FourSeasonPointsOfAYear"] * 1e3, medians["FourSeasonPointsOfAYear"] * 1e3), 1.0),
         ("the Moon's phases of a year in ms",
          (bests["MoonPhasesOfAYear"] * 1e3, medians["MoonPhasesOfAYear"] * 1e3), 1.0),
+        ("a calendar month page computed, every mark, in ms",
+         (bests["MonthPageComputed"] * 1e3, medians["MonthPageComputed"] * 1e3), 1.0),
+        ("a calendar year page computed, every mark, in ms",
+         (bests["YearPageComputed"] * 1e3, medians["YearPageComputed"] * 1e3), 10.0),
+        ("a calendar year page drawn to PDF in ms",
+         (bests["YearPageToPdf"] * 1e3, medians["YearPageToPdf"] * 1e3), 1000.0),
     ]
     print()
     print(f"{'target':58s} {'best':>6s} {'median':>7s} {'limit':>6s}")

@@ -9,6 +9,7 @@
 #include "equinox/VernalEquinoxWindow.h"
 #include "history/HistoricalDatesWindow.h"
 #include "mainwindow/MainWindow.h"
+#include "pages/CalendarPageWindow.h"
 #include "sequence/DateSequenceWindow.h"
 #include "world/WorldCalendarsWindow.h"
 
@@ -37,6 +38,7 @@ ProgramWindows::ProgramWindows(MainWindow &main, ToolWindowServices services)
     main_.openHistoricalDates = [this] { OpenHistoricalDates(); };
     main_.openEquinoxChart = [this] { OpenEquinoxChart(); };
     main_.openSeasonsAndMoon = [this] { OpenSeasonsAndMoon(); };
+    main_.openCalendarPage = [this] { OpenCalendarPage(); };
     // A new result, none, or another Dee variant: the open windows follow at once.
     main_.resultChanged = [this] {
         if (world_)
@@ -47,6 +49,8 @@ ProgramWindows::ProgramWindows(MainWindow &main, ToolWindowServices services)
             chart_->FollowVariant();
         if (seasons_)
             seasons_->FollowVariant();
+        if (pages_)
+            pages_->FollowVariant();
     };
 }
 
@@ -60,6 +64,7 @@ ProgramWindows::~ProgramWindows()
     main_.openHistoricalDates = nullptr;
     main_.openEquinoxChart = nullptr;
     main_.openSeasonsAndMoon = nullptr;
+    main_.openCalendarPage = nullptr;
     main_.resultChanged = nullptr;
 }
 
@@ -120,6 +125,11 @@ EquinoxChartWindow &ProgramWindows::OpenEquinoxChart()
 SeasonsMoonWindow &ProgramWindows::OpenSeasonsAndMoon()
 {
     return Open(seasons_, services_.dialogs, services_.clipboard, services_.saveFiles);
+}
+
+CalendarPageWindow &ProgramWindows::OpenCalendarPage()
+{
+    return Open(pages_, services_.dialogs, services_.saveFiles, services_.dataFolder);
 }
 
 }  // namespace vardex

@@ -2,9 +2,9 @@
 // The windows of the desktop program beyond the main window, and how they meet it: each is built
 // on first use and shown modelessly, hidden (not destroyed) by its Close; the World calendars
 // window follows the main window's result; Ctrl+G in the vernal-equinox window hands its meridian
-// to the Equinox chart; the Seasons and Moon window follows the Dee variant; and the program's menu shortcuts
-// work from every window (a window's own shortcut for the same keys wins there). main() and the tests build
-// the program through this.
+// to the Equinox chart; the Seasons and Moon and Calendar page windows follow the Dee variant; and the
+// program's menu shortcuts work from every window (a window's own shortcut for the same keys wins there).
+// main() and the tests build the program through this.
 #pragma once
 
 #include <QString>
@@ -14,6 +14,7 @@ class QWidget;
 
 namespace vardex {
 
+class CalendarPageWindow;
 class Clipboard;
 class Clock;
 class DateDifferenceWindow;
@@ -54,6 +55,7 @@ public:
     HistoricalDatesWindow &OpenHistoricalDates();
     EquinoxChartWindow &OpenEquinoxChart();
     SeasonsMoonWindow &OpenSeasonsAndMoon();
+    CalendarPageWindow &OpenCalendarPage();
 
     // The windows built so far; nullptr before the first use.
     DateSequenceWindow *DateSequence() const { return sequence_.get(); }
@@ -63,6 +65,7 @@ public:
     HistoricalDatesWindow *HistoricalDates() const { return history_.get(); }
     EquinoxChartWindow *EquinoxChart() const { return chart_.get(); }
     SeasonsMoonWindow *SeasonsAndMoon() const { return seasons_.get(); }
+    CalendarPageWindow *CalendarPage() const { return pages_.get(); }
 
 private:
     // Builds window with main_ and args on first use, with the shared shortcuts; then shows it.
@@ -80,6 +83,7 @@ private:
     std::unique_ptr<HistoricalDatesWindow> history_;
     std::unique_ptr<EquinoxChartWindow> chart_;
     std::unique_ptr<SeasonsMoonWindow> seasons_;
+    std::unique_ptr<CalendarPageWindow> pages_;
 };
 
 }  // namespace vardex

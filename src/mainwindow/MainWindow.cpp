@@ -590,6 +590,7 @@ void MainWindow::BuildMenuBar()
         {"&Historical dates\u2026", Qt::Key_H, &MainWindow::openHistoricalDates},
         {"&Equinox chart\u2026", Qt::Key_G, &MainWindow::openEquinoxChart},
         {"&Seasons and Moon\u2026", Qt::Key_M, &MainWindow::openSeasonsAndMoon},
+        {"&Calendar page\u2026", Qt::Key_K, &MainWindow::openCalendarPage},
     };
     for (const ToolEntry &tool : kTools)
         command(toolsMenu_, tool.text, QKeySequence(Qt::CTRL | tool.key), callOf(this->*tool.open));

@@ -66,12 +66,14 @@ public:
     // Opens the windows of the date-sequence and vernal-equinox buttons once their checks pass.
     std::function<void()> openDateSequence;
     std::function<void()> openVernalEquinoxes;
-    // Tools > Date difference, World calendars, Historical dates, Equinox chart, Seasons and Moon.
+    // Tools > Date difference, World calendars, Historical dates, Equinox chart, Seasons and Moon,
+    // Calendar page.
     std::function<void()> openDateDifference;
     std::function<void()> openWorldCalendars;
     std::function<void()> openHistoricalDates;
     std::function<void()> openEquinoxChart;
     std::function<void()> openSeasonsAndMoon;
+    std::function<void()> openCalendarPage;
     // Called after a change of the result shown (a new result, none, or another Dee variant).
     std::function<void()> resultChanged;
 

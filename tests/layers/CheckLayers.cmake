@@ -9,9 +9,9 @@
 cmake_minimum_required(VERSION 3.25)
 
 # unit: folder | file-name regex the unit's files match (empty: every file the folder's other units leave)
-set(units engine seams input support sequence equinox difference world history astronomy pages chart widgets mainlogic
-          mainview sequencewindow equinoxwindow differencewindow worldwindow historywindow astronomywindow
-          chartwindow cli app)
+set(units engine seams input support sequence equinox difference world history astronomy pages pagespainter chart
+          widgets mainlogic mainview sequencewindow equinoxwindow differencewindow worldwindow historywindow
+          astronomywindow pageswindow chartwindow cli app)
 set(folder_engine engine)
 set(folder_seams seams)
 set(folder_input input)
@@ -23,6 +23,10 @@ set(folder_world world)
 set(folder_history history)
 set(folder_astronomy astronomy)
 set(folder_pages pages)
+set(folder_pagespainter pages)
+set(match_pagespainter "^CalendarPage(Day|Files|Painter|Sheet)\\.")
+set(folder_pageswindow pages)
+set(match_pageswindow "Window\\.|View\\.")
 set(folder_astronomywindow astronomy)
 set(match_astronomywindow "Window\\.")
 set(folder_chart chart)
@@ -57,6 +61,7 @@ set(uses_world engine seams input)
 set(uses_history engine)
 set(uses_astronomy engine seams input equinox)
 set(uses_pages engine seams input equinox history world astronomy)
+set(uses_pagespainter engine seams input equinox history world astronomy pages)
 set(uses_chart engine seams input equinox astronomy)
 set(uses_widgets engine seams input)
 set(uses_mainlogic engine seams input equinox)
@@ -67,13 +72,14 @@ set(uses_differencewindow engine seams input widgets difference)
 set(uses_worldwindow engine seams input widgets world)
 set(uses_historywindow engine seams input widgets history)
 set(uses_astronomywindow engine seams input widgets astronomy)
+set(uses_pageswindow engine seams input widgets history pages pagespainter)
 set(uses_chartwindow engine seams input widgets equinox astronomy chart)
 set(uses_cli engine seams input support sequence equinox difference world history astronomy pages)
 set(uses_app engine seams input support widgets astronomy mainlogic mainview sequencewindow equinoxwindow
-             differencewindow worldwindow historywindow astronomywindow chartwindow)
+             differencewindow worldwindow historywindow astronomywindow pageswindow chartwindow)
 # The units that are window code, and so may include QtWidgets headers.
 set(window_units widgets mainview sequencewindow equinoxwindow differencewindow worldwindow historywindow
-                 astronomywindow chartwindow app)
+                 astronomywindow pageswindow chartwindow app)
 
 set(failures "")
 

@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -31,6 +32,8 @@
 #include "equinox/VernalEquinoxWindow.h"
 #include "history/HistoricalDatesWindow.h"
 #include "mainwindow/MainWindow.h"
+#include "pages/CalendarPageView.h"
+#include "pages/CalendarPageWindow.h"
 #include "sequence/DateSequenceWindow.h"
 #include "support/ProgramText.h"
 #include "support/widgets/KeptSpinBox.h"
@@ -295,6 +298,32 @@ TEST_F(ProgramWindowsTest, SeasonsAndMoon)
     CheckAtMinimumSize(&window);
 }
 
+TEST_F(ProgramWindowsTest, CalendarPage)
+{
+    QStandardPaths::setTestModeEnabled(true);  // the first weekday and paper kept are a test's
+    Press(main->Form().cmdCalculate);
+    CalendarPageWindow &window = windows->OpenCalendarPage();
+    Check(&window, "a month, as it opens");
+    window.optYear->click();
+    Check(&window, "a year");
+    window.optMonth->click();
+    window.cboCalendar->setCurrentIndex(window.cboCalendar->findData(QStringLiteral("england")));
+    window.txbYear->setText(QStringLiteral("1752"));
+    window.cboMonth->setCurrentIndex(8);
+    QTest::mouseClick(window.page, Qt::LeftButton, {}, window.page->DayRect(2361222).center());
+    Check(&window, "England, September 1752, a day opened");
+    for (QCheckBox *box : {window.chkJewish, window.chkIslamic})
+        box->setChecked(true);
+    window.cboIslamic->setCurrentIndex(1);
+    window.cboSecond->setCurrentIndex(window.cboSecond->count() - 1);  // Hebrew, the longest dates
+    Check(&window, "every mark, Hebrew dates");
+    window.txbYear->setText(QStringLiteral("12x5"));
+    ChooseDee();
+    windows->OpenCalendarPage();
+    Check(&window, "a year that is no number, after the Dee variant changed");
+    CheckAtMinimumSize(&window);
+}
+
 TEST_F(ProgramWindowsTest, TheMenusKeysWorkFromEveryWindow)
 {
     ASSERT_NO_FATAL_FAILURE(Keys(main.get(), Qt::Key_L));
@@ -303,9 +332,10 @@ TEST_F(ProgramWindowsTest, TheMenusKeysWorkFromEveryWindow)
     ASSERT_NO_FATAL_FAILURE(Keys(windows->DateDifference(), Qt::Key_H));
     ASSERT_NO_FATAL_FAILURE(Keys(windows->HistoricalDates(), Qt::Key_G));
     ASSERT_NO_FATAL_FAILURE(Keys(windows->EquinoxChart(), Qt::Key_M));
-    ASSERT_NO_FATAL_FAILURE(Keys(windows->SeasonsAndMoon(), Qt::Key_F1, Qt::NoModifier));
+    ASSERT_NO_FATAL_FAILURE(Keys(windows->SeasonsAndMoon(), Qt::Key_K));
+    ASSERT_NO_FATAL_FAILURE(Keys(windows->CalendarPage(), Qt::Key_F1, Qt::NoModifier));
     auto *help = qobject_cast<TextViewer *>(QApplication::activeWindow());
-    ASSERT_TRUE(help) << "Help from Seasons and Moon";
+    ASSERT_TRUE(help) << "Help from Calendar page";
     // The caption and the file named in data/vardex.dat.
     EXPECT_EQ(help->windowTitle(), "Vardex Help");
     EXPECT_TRUE(help->txbText1->toPlainText().contains("Ctrl+G")) << "the help file, not another";
@@ -334,12 +364,15 @@ TEST_F(ProgramWindowsTest, OpenWindowsFollowTheResultAndTheDeeVariant)
     DateDifferenceWindow &difference = windows->OpenDateDifference();
     EquinoxChartWindow &chart = windows->OpenEquinoxChart();
     SeasonsMoonWindow &seasons = windows->OpenSeasonsAndMoon();
+    CalendarPageWindow &pages = windows->OpenCalendarPage();
     EXPECT_EQ(world.tblCalendars->rowCount(), 0);
     Press(main->Form().cmdCalculate);
     EXPECT_GT(world.tblCalendars->rowCount(), 0) << "a new result";
-    ChooseDee();  // none of the four windows is active
+    ChooseDee();  // none of the five windows is active
     EXPECT_EQ(world.tblCalendars->item(2, 0)->text(), "Dee");
     EXPECT_EQ(seasons.tblEvents->horizontalHeaderItem(6)->text(), "Dee");
+    EXPECT_EQ(pages.cboCalendar->itemText(2), "Dee");
+    EXPECT_EQ(pages.Sheet().request.calendar.variant, DeeVariant::Dee);
     EXPECT_EQ(difference.From().cboCalendar->itemText(2), "Dee");
     EXPECT_EQ(chart.chart->Line(2)->name(), "Dee");
     const auto *band = qobject_cast<QAreaSeries *>(chart.chart->series().constFirst());

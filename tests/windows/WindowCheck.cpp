@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QApplication>
@@ -61,10 +62,13 @@ void Needs(std::vector<std::string> &found, const std::string &what, int needed,
         found.push_back(what + " needs " + std::to_string(needed) + " pixels, has " + std::to_string(room));
 }
 
-// Widgets whose children are their own parts, not controls of the window.
+// Widgets whose children are their own parts, not controls of the window; and a widget of the
+// window's own that takes the focus by Tab (a drawn calendar page), which is a control whole.
 bool IsComposite(const QWidget *w)
 {
-    return qobject_cast<const QComboBox *>(w) || qobject_cast<const QAbstractSpinBox *>(w) ||
+    const bool drawnControl =
+        (w->focusPolicy() & Qt::TabFocus) && !qobject_cast<const QAbstractScrollArea *>(w);
+    return drawnControl || qobject_cast<const QComboBox *>(w) || qobject_cast<const QAbstractSpinBox *>(w) ||
            qobject_cast<const QAbstractItemView *>(w) || qobject_cast<const QPlainTextEdit *>(w) ||
            qobject_cast<const QTextEdit *>(w) || qobject_cast<const QGraphicsView *>(w) ||
            qobject_cast<const QMenuBar *>(w) || qobject_cast<const QAbstractButton *>(w) ||
