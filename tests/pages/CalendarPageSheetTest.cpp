@@ -162,6 +162,24 @@ TEST_F(EnglandPageTest, ThePainterDrawsEachDayOnceInsideThePage)
     }
 }
 
+// Each note of the footer takes a line of its own: the Jewish and the Islamic notes raise the
+// foot of the grid by two lines of 7-point type at least.
+TEST_F(EnglandPageTest, EachNoteTakesALine)
+{
+    const auto gridFoot = [this](bool notes) {
+        PageRequest request;
+        request.calendar = {PageCalendarKind::Place, england, DeeVariant::DeeCecil};
+        request.year = 1752;
+        request.month = 9;
+        request.sundays = false;
+        request.marks = {false, false, false, notes, notes, IslamicReckoning::Tabular};
+        const PageSheet sheet = *BuildPageSheet(request);
+        const CalendarPagePainter painter(sheet, PaperSize::A4);
+        return painter.Cells(QRectF(0, 0, 595, 842)).back().rect.bottom();  // in points
+    };
+    EXPECT_LT(gridFoot(true), gridFoot(false) - 2 * 7);
+}
+
 // Drawn, the page fills its rectangle down to the footer's notes, and a double rule in ink stands
 // where the dates jump, between 2 and 14 September, and nowhere else in the week.
 TEST_F(EnglandPageTest, ThePaintingReachesTheFooterAndRulesTheGap)
