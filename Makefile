@@ -25,10 +25,11 @@ ASAN_CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS_RELWITH
 # Debian 12 packages the build and the tests need; the benchmark table and the fuzzers need a
 # few more. Qt Charts' CMake package asks for Qt OpenGL's, which Debian ships apart
 # (libqt6opengl6-dev) and qt6-charts-dev does not pull in. man-db (with groff-base) renders the
-# manuals whose examples tests/cli runs.
+# manuals whose examples tests/cli runs; libnova and ERFA give the seasons their solar theory, and
+# python3-icalendar reads back vardex-cli cal's iCalendar files.
 DEB_PACKAGES := cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
                 libbenchmark-dev fonts-liberation2 libicu-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev \
-                man-db groff-base libnova-dev liberfa-dev
+                man-db groff-base libnova-dev liberfa-dev python3-icalendar
 BENCH_PACKAGES := python3
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 FORMAT_PACKAGES := clang-format
