@@ -143,12 +143,7 @@ SeasonsMoonWindow::SeasonsMoonWindow(TableWindowHost &host, Dialogs &dialogs, Cl
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
     }
-    // A line kept for a message, so that the table does not jump when one comes or goes; in bold,
-    // so that it is seen above the table it leaves as it was.
-    QFont bold = lblProblem_->font();
-    bold.setBold(true);
-    lblProblem_->setFont(bold);
-    lblProblem_->setMinimumHeight(lblProblem_->fontMetrics().height());
+    MakeMessageLine(lblProblem_);
 
     QWidget *content = LayOut();
     auto *buttons = new QHBoxLayout;
@@ -163,10 +158,8 @@ SeasonsMoonWindow::SeasonsMoonWindow(TableWindowHost &host, Dialogs &dialogs, Cl
 
     SetFormBackColor(this, ToBgr(host.TableWindowPalette().color(QPalette::Window)));
     SetControlsForeColor(this, 0xFFFFFF);
-    QWidget *order[] = {txbYear,  cmdMainResult, spnDegrees, spnMinutes, optEast, optWest,
-                        cboModel, tblEvents,     cmdCopy,    cmdSaveCsv, cmdClose};
-    for (size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    SetTabOrder({txbYear, cmdMainResult, spnDegrees, spnMinutes, optEast, optWest, cboModel, tblEvents,
+                 cmdCopy, cmdSaveCsv, cmdClose});
 
     Connect();
     {

@@ -166,11 +166,8 @@ void EquinoxChartWindow::LayOut()
 
     // Tab goes along the rows, top to bottom; the chart takes no focus.
     view->setFocusPolicy(Qt::NoFocus);
-    QWidget *order[] = {spnFromYear,    spnToYear,  spnDegrees,   spnMinutes, optMean,
-                        optApparent,    cmdDraw,    cmdResetZoom, chkDeltaT,  spnImageWidth,
-                        spnImageHeight, cmdSavePng, cmdSaveSvg,   cmdClose};
-    for (size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    SetTabOrder({spnFromYear, spnToYear, spnDegrees, spnMinutes, optMean, optApparent, cmdDraw, cmdResetZoom,
+                 chkDeltaT, spnImageWidth, spnImageHeight, cmdSavePng, cmdSaveSvg, cmdClose});
 }
 
 void EquinoxChartWindow::TakeMeridian(int degrees, int minutes, SolarTime solarTime)

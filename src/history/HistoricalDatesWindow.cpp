@@ -192,10 +192,8 @@ HistoricalDatesWindow::HistoricalDatesWindow(TableWindowHost &host, Clipboard &c
     SetControlsForeColor(this, 0xFFFFFF);
 
     // Tab goes down the form, then along the buttons.
-    QWidget *order[] = {cboPlace, cboDay,     cboMonth,      txbYear, cboEra,
-                        cboStyle, cboToPlace, cmdMainResult, cmdCopy, cmdClose};
-    for (size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    SetTabOrder({cboPlace, cboDay, cboMonth, txbYear, cboEra, cboStyle, cboToPlace, cmdMainResult, cmdCopy,
+                 cmdClose});
 
     const auto recalculate = [this] { Recalculate(); };
     for (QComboBox *list : {cboPlace, cboToPlace, cboStyle, cboDay, cboMonth, cboEra})

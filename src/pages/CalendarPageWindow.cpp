@@ -223,12 +223,7 @@ CalendarPageWindow::CalendarPageWindow(TableWindowHost &host, Dialogs &dialogs, 
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
     }
-    // A line kept for a message, so that the page does not jump when one comes or goes; in bold,
-    // so that it is seen above the page it leaves as it was.
-    QFont bold = lblProblem_->font();
-    bold.setBold(true);
-    lblProblem_->setFont(bold);
-    lblProblem_->setMinimumHeight(lblProblem_->fontMetrics().height());
+    MakeMessageLine(lblProblem_);
     lblDay_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // Room for a day's dates at a place, which take three lines where the window is narrow, so that
     // the page does not jump from one day to another.
@@ -249,12 +244,10 @@ CalendarPageWindow::CalendarPageWindow(TableWindowHost &host, Dialogs &dialogs, 
 
     SetFormBackColor(this, ToBgr(host.TableWindowPalette().color(QPalette::Window)));
     SetControlsForeColor(this, 0xFFFFFF);
-    QWidget *order[] = {optMonth,      optYear,     cmdPrevious, cmdNext,    txbYear,   cboMonth,
-                        cmdShowResult, cboCalendar, cboSecond,   chkSundays, chkFeasts, chkSeasons,
-                        chkMoon,       chkJewish,   chkIslamic,  cboIslamic, optMonday, optSunday,
-                        cboPaper,      page,        cmdPrint,    cmdSave,    cmdClose};
-    for (size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    SetTabOrder({optMonth,      optYear,     cmdPrevious, cmdNext,    txbYear,   cboMonth,
+                 cmdShowResult, cboCalendar, cboSecond,   chkSundays, chkFeasts, chkSeasons,
+                 chkMoon,       chkJewish,   chkIslamic,  cboIslamic, optMonday, optSunday,
+                 cboPaper,      page,        cmdPrint,    cmdSave,    cmdClose});
 
     Connect();
     // The month of the main window's result, else of its input date.

@@ -190,4 +190,22 @@ void SetControlsFontName(QWidget *window, const QString &family, bool includeTex
     });
 }
 
+void SetTabOrder(std::initializer_list<QWidget *> order)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *control : order) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+void MakeMessageLine(QLabel *label)
+{
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    label->setMinimumHeight(label->fontMetrics().height());
+}
+
 }  // namespace vardex

@@ -12,8 +12,10 @@
 #include <QColor>
 #include <QString>
 #include <cstdint>
+#include <initializer_list>
 
 class QButtonGroup;
+class QLabel;
 class QWidget;
 
 namespace vardex {
@@ -52,5 +54,12 @@ void SetControlsForeColor(QWidget *window, uint32_t bgr);
 // text box when includeTextBoxes is true. Size, weight and style of every font stay as they are.
 // Controls that are not to change keep their font even inside a frame whose font changes.
 void SetControlsFontName(QWidget *window, const QString &family, bool includeTextBoxes);
+
+// Tab goes from each control to the next of the list.
+void SetTabOrder(std::initializer_list<QWidget *> order);
+
+// A label kept for a window's message: bold, so that it is seen, and a line high even when empty,
+// so that what lies below it does not jump when a message comes or goes.
+void MakeMessageLine(QLabel *label);
 
 }  // namespace vardex
