@@ -9,9 +9,9 @@
 cmake_minimum_required(VERSION 3.25)
 
 # unit: folder | file-name regex the unit's files match (empty: every file the folder's other units leave)
-set(units engine seams input support sequence equinox difference world history astronomy pages pagespainter chart
+set(units engine seams input support sequence equinox difference world history astronomy pages pagespainter records chart
           widgets mainlogic mainview sequencewindow equinoxwindow differencewindow worldwindow historywindow
-          astronomywindow pageswindow chartwindow cli app)
+          astronomywindow pageswindow recordswindow chartwindow cli app)
 set(folder_engine engine)
 set(folder_seams seams)
 set(folder_input input)
@@ -29,6 +29,9 @@ set(folder_pageswindow pages)
 set(match_pageswindow "Window\\.|View\\.")
 set(folder_astronomywindow astronomy)
 set(match_astronomywindow "Window\\.")
+set(folder_records records)
+set(folder_recordswindow records)
+set(match_recordswindow "Window\\.")
 set(folder_chart chart)
 set(match_chart "^(EquinoxChartData|PolygonClip|PolylineClip)\\.")
 set(folder_chartwindow chart)
@@ -62,6 +65,7 @@ set(uses_history engine)
 set(uses_astronomy engine seams input equinox)
 set(uses_pages engine seams input equinox history world astronomy)
 set(uses_pagespainter engine seams input equinox history world astronomy pages)
+set(uses_records engine history world)
 set(uses_chart engine seams input equinox astronomy)
 set(uses_widgets engine seams input)
 set(uses_mainlogic engine seams input equinox)
@@ -73,13 +77,14 @@ set(uses_worldwindow engine seams input widgets world)
 set(uses_historywindow engine seams input widgets history)
 set(uses_astronomywindow engine seams input widgets astronomy)
 set(uses_pageswindow engine seams input widgets history pages pagespainter)
+set(uses_recordswindow engine seams input widgets history records)
 set(uses_chartwindow engine seams input widgets equinox astronomy chart)
-set(uses_cli engine seams input support sequence equinox difference world history astronomy pages)
+set(uses_cli engine seams input support sequence equinox difference world history astronomy pages records)
 set(uses_app engine seams input support widgets astronomy mainlogic mainview sequencewindow equinoxwindow
-             differencewindow worldwindow historywindow astronomywindow pageswindow chartwindow)
+             differencewindow worldwindow historywindow astronomywindow pageswindow recordswindow chartwindow)
 # The units that are window code, and so may include QtWidgets headers.
 set(window_units widgets mainview sequencewindow equinoxwindow differencewindow worldwindow historywindow
-                 astronomywindow pageswindow chartwindow app)
+                 astronomywindow pageswindow recordswindow chartwindow app)
 
 set(failures "")
 
