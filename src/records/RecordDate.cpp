@@ -537,7 +537,9 @@ struct Qualified {
 Qualified SplitQualifier(std::string_view text)
 {
     Qualified q;
-    const auto [word, rest] = FirstWord(text);
+    const auto split = FirstWord(text);
+    const std::string &word = split.first;
+    const std::string_view rest = split.second;
     const auto one = [&](DateQualifier qualifier) {
         q.qualifier = qualifier;
         q.first = rest;
