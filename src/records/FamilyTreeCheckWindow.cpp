@@ -47,7 +47,20 @@ namespace vardex {
 
 namespace {
 
-enum Column { kLine, kRecord, kName, kEvent, kDate, kPlace, kPlaceId, kJulian, kGregorian, kFinding, kMessage, kColumns };
+enum Column {
+    kLine,
+    kRecord,
+    kName,
+    kEvent,
+    kDate,
+    kPlace,
+    kPlaceId,
+    kJulian,
+    kGregorian,
+    kFinding,
+    kMessage,
+    kColumns
+};
 
 constexpr int kBatchMs = 100;        // how often the queued findings reach the table
 constexpr int kFilterPauseMs = 250;  // the pause in typing after which the filter applies
@@ -101,7 +114,10 @@ std::string CellText(const TreeFinding &finding, int column)
 // Byte order with ASCII letters folded: "smith" and "Smith" together, quickly, for 100,000 rows.
 bool FoldedLess(std::string_view a, std::string_view b)
 {
-    const auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c - 'A' + 'a') : static_cast<unsigned char>(c); };
+    const auto fold = [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c - 'A' + 'a')
+                                    : static_cast<unsigned char>(c);
+    };
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
                                         [&](char x, char y) { return fold(x) < fold(y); });
 }
@@ -110,7 +126,8 @@ bool FoldedLess(std::string_view a, std::string_view b)
 QString Counts(const std::map<std::string, int64_t> &counts, int most = INT_MAX, bool quoted = false)
 {
     std::vector<std::pair<std::string, int64_t>> sorted(counts.begin(), counts.end());
-    std::stable_sort(sorted.begin(), sorted.end(), [](const auto &a, const auto &b) { return a.second > b.second; });
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const auto &a, const auto &b) { return a.second > b.second; });
     QStringList parts;
     for (const auto &[name, count] : sorted) {
         if (parts.size() == most) {
@@ -164,8 +181,9 @@ public:
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
-        static const char *const titles[kColumns] = {"Line",    "Record", "Name",      "Event",   "Date",   "Place",
-                                                     "Place id", "Julian", "Gregorian", "Finding", "Message"};
+        static const char *const titles[kColumns] = {"Line",      "Record",  "Name",     "Event",
+                                                     "Date",      "Place",   "Place id", "Julian",
+                                                     "Gregorian", "Finding", "Message"};
         if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < kColumns)
             return QString::fromLatin1(titles[section]);
         if (orientation == Qt::Horizontal && role == Qt::ToolTipRole) {
@@ -183,7 +201,8 @@ public:
             return;
         const int first = rowCount();
         beginInsertRows({}, first, first + static_cast<int>(batch.size()) - 1);
-        rows_.insert(rows_.end(), std::make_move_iterator(batch.begin()), std::make_move_iterator(batch.end()));
+        rows_.insert(rows_.end(), std::make_move_iterator(batch.begin()),
+                     std::make_move_iterator(batch.end()));
         endInsertRows();
     }
 
@@ -268,7 +287,8 @@ struct FamilyTreeCheckRun {
 
 namespace {
 
-void CheckOnThread(FamilyTreeCheckRun &run, const std::string &path, const PlaceTable &places, const PlaceMap &map)
+void CheckOnThread(FamilyTreeCheckRun &run, const std::string &path, const PlaceTable &places,
+                   const PlaceMap &map)
 {
     try {
         std::ifstream in(path, std::ios::binary);
@@ -302,8 +322,9 @@ void CheckOnThread(FamilyTreeCheckRun &run, const std::string &path, const Place
 
 }  // namespace
 
-FamilyTreeCheckWindow::FamilyTreeCheckWindow(TableWindowHost &host, Dialogs &dialogs, OpenFileChooser &openFiles,
-                                             SaveFileChooser &saveFiles, const QString &dataFolder, QWidget *parent)
+FamilyTreeCheckWindow::FamilyTreeCheckWindow(TableWindowHost &host, Dialogs &dialogs,
+                                             OpenFileChooser &openFiles, SaveFileChooser &saveFiles,
+                                             const QString &dataFolder, QWidget *parent)
     : QWidget(parent, Qt::Window),
       txbTreeFile(new QLineEdit(this)),
       cmdChooseTree(Button(QStringLiteral("C&hoose\u2026"), this)),
@@ -329,8 +350,9 @@ FamilyTreeCheckWindow::FamilyTreeCheckWindow(TableWindowHost &host, Dialogs &dia
     txbTreeFile->setToolTip(QStringLiteral("A GEDCOM file (.ged); Enter checks it"));
     txbPlaceMap->setAccessibleName(QStringLiteral("Place map"));
     txbPlaceMap->setPlaceholderText(QStringLiteral("None"));
-    txbPlaceMap->setToolTip(QStringLiteral("Optional: a text file of lines \"place as written<Tab>place id\", "
-                                           "read before the places Vardex knows"));
+    txbPlaceMap->setToolTip(
+        QStringLiteral("Optional: a text file of lines \"place as written<Tab>place id\", "
+                       "read before the places Vardex knows"));
     cmdChooseTree->setAccessibleName(QStringLiteral("Choose the family tree file"));
     cmdChooseTree->setToolTip(QStringLiteral("Choose the GEDCOM file to check (Ctrl+O)"));
     cmdChoosePlaceMap->setAccessibleName(QStringLiteral("Choose the place map"));
@@ -434,11 +456,11 @@ QWidget *FamilyTreeCheckWindow::LayOut()
 {
     auto *content = new QWidget;
     form_ = new QWidget(content);
-    for (QWidget *control : std::initializer_list<QWidget *>{txbTreeFile, cmdChooseTree, txbPlaceMap,
-                                                             cmdChoosePlaceMap, cmdCheck, barProgress, cmdCancel})
+    for (QWidget *control : std::initializer_list<QWidget *>{
+             txbTreeFile, cmdChooseTree, txbPlaceMap, cmdChoosePlaceMap, cmdCheck, barProgress, cmdCancel})
         control->setParent(form_);
-    for (QWidget *control :
-         std::initializer_list<QWidget *>{lblProblem_, txbFilter, cboFinding, lblCount_, tblFindings, txtSummary})
+    for (QWidget *control : std::initializer_list<QWidget *>{lblProblem_, txbFilter, cboFinding, lblCount_,
+                                                             tblFindings, txtSummary})
         control->setParent(content);
     auto *grid = new QGridLayout(form_);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -460,7 +482,6 @@ QWidget *FamilyTreeCheckWindow::LayOut()
     filterRow->addWidget(txbFilter, 1);
     filterRow->addWidget(Caption(QStringLiteral("F&inding:"), cboFinding));
     filterRow->addWidget(cboFinding);
-    filterRow->addWidget(lblCount_);
 
     auto *rows = new QVBoxLayout(content);
     rows->setContentsMargins(0, 0, 0, 0);
@@ -468,7 +489,11 @@ QWidget *FamilyTreeCheckWindow::LayOut()
     rows->addWidget(lblProblem_);
     rows->addLayout(filterRow);
     rows->addWidget(tblFindings, 1);
-    rows->addWidget(Caption(QStringLiteral("S&ummary:"), txtSummary));
+    auto *summaryRow = new QHBoxLayout;
+    summaryRow->addWidget(Caption(QStringLiteral("S&ummary:"), txtSummary));
+    summaryRow->addStretch();
+    summaryRow->addWidget(lblCount_);
+    rows->addLayout(summaryRow);
     rows->addWidget(txtSummary);
     return content;
 }
@@ -509,9 +534,10 @@ QSize FamilyTreeCheckWindow::PreferredSize() const
     const QMargins margins = layout()->contentsMargins();
     const int spacing = layout()->spacing();
     const int frame = 2 * tblFindings->frameWidth();
-    const int width = std::max({tblFindings->fontMetrics().averageCharWidth() * 150, form_->sizeHint().width()});
-    const int height = form_->sizeHint().height() + lblProblem_->minimumHeight() + txbFilter->sizeHint().height() +
-                       tblFindings->horizontalHeader()->sizeHint().height() +
+    const int width =
+        std::max({tblFindings->fontMetrics().averageCharWidth() * 150, form_->sizeHint().width()});
+    const int height = form_->sizeHint().height() + lblProblem_->minimumHeight() +
+                       txbFilter->sizeHint().height() + tblFindings->horizontalHeader()->sizeHint().height() +
                        kPreferredRows * tblFindings->verticalHeader()->defaultSectionSize() + frame +
                        lblCount_->sizeHint().height() + txtSummary->height() + cmdClose->sizeHint().height() +
                        7 * spacing;
@@ -556,21 +582,31 @@ void FamilyTreeCheckWindow::StartCheck()
     if (!info.exists())
         return ShowProblem(QStringLiteral("The family tree file \"%1\" does not exist.").arg(Shown(path)));
     if (info.isDir())
-        return ShowProblem(QStringLiteral("\"%1\" is a folder: choose a family tree file in it.").arg(Shown(path)));
-    if (QFile file(path); !file.open(QIODevice::ReadOnly))
         return ShowProblem(
-            QStringLiteral("The family tree file \"%1\" cannot be read: %2.").arg(Shown(path), file.errorString()));
+            QStringLiteral("\"%1\" is a folder: choose a family tree file in it.").arg(Shown(path)));
+    // A pipe or a device would hold the check (and the window's closing) until it gave data.
+    if (!info.isFile())
+        return ShowProblem(
+            QStringLiteral("\"%1\" is not a file: choose a family tree file.").arg(Shown(path)));
+    if (QFile file(path); !file.open(QIODevice::ReadOnly))
+        return ShowProblem(QStringLiteral("The family tree file \"%1\" cannot be read: %2.")
+                               .arg(Shown(path), file.errorString()));
 
     PlaceMap map;
     if (const QString mapPath = QDir::fromNativeSeparators(txbPlaceMap->text()); !mapPath.isEmpty()) {
         QFile file(mapPath);
-        if (QFileInfo(mapPath).isDir() || !file.open(QIODevice::ReadOnly))
+        const QFileInfo mapInfo(mapPath);
+        if (!mapInfo.exists())
+            return ShowProblem(QStringLiteral("The place map \"%1\" does not exist.").arg(Shown(mapPath)));
+        if (!mapInfo.isFile())
+            return ShowProblem(QStringLiteral("The place map \"%1\" is not a file.").arg(Shown(mapPath)));
+        if (!file.open(QIODevice::ReadOnly))
             return ShowProblem(QStringLiteral("The place map \"%1\" cannot be read: %2.")
-                                   .arg(Shown(mapPath), QFileInfo(mapPath).isDir() ? QStringLiteral("it is a folder")
-                                                                                  : file.errorString()));
+                                   .arg(Shown(mapPath), file.errorString()));
         if (file.size() > kMostPlaceMapBytes)
             return ShowProblem(
-                QStringLiteral("The place map \"%1\" is larger than 16 MB: is it the right file?").arg(Shown(mapPath)));
+                QStringLiteral("The place map \"%1\" is larger than 16 MB: is it the right file?")
+                    .arg(Shown(mapPath)));
         const QByteArray text = file.readAll();
         map = ParsePlaceMap(std::string_view(text.constData(), static_cast<size_t>(text.size())), places_);
         if (!map.error.empty())
@@ -597,10 +633,9 @@ void FamilyTreeCheckWindow::StartCheck()
     else
         barProgress->setRange(0, 0);  // a pipe, or a file still growing: busy, without a measure
     barProgress->setValue(0);
-    thread_.reset(QThread::create(
-        [run = run_, file = QFile::encodeName(path).toStdString(), &places = places_, map = std::move(map)] {
-            CheckOnThread(*run, file, places, map);
-        }));
+    thread_.reset(
+        QThread::create([run = run_, file = QFile::encodeName(path).toStdString(), &places = places_,
+                         map = std::move(map)] { CheckOnThread(*run, file, places, map); }));
     connect(thread_.get(), &QThread::finished, this, &FamilyTreeCheckWindow::EndCheck);
     ShowRunning(true);
     thread_->start();
@@ -680,7 +715,8 @@ void FamilyTreeCheckWindow::ShowSummary(const TreeSummary &summary, bool cancell
     lines << QStringLiteral("%1: %2 lines read%3.")
                  .arg(checkedFile_, Count(summary.lines),
                       summary.encoding.empty() ? QString() : QStringLiteral(" as ") + Q(summary.encoding));
-    QString dates = QStringLiteral("Dates read: %1 of %2").arg(Count(summary.datesRead), Count(summary.dates));
+    QString dates =
+        QStringLiteral("Dates read: %1 of %2").arg(Count(summary.datesRead), Count(summary.dates));
     if (!summary.byCalendar.empty())
         dates += QStringLiteral("; by calendar: ") + Counts(summary.byCalendar);
     if (!summary.byQualifier.empty())
@@ -689,8 +725,9 @@ void FamilyTreeCheckWindow::ShowSummary(const TreeSummary &summary, bool cancell
     int64_t findings = 0;
     for (const auto &[id, count] : summary.findingsById)
         findings += count;
-    lines << (findings == 0 ? QStringLiteral("Findings: none.")
-                            : QStringLiteral("Findings: %1: %2.").arg(Count(findings), Counts(summary.findingsById)));
+    lines << (findings == 0
+                  ? QStringLiteral("Findings: none.")
+                  : QStringLiteral("Findings: %1: %2.").arg(Count(findings), Counts(summary.findingsById)));
     if (run_->overflow)
         lines << QStringLiteral("Only the first %1 findings are listed.").arg(Count(kMostFindings));
     QString places = QStringLiteral("Places matched for %1 dates").arg(Count(summary.mappedPlaceDates));
@@ -750,12 +787,13 @@ bool FamilyTreeCheckWindow::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-// "12 of 3,400": the findings the filter shows of those found.
+// "12 of 3,400 shown": the findings the filter shows of those found.
 void FamilyTreeCheckWindow::UpdateCount()
 {
-    lblCount_->setText(model_->rowCount() == 0
-                           ? QString()
-                           : QStringLiteral("%1 of %2").arg(Count(filter_->rowCount()), Count(model_->rowCount())));
+    lblCount_->setText(
+        model_->rowCount() == 0
+            ? QString()
+            : QStringLiteral("%1 of %2 shown").arg(Count(filter_->rowCount()), Count(model_->rowCount())));
 }
 
 void FamilyTreeCheckWindow::ShowRunning(bool running)
@@ -780,13 +818,15 @@ std::string FamilyTreeCheckWindow::ShownCsv() const
 void FamilyTreeCheckWindow::SaveAsCsv()
 {
     if (filter_->rowCount() == 0) {
-        dialogs_.ShowMessage(model_->rowCount() == 0 ? QStringLiteral("There are no findings to save.")
-                                                     : QStringLiteral("The filter shows no findings to save."),
+        dialogs_.ShowMessage(model_->rowCount() == 0
+                                 ? QStringLiteral("There are no findings to save.")
+                                 : QStringLiteral("The filter shows no findings to save."),
                              SaveAsCsvTitle(), MessageIcon::Information);
         return;
     }
     const QString stem = QFileInfo(checkedFile_).completeBaseName();
-    SaveCsvFile(ShownCsv(), true, (stem.isEmpty() ? QStringLiteral("family-tree") : stem) + QStringLiteral("-findings.csv"),
+    SaveCsvFile(ShownCsv(), true,
+                (stem.isEmpty() ? QStringLiteral("family-tree") : stem) + QStringLiteral("-findings.csv"),
                 saveFiles_, dialogs_);
 }
 

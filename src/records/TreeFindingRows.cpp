@@ -39,8 +39,8 @@ std::string TreeFindingCsvRecord(const TreeFinding &finding)
 {
     return CsvRecord({std::to_string(finding.line), finding.record, finding.name, finding.event, finding.date,
                       finding.place, finding.placeId, JdnField(finding.firstJdn), JdnField(finding.lastJdn),
-                      FindingDaysText(finding, Calendar::Julian), FindingDaysText(finding, Calendar::Gregorian),
-                      finding.id, finding.message});
+                      FindingDaysText(finding, Calendar::Julian),
+                      FindingDaysText(finding, Calendar::Gregorian), finding.id, finding.message});
 }
 
 }  // namespace vardex

@@ -29,7 +29,19 @@
 namespace vardex::test {
 namespace {
 
-enum Column { kLine, kRecord, kName, kEvent, kDate, kPlace, kPlaceId, kJulian, kGregorian, kFinding, kMessage };
+enum Column {
+    kLine,
+    kRecord,
+    kName,
+    kEvent,
+    kDate,
+    kPlace,
+    kPlaceId,
+    kJulian,
+    kGregorian,
+    kFinding,
+    kMessage
+};
 
 // Invented people, with dates a careful reader would question: a day England skipped, a day no
 // month has, a baptism before the birth, an old-style date after the change, a text that is no
@@ -38,9 +50,11 @@ std::string SmallTree()
 {
     std::ostringstream tree;
     tree << "0 HEAD\n1 GEDC\n2 VERS 5.5.1\n1 CHAR UTF-8\n"
-            "0 @I1@ INDI\n1 NAME Zebedee /Quist/\n1 BIRT\n2 DATE 10 SEP 1752\n2 PLAC London, Middlesex, England\n"
+            "0 @I1@ INDI\n1 NAME Zebedee /Quist/\n1 BIRT\n2 DATE 10 SEP 1752\n2 PLAC London, Middlesex, "
+            "England\n"
             "1 DEAT\n2 DATE 31 APR 1800\n2 PLAC London, Middlesex, England\n"
-            "0 @I2@ INDI\n1 NAME Mary \"Polly\" /Jones, Jr./\n1 BIRT\n2 DATE 5 MAY 1801\n2 PLAC Paris, France\n"
+            "0 @I2@ INDI\n1 NAME Mary \"Polly\" /Jones, Jr./\n1 BIRT\n2 DATE 5 MAY 1801\n2 PLAC Paris, "
+            "France\n"
             "1 CHR\n2 DATE 2 MAY 1801\n2 PLAC Paris, France\n";
     for (int i = 0; i < 20; ++i)
         tree << "0 @I" << 100 + i << "@ INDI\n1 NAME Plain /Person/\n1 BIRT\n2 DATE " << 1 + i
@@ -153,16 +167,17 @@ TEST_F(FamilyTreeCheckWindowTest, ShowsEveryFindingOfTheCheckWithItsSummary)
     ASSERT_GE(expected.size(), 3u) << "the tree's mistakes";
     ASSERT_EQ(Rows(), static_cast<int>(expected.size()));
     std::vector<TreeFinding> byLine = expected;
-    std::stable_sort(byLine.begin(), byLine.end(), [](const auto &a, const auto &b) { return a.line < b.line; });
+    std::stable_sort(byLine.begin(), byLine.end(),
+                     [](const auto &a, const auto &b) { return a.line < b.line; });
     for (int row = 0; row < Rows(); ++row) {
         const TreeFinding &finding = byLine[static_cast<size_t>(row)];
         const auto q = [](const std::string &text) { return QString::fromStdString(text); };
-        EXPECT_EQ(std::vector<QString>({Cell(row, kLine), Cell(row, kRecord), Cell(row, kName), Cell(row, kEvent),
-                                        Cell(row, kDate), Cell(row, kPlace), Cell(row, kPlaceId),
-                                        Cell(row, kFinding), Cell(row, kMessage)}),
+        EXPECT_EQ(std::vector<QString>({Cell(row, kLine), Cell(row, kRecord), Cell(row, kName),
+                                        Cell(row, kEvent), Cell(row, kDate), Cell(row, kPlace),
+                                        Cell(row, kPlaceId), Cell(row, kFinding), Cell(row, kMessage)}),
                   std::vector<QString>({QString::number(finding.line), q(finding.record), q(finding.name),
-                                        q(finding.event), q(finding.date), q(finding.place), q(finding.placeId),
-                                        q(finding.id), q(finding.message)}))
+                                        q(finding.event), q(finding.date), q(finding.place),
+                                        q(finding.placeId), q(finding.id), q(finding.message)}))
             << "row " << row;
         EXPECT_EQ(Cell(row, kGregorian).isEmpty(), !finding.firstJdn);
     }
@@ -202,15 +217,18 @@ TEST_F(FamilyTreeCheckWindowTest, FiltersByTextInAnyColumnAndByFinding)
 
     const std::string id = *ids.begin();
     window->cboFinding->setCurrentIndex(1);
-    const auto count = [&](auto keep) { return static_cast<int>(std::count_if(expected.begin(), expected.end(), keep)); };
+    const auto count = [&](auto keep) {
+        return static_cast<int>(std::count_if(expected.begin(), expected.end(), keep));
+    };
     EXPECT_EQ(Rows(), count([&](const TreeFinding &f) { return f.id == id; }));
     for (const QString &shown : ColumnTexts(kFinding))
         EXPECT_EQ(shown.toStdString(), id);
 
     window->cboFinding->setCurrentIndex(0);
     Filter("QUIST");  // any case
-    const int quists = count(
-        [](const TreeFinding &f) { return QString::fromStdString(f.name).contains("quist", Qt::CaseInsensitive); });
+    const int quists = count([](const TreeFinding &f) {
+        return QString::fromStdString(f.name).contains("quist", Qt::CaseInsensitive);
+    });
     ASSERT_GT(quists, 0);
     EXPECT_EQ(Rows(), quists);
     Filter("@I4@");  // the record column
@@ -240,9 +258,8 @@ TEST_F(FamilyTreeCheckWindowTest, SortsByAnyColumnTheLinesAsNumbers)
     EXPECT_TRUE(std::ranges::is_sorted(lines(), std::greater<>()));
     window->tblFindings->sortByColumn(kName, Qt::AscendingOrder);
     const std::vector<QString> names = ColumnTexts(kName);
-    EXPECT_TRUE(std::ranges::is_sorted(names, [](const QString &a, const QString &b) {
-        return a.compare(b, Qt::CaseInsensitive) < 0;
-    }));
+    EXPECT_TRUE(std::ranges::is_sorted(
+        names, [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; }));
     EXPECT_EQ(window->tblFindings->horizontalHeader()->sortIndicatorSection(), kName);
 }
 
@@ -263,8 +280,9 @@ TEST_F(FamilyTreeCheckWindowTest, SavesTheFindingsShownAsCsv)
     QFile file(folder.filePath("findings.csv"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString csv = QString::fromUtf8(file.readAll());
-    EXPECT_TRUE(csv.startsWith("line,record,name,event,date,place,place_id,first_jdn,last_jdn,julian,gregorian,"
-                               "id,message\r\n"));
+    EXPECT_TRUE(
+        csv.startsWith("line,record,name,event,date,place,place_id,first_jdn,last_jdn,julian,gregorian,"
+                       "id,message\r\n"));
     EXPECT_EQ(csv.count("\r\n"), shown + 1) << csv.toStdString();
     // The name holds a comma and quotes, and is quoted as CSV quotes it.
     std::string name;
@@ -324,13 +342,20 @@ TEST_F(FamilyTreeCheckWindowTest, AFileThatCannotBeReadIsToldAndTheFindingsShown
     window->txbTreeFile->setText(folder.path());
     QTest::mouseClick(window->cmdCheck, Qt::LeftButton);
     EXPECT_EQ(window->Problem(), "\"" + folder.path() + "\" is a folder: choose a family tree file in it.");
+    window->txbTreeFile->setText(QStringLiteral("/dev/zero"));  // endless: refused, not checked
+    QTest::mouseClick(window->cmdCheck, Qt::LeftButton);
+    EXPECT_EQ(window->Problem(), "\"/dev/zero\" is not a file: choose a family tree file.");
     EXPECT_FALSE(window->IsChecking());
     EXPECT_EQ(Rows(), rows);
     EXPECT_EQ(window->Summary(), summary);
+    window->txbTreeFile->setText(folder.filePath("tree.ged"));
+    window->txbPlaceMap->setText(folder.filePath("missing.tsv"));
+    QTest::mouseClick(window->cmdCheck, Qt::LeftButton);
+    EXPECT_EQ(window->Problem(), "The place map \"" + folder.filePath("missing.tsv") + "\" does not exist.");
 
     // A place map that names no known place: the map's own message.
     const std::string map = "Springfield\tnowhere-at-all\n";
-    window->txbTreeFile->setText(folder.filePath("tree.ged"));
+    window->txbPlaceMap->clear();
     openFiles.path = Write("places.tsv", map);
     QTest::mouseClick(window->cmdChoosePlaceMap, Qt::LeftButton);
     EXPECT_TRUE(openFiles.asked.back().startsWith("Choose a place map | " + folder.path() + " | Place maps"));

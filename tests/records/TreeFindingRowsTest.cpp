@@ -42,8 +42,9 @@ TEST(TreeFindingRows, DaysAsJulianAndGregorianDates)
 
 TEST(TreeFindingRows, CsvRecordsQuoteWhatTheyMust)
 {
-    EXPECT_EQ(TreeFindingCsvHeader(),
-              "line,record,name,event,date,place,place_id,first_jdn,last_jdn,julian,gregorian,id,message\r\n");
+    EXPECT_EQ(
+        TreeFindingCsvHeader(),
+        "line,record,name,event,date,place,place_id,first_jdn,last_jdn,julian,gregorian,id,message\r\n");
     TreeFinding finding = Days(2361222, 2361222);
     finding.line = 120;
     finding.record = "@I12@";

@@ -350,7 +350,8 @@ TEST_F(ProgramWindowsTest, FamilyTreeCheck)
     tree += "0 TRLR\n";
     const QString small = write(QStringLiteral("tree.ged"), tree);
     QByteArray large = "0 HEAD\n1 CHAR UTF-8\n";
-    for (int i = 0; i < 60000; ++i)
+    // 45 MB: long enough a check that the window is checked while it runs.
+    for (int i = 0; i < 400000; ++i)
         large += "0 @I" + QByteArray::number(i) +
                  "@ INDI\n1 NAME Many /Person/\n1 BIRT\n2 DATE 5 SEP 1752\n"
                  "2 PLAC London, England\n";
@@ -373,6 +374,7 @@ TEST_F(ProgramWindowsTest, FamilyTreeCheck)
     window->txbTreeFile->setText(many);
     QTest::mouseClick(window->cmdCheck, Qt::LeftButton);
     Check(window, "while a check runs");
+    EXPECT_TRUE(window->IsChecking()) << "the check ended before the window was checked";
     QTest::mouseClick(window->cmdCancel, Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window->IsChecking(); }, 60000));
     Check(window, "cancelled");
