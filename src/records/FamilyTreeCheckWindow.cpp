@@ -139,6 +139,14 @@ QString Counts(const std::map<std::string, int64_t> &counts, int most = INT_MAX,
     return parts.join(QStringLiteral(", "));
 }
 
+// "line 12: no level number", whether or not the reader's message names the line itself.
+QString ProblemText(const GedcomProblem &problem)
+{
+    const QString prefix = QStringLiteral("line %1: ").arg(problem.line);
+    const QString message = Q(problem.message);
+    return message.startsWith(prefix, Qt::CaseInsensitive) ? message : prefix + message;
+}
+
 QPushButton *Button(const QString &text, QWidget *parent)
 {
     auto *button = new QPushButton(text, parent);
@@ -737,7 +745,7 @@ void FamilyTreeCheckWindow::ShowSummary(const TreeSummary &summary, bool cancell
     if (summary.problemCount > 0) {
         QStringList named;
         for (size_t i = 0; i < summary.problems.size() && i < kMostProblemsNamed; ++i)
-            named << Q(summary.problems[i].message);
+            named << ProblemText(summary.problems[i]);
         QString problems = QStringLiteral("Bad lines skipped: %1: ").arg(Count(summary.problemCount)) +
                            named.join(QStringLiteral("; "));
         if (summary.problemCount > static_cast<int64_t>(named.size()))

@@ -45,11 +45,11 @@ enum Column {
 
 // Invented people, with dates a careful reader would question: a day England skipped, a day no
 // month has, a baptism before the birth, an old-style date after the change, a text that is no
-// date; then enough people of plain dates that the later findings lie on lines past 100.
+// date, a place nobody knows and a line that is no GEDCOM line; then enough people of plain dates that the later findings lie on lines past 100.
 std::string SmallTree()
 {
     std::ostringstream tree;
-    tree << "0 HEAD\n1 GEDC\n2 VERS 5.5.1\n1 CHAR UTF-8\n"
+    tree << "0 HEAD\n1 GEDC\n2 VERS 5.5.1\n1 CHAR UTF-8\nthis is no GEDCOM line\n"
             "0 @I1@ INDI\n1 NAME Zebedee /Quist/\n1 BIRT\n2 DATE 10 SEP 1752\n2 PLAC London, Middlesex, "
             "England\n"
             "1 DEAT\n2 DATE 31 APR 1800\n2 PLAC London, Middlesex, England\n"
@@ -63,6 +63,7 @@ std::string SmallTree()
             "1 BAPM\n2 DATE 29 FEB 1900\n2 PLAC Paris, France\n"
             "1 DEAT\n2 DATE about the spring thaw\n"
             "0 @I4@ INDI\n1 NAME Bob /Abel/\n1 BIRT\n2 DATE 3 SEP 1752\n2 PLAC Bristol, England\n"
+            "1 RESI\n2 DATE 1 JAN 1900\n2 PLAC Nowhere Known, Atlantis\n"
             "0 TRLR\n";
     return tree.str();
 }
@@ -189,7 +190,9 @@ TEST_F(FamilyTreeCheckWindowTest, ShowsEveryFindingOfTheCheckWithItsSummary)
 
     const QString summary = window->Summary();
     EXPECT_TRUE(summary.startsWith("tree.ged: ")) << summary.toStdString();
-    EXPECT_TRUE(summary.contains("Dates read: ")) << summary.toStdString();
+    EXPECT_TRUE(summary.contains("\nDates read: ")) << summary.toStdString();
+    EXPECT_TRUE(summary.contains("; not matched: \"Nowhere Known, Atlantis\" 1")) << summary.toStdString();
+    EXPECT_TRUE(summary.contains("\nBad lines skipped: 1: line 5: ")) << summary.toStdString();
     EXPECT_FALSE(summary.contains("Cancelled."));
     EXPECT_EQ(window->barProgress->value(), window->barProgress->maximum());
     EXPECT_TRUE(window->cmdCheck->isEnabled());
