@@ -383,8 +383,32 @@ bool ParseCalOption(const std::string &option, Cursor &cursor, Arguments &out, s
     return error.empty();
 }
 
+// read TEXT [--place ID]: any argument that is no option is the date, which may begin with "-".
+bool ParseReadOption(const std::string &option, Cursor &cursor, Arguments &out, std::string &error)
+{
+    if (option == "--place") {
+        std::vector<std::string> v;
+        if (!cursor.TakeValues(option, 1, v, error))
+            return false;
+        out.place = v[0];
+        return true;
+    }
+    if (option.rfind("--", 0) == 0) {
+        error = "unknown option " + Quoted(option) + " for read";
+        return false;
+    }
+    if (out.recordText) {
+        error = "read takes one date; put it in quotes: vardex-cli read \"23 Feb 1731/2\"";
+        return false;
+    }
+    out.recordText = option;
+    return true;
+}
+
 bool ParseCommandOption(const std::string &option, Cursor &cursor, Arguments &out, std::string &error)
 {
+    if (out.command == Command::Read)
+        return ParseReadOption(option, cursor, out, error);
     if (out.command == Command::Cal)
         return ParseCalOption(option, cursor, out, error);
     if (out.command == Command::Convert)
@@ -552,6 +576,8 @@ std::string CheckCommand(Arguments &a)
     case Command::Seasons:
     case Command::Moon: return CheckSky(a);
     case Command::Cal: return CheckCal(a);
+    case Command::Read:
+        return a.recordText ? "" : "read needs the date, such as vardex-cli read \"23 Feb 1731/2\"";
     case Command::Calendars:
         if (a.jdn)  // --jdn instead of a date
             return a.input || a.arithmetic || a.calendar ? "calendars takes --jdn N or a date, not both" : "";
@@ -584,6 +610,8 @@ std::optional<Command> CommandNamed(const std::string &name)
         return Command::Moon;
     if (name == "cal")
         return Command::Cal;
+    if (name == "read")
+        return Command::Read;
     return std::nullopt;
 }
 
@@ -690,6 +718,7 @@ std::string UsageText()
            "             [--deltat em2006|smh2016|ms2004] [--json|--csv]\n"
            "  vardex-cli [--variant dee|dee-cecil] cal [--calendar CAL | --place ID] [--year Y] [--month M]\n"
            "             [--sunday] [--marks all|none|LIST] [--json | --ics]\n"
+           "  vardex-cli read TEXT [--place ID] [--json]\n"
            "  vardex-cli --help | --version\n"
            "\n"
            "  DATE  := --ymd TEXT [--calendar CAL]             e.g. --ymd \"2024-3-5 JC\"\n"
@@ -718,6 +747,9 @@ std::string UsageText()
            "  a comma-separated LIST of feasts, seasons, moon, jewish, islamic, islamic-umm-al-qura\n"
            "  (a month: feasts,seasons,moon; a year's text: none). Seasons and Moon are marked for the\n"
            "  years -4000..8000. --ics writes the marks as an iCalendar file (years 1..9999).\n"
+           "  read: a date as records and family-tree files write it (GEDCOM's forms, \"23 Feb 1731/2\",\n"
+           "  \"10 Jan 1700 O.S.\", month names in eight languages) and the days it can mean; with\n"
+           "  --place, an unmarked date is read as the place wrote it then. Exit 1 when it cannot be read.\n"
            "\n"
            "Exit status: 0 done, 1 the program refused the input (its message on standard error),\n"
            "2 malformed arguments, an incomplete input date, or a table asked for a weekday search.\n"

@@ -30,7 +30,8 @@ enum class Command {
     Easter,
     Seasons,
     Moon,
-    Cal
+    Cal,
+    Read
 };
 
 struct Ymd {
@@ -105,6 +106,8 @@ struct Arguments {
     bool sundayFirst = false;         // --sunday
     std::optional<MarkChoice> marks;  // --marks; the defaults of a month page unless given
     bool ics = false;                 // --ics
+    // read: the date as written, and --place above
+    std::optional<std::string> recordText;
 };
 
 struct ParseResult {

@@ -12,6 +12,7 @@
 #include "ConvertCommand.h"
 #include "DiffCommand.h"
 #include "HistoryCommand.h"
+#include "ReadCommand.h"
 #include "SkyCommands.h"
 #include "WindowCommands.h"
 #include "support/AboutText.h"
@@ -65,6 +66,7 @@ int main(int argc, char **argv)
     case Command::Cal:
         return Emit(RunCal(parsed.arguments, clock, vardex::DataFolder(ProgramFolder(argv[0])),
                            vardex::ProgramVersion().toStdString()));
+    case Command::Read: return Emit(RunRead(parsed.arguments, vardex::DataFolder(ProgramFolder(argv[0]))));
     }
     return kExitUsage;
 }
