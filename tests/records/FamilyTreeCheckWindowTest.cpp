@@ -45,7 +45,8 @@ enum Column {
 
 // Invented people, with dates a careful reader would question: a day England skipped, a day no
 // month has, a baptism before the birth, an old-style date after the change, a text that is no
-// date, a place nobody knows and a line that is no GEDCOM line; then enough people of plain dates that the later findings lie on lines past 100.
+// date, a place nobody knows and a line that is no GEDCOM line; then enough people of plain dates that the
+// later findings lie on lines past 100.
 std::string SmallTree()
 {
     std::ostringstream tree;
