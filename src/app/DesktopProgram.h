@@ -39,12 +39,14 @@ struct DesktopProgram {
     QtScreen screen;
     QtShell shell;
     QtSaveFileChooser saveFileChooser;
+    QtOpenFileChooser openFileChooser;
     PopUpWindow popUp;
     // Where the data files are: next to the program, or where a package put them.
     const QString folder =
         QString::fromStdString(DataFolder(QCoreApplication::applicationDirPath().toStdString()));
     MainWindow window;
-    ProgramWindows windows{window, {dialogs, clipboard, popUp, saveFileChooser, clock, folder}};
+    ProgramWindows windows{window,
+                           {dialogs, clipboard, popUp, saveFileChooser, openFileChooser, clock, folder}};
 };
 
 }  // namespace vardex

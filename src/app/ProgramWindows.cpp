@@ -10,6 +10,7 @@
 #include "history/HistoricalDatesWindow.h"
 #include "mainwindow/MainWindow.h"
 #include "pages/CalendarPageWindow.h"
+#include "records/FamilyTreeCheckWindow.h"
 #include "sequence/DateSequenceWindow.h"
 #include "world/WorldCalendarsWindow.h"
 
@@ -39,6 +40,7 @@ ProgramWindows::ProgramWindows(MainWindow &main, ToolWindowServices services)
     main_.openEquinoxChart = [this] { OpenEquinoxChart(); };
     main_.openSeasonsAndMoon = [this] { OpenSeasonsAndMoon(); };
     main_.openCalendarPage = [this] { OpenCalendarPage(); };
+    main_.openFamilyTreeCheck = [this] { OpenFamilyTreeCheck(); };
     // A new result, none, or another Dee variant: the open windows follow at once.
     main_.resultChanged = [this] {
         if (world_)
@@ -65,6 +67,7 @@ ProgramWindows::~ProgramWindows()
     main_.openEquinoxChart = nullptr;
     main_.openSeasonsAndMoon = nullptr;
     main_.openCalendarPage = nullptr;
+    main_.openFamilyTreeCheck = nullptr;
     main_.resultChanged = nullptr;
 }
 
@@ -130,6 +133,12 @@ SeasonsMoonWindow &ProgramWindows::OpenSeasonsAndMoon()
 CalendarPageWindow &ProgramWindows::OpenCalendarPage()
 {
     return Open(pages_, services_.dialogs, services_.saveFiles, services_.dataFolder);
+}
+
+FamilyTreeCheckWindow &ProgramWindows::OpenFamilyTreeCheck()
+{
+    return Open(familyTree_, services_.dialogs, services_.openFiles, services_.saveFiles,
+                services_.dataFolder);
 }
 
 }  // namespace vardex

@@ -3,7 +3,8 @@
 // on first use and shown modelessly, hidden (not destroyed) by its Close; the World calendars
 // window follows the main window's result; Ctrl+G in the vernal-equinox window hands its meridian
 // to the Equinox chart; the Seasons and Moon and Calendar page windows follow the Dee variant; and the
-// program's menu shortcuts work from every window (a window's own shortcut for the same keys wins there).
+// program's menu shortcuts work from every window (a window's own shortcut for the same keys wins
+// there: Ctrl+O in the Check a family tree window chooses its file).
 // main() and the tests build the program through this.
 #pragma once
 
@@ -21,8 +22,10 @@ class DateDifferenceWindow;
 class DateSequenceWindow;
 class Dialogs;
 class EquinoxChartWindow;
+class FamilyTreeCheckWindow;
 class HistoricalDatesWindow;
 class MainWindow;
+class OpenFileChooser;
 class PopUps;
 class SaveFileChooser;
 class SeasonsMoonWindow;
@@ -35,6 +38,7 @@ struct ToolWindowServices {
     Clipboard &clipboard;
     PopUps &popUps;
     SaveFileChooser &saveFiles;
+    OpenFileChooser &openFiles;
     const Clock &clock;
     QString dataFolder;  // where calendar-history.tsv is
 };
@@ -56,6 +60,7 @@ public:
     EquinoxChartWindow &OpenEquinoxChart();
     SeasonsMoonWindow &OpenSeasonsAndMoon();
     CalendarPageWindow &OpenCalendarPage();
+    FamilyTreeCheckWindow &OpenFamilyTreeCheck();
 
     // The windows built so far; nullptr before the first use.
     DateSequenceWindow *DateSequence() const { return sequence_.get(); }
@@ -66,6 +71,7 @@ public:
     EquinoxChartWindow *EquinoxChart() const { return chart_.get(); }
     SeasonsMoonWindow *SeasonsAndMoon() const { return seasons_.get(); }
     CalendarPageWindow *CalendarPage() const { return pages_.get(); }
+    FamilyTreeCheckWindow *FamilyTreeCheck() const { return familyTree_.get(); }
 
 private:
     // Builds window with main_ and args on first use, with the shared shortcuts; then shows it.
@@ -84,6 +90,7 @@ private:
     std::unique_ptr<EquinoxChartWindow> chart_;
     std::unique_ptr<SeasonsMoonWindow> seasons_;
     std::unique_ptr<CalendarPageWindow> pages_;
+    std::unique_ptr<FamilyTreeCheckWindow> familyTree_;
 };
 
 }  // namespace vardex

@@ -577,6 +577,9 @@ void MainWindow::BuildMenuBar()
         return action;
     };
     QMenu *file = menuBar_->addMenu(QStringLiteral("&File"));
+    command(file, "&Check a family tree\u2026", QKeySequence(Qt::CTRL | Qt::Key_O),
+            callOf(openFamilyTreeCheck));
+    file->addSeparator();
     command(file, "&Quit", QKeySequence(Qt::CTRL | Qt::Key_Q), clickOf(form_.cmdQuit));
     toolsMenu_ = menuBar_->addMenu(QStringLiteral("&Tools"));
     struct ToolEntry {

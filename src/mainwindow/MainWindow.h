@@ -74,13 +74,15 @@ public:
     std::function<void()> openEquinoxChart;
     std::function<void()> openSeasonsAndMoon;
     std::function<void()> openCalendarPage;
+    // File > Check a family tree.
+    std::function<void()> openFamilyTreeCheck;
     // Called after a change of the result shown (a new result, none, or another Dee variant).
     std::function<void()> resultChanged;
 
     // The menu bar; other windows add their entries to the Tools menu.
     QMenuBar *MenuBar() const { return menuBar_; }
-    // The menu commands with a shortcut (Quit, the Tools windows, Help), for the other windows to
-    // take up so that the same keys work there.
+    // The menu commands with a shortcut (Check a family tree, Quit, the Tools windows, Help), for
+    // the other windows to take up so that the same keys work there.
     QList<QAction *> ProgramActions() const { return programActions_; }
     QMenu *ToolsMenu() const { return toolsMenu_; }
     // The area of the form below the menu bar, of the form's design size.

@@ -14,6 +14,7 @@
 #include "seams/Clipboard.h"
 #include "seams/Clock.h"
 #include "seams/Dialogs.h"
+#include "seams/OpenFileChooser.h"
 #include "seams/PopUps.h"
 #include "seams/SaveFileChooser.h"
 #include "seams/Screen.h"
@@ -82,6 +83,19 @@ struct ScriptedSaveFileChooser : SaveFileChooser {
         return path;
     }
     QString path;
+    QStringList asked;
+};
+
+// Answers every open dialog with `path` (empty: cancelled), or with the next of `paths` while
+// any is left.
+struct ScriptedOpenFileChooser : OpenFileChooser {
+    QString OpenPath(const QString &title, const QString &startPath, const QString &filter) override
+    {
+        asked << title + " | " + startPath + " | " + filter;
+        return paths.isEmpty() ? path : paths.takeFirst();
+    }
+    QString path;
+    QStringList paths;
     QStringList asked;
 };
 

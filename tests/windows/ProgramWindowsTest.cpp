@@ -11,10 +11,13 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
+#include <QTableView>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QtCharts/QAreaSeries>
@@ -34,6 +37,7 @@
 #include "mainwindow/MainWindow.h"
 #include "pages/CalendarPageView.h"
 #include "pages/CalendarPageWindow.h"
+#include "records/FamilyTreeCheckWindow.h"
 #include "sequence/DateSequenceWindow.h"
 #include "support/ProgramText.h"
 #include "support/widgets/KeptSpinBox.h"
@@ -91,7 +95,7 @@ protected:
             [this](const QString &name) { return LoadProgramText(kDataFolder, name, dialogs); },
             kDataFolder});
         windows = std::make_unique<ProgramWindows>(
-            *main, ToolWindowServices{dialogs, clipboard, popUp, saveFiles, clock, kDataFolder});
+            *main, ToolWindowServices{dialogs, clipboard, popUp, saveFiles, openFiles, clock, kDataFolder});
         ASSERT_TRUE(main->Start());
         ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
     }
@@ -142,6 +146,7 @@ protected:
     QtScreen screen{QtScreen::Area::Available};
     RecordingShell shell;
     ScriptedSaveFileChooser saveFiles;
+    ScriptedOpenFileChooser openFiles;
     std::unique_ptr<MainWindow> main;
     std::unique_ptr<ProgramWindows> windows;  // before the main window goes
 };
@@ -324,6 +329,59 @@ TEST_F(ProgramWindowsTest, CalendarPage)
     CheckAtMinimumSize(&window);
 }
 
+// A tree of invented people with long names and places, a day England skipped, a day no month has
+// and a line that is no GEDCOM line; and one of many people, for a check that runs a while.
+TEST_F(ProgramWindowsTest, FamilyTreeCheck)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const auto write = [&](const QString &name, const QByteArray &text) {
+        QFile file(folder.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+        return file.fileName();
+    };
+    QByteArray tree = "0 HEAD\n1 CHAR UTF-8\nno level here\n";
+    for (int i = 0; i < 40; ++i)
+        tree +=
+            "0 @I" + QByteArray::number(i) +
+            "@ INDI\n1 NAME Maximiliane Wilhelmine Friederike /von Hohenzollern-Sigmaringen/\n1 BIRT\n"
+            "2 DATE 10 SEP 1752\n2 PLAC Saint Martin in the Fields, Westminster, Middlesex, England\n1 DEAT\n"
+            "2 DATE 31 APR 1800\n2 PLAC Somewhere Nobody Has Heard Of, Far Away\n";
+    tree += "0 TRLR\n";
+    const QString small = write(QStringLiteral("tree.ged"), tree);
+    QByteArray large = "0 HEAD\n1 CHAR UTF-8\n";
+    // 45 MB: long enough a check that the window is checked while it runs.
+    for (int i = 0; i < 400000; ++i)
+        large += "0 @I" + QByteArray::number(i) +
+                 "@ INDI\n1 NAME Many /Person/\n1 BIRT\n2 DATE 5 SEP 1752\n"
+                 "2 PLAC London, England\n";
+    const QString many = write(QStringLiteral("large.ged"), large + "0 TRLR\n");
+
+    ASSERT_NO_FATAL_FAILURE(Keys(main.get(), Qt::Key_O));
+    FamilyTreeCheckWindow *window = windows->FamilyTreeCheck();
+    ASSERT_TRUE(window && window->isVisible()) << "File > Check a family tree (Ctrl+O)";
+    Check(window, "as it opens");
+    window->txbTreeFile->setText(folder.filePath(QStringLiteral("missing.ged")));
+    QTest::mouseClick(window->cmdCheck, Qt::LeftButton);
+    Check(window, "with a file that does not exist");
+    window->txbTreeFile->setText(small);
+    QTest::mouseClick(window->cmdCheck, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->IsChecking(); }, 60000));
+    Check(window, "with the findings of a small tree");
+    window->cboFinding->setCurrentIndex(window->cboFinding->count() - 1);
+    window->tblFindings->sortByColumn(2, Qt::DescendingOrder);
+    Check(window, "one finding, sorted by name");
+    window->txbTreeFile->setText(many);
+    QTest::mouseClick(window->cmdCheck, Qt::LeftButton);
+    Check(window, "while a check runs");
+    EXPECT_TRUE(window->IsChecking()) << "the check ended before the window was checked";
+    QTest::mouseClick(window->cmdCancel, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->IsChecking(); }, 60000));
+    Check(window, "cancelled");
+    window->SaveAsCsv();  // nothing chosen to save to: no message
+    CheckAtMinimumSize(window);
+}
+
 TEST_F(ProgramWindowsTest, TheMenusKeysWorkFromEveryWindow)
 {
     ASSERT_NO_FATAL_FAILURE(Keys(main.get(), Qt::Key_L));
@@ -333,9 +391,10 @@ TEST_F(ProgramWindowsTest, TheMenusKeysWorkFromEveryWindow)
     ASSERT_NO_FATAL_FAILURE(Keys(windows->HistoricalDates(), Qt::Key_G));
     ASSERT_NO_FATAL_FAILURE(Keys(windows->EquinoxChart(), Qt::Key_M));
     ASSERT_NO_FATAL_FAILURE(Keys(windows->SeasonsAndMoon(), Qt::Key_K));
-    ASSERT_NO_FATAL_FAILURE(Keys(windows->CalendarPage(), Qt::Key_F1, Qt::NoModifier));
+    ASSERT_NO_FATAL_FAILURE(Keys(windows->CalendarPage(), Qt::Key_O));
+    ASSERT_NO_FATAL_FAILURE(Keys(windows->FamilyTreeCheck(), Qt::Key_F1, Qt::NoModifier));
     auto *help = qobject_cast<TextViewer *>(QApplication::activeWindow());
-    ASSERT_TRUE(help) << "Help from Calendar page";
+    ASSERT_TRUE(help) << "Help from Check a family tree";
     // The caption and the file named in data/vardex.dat.
     EXPECT_EQ(help->windowTitle(), "Vardex Help");
     EXPECT_TRUE(help->txbText1->toPlainText().contains("Ctrl+G")) << "the help file, not another";

@@ -94,6 +94,17 @@ QString QtSaveFileChooser::SavePath(const QString &title, const QString &suggest
     return path;
 }
 
+QString QtOpenFileChooser::OpenPath(const QString &title, const QString &startPath, const QString &filter)
+{
+    if (lastFolder_.isEmpty())
+        lastFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), title,
+                                                      startPath.isEmpty() ? lastFolder_ : startPath, filter);
+    if (!path.isEmpty())
+        lastFolder_ = QFileInfo(path).absolutePath();
+    return path;
+}
+
 int QtShell::Open(const QString &address)
 {
     constexpr int kStarted = 42;  // any value above 32 means a browser was started

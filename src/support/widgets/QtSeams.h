@@ -8,6 +8,7 @@
 
 #include "seams/Clipboard.h"
 #include "seams/Dialogs.h"
+#include "seams/OpenFileChooser.h"
 #include "seams/SaveFileChooser.h"
 #include "seams/Screen.h"
 #include "seams/Shell.h"
@@ -48,6 +49,16 @@ class QtSaveFileChooser : public SaveFileChooser {
 public:
     QString SavePath(const QString &title, const QString &suggestedName, const QString &filter,
                      QString *selectedFilter = nullptr) override;
+
+private:
+    QString lastFolder_;
+};
+
+// The desktop's open dialog over the active window, for an existing file. It opens at the path
+// given, else in the folder a file was last chosen from, at first the user's documents folder.
+class QtOpenFileChooser : public OpenFileChooser {
+public:
+    QString OpenPath(const QString &title, const QString &startPath, const QString &filter) override;
 
 private:
     QString lastFolder_;
