@@ -8,11 +8,11 @@ namespace vardex {
 
 namespace {
 
+// Blocks grow from the first to the largest, so that a small file costs little memory.
+constexpr size_t kFirstBlockBytes = 4 * 1024;
 constexpr size_t kBlockBytes = 64 * 1024;
 // What is kept of an overlong line: its value's limit plus room for the level, xref and tag.
 constexpr size_t kKeepBytes = kMaxValueBytes + 1024;
-// Kept bytes plus a block, which becomes at most 1.5 times as long when UTF-16 turns into UTF-8.
-constexpr size_t kBufferBytes = kKeepBytes + 2 * kBlockBytes;
 constexpr int kMaxLevel = 99;
 constexpr size_t kMaxXrefBytes = 255;
 constexpr size_t kMaxTagBytes = 63;
@@ -104,7 +104,8 @@ GedcomLineReader::GedcomLineReader(std::istream &in) : in_(in) {}
 void GedcomLineReader::Start()
 {
     started_ = true;
-    buffer_ = std::make_unique<char[]>(kBufferBytes);
+    blockBytes_ = kFirstBlockBytes;
+    buffer_.resize(2 * kFirstBlockBytes);
     // The first bytes tell a byte-order mark or UTF-16 ("0" of the first level with a zero byte).
     char first[3] = {};
     size_t got = 0;
@@ -131,12 +132,11 @@ void GedcomLineReader::Start()
     }
     if (utf16_) {
         encodingFixed_ = true;
-        block_ = std::make_unique<char[]>(kBlockBytes);
         utf16_->Append(first + skip, got - skip, converted_);
-        std::memcpy(buffer_.get(), converted_.data(), converted_.size());
+        std::memcpy(buffer_.data(), converted_.data(), converted_.size());
         end_ = converted_.size();
     } else {
-        std::memcpy(buffer_.get(), first + skip, got - skip);
+        std::memcpy(buffer_.data(), first + skip, got - skip);
         end_ = got - skip;
     }
     if (got < sizeof first || !in_) {
@@ -151,7 +151,7 @@ void GedcomLineReader::Start()
 void GedcomLineReader::Fill()
 {
     if (pos_ > 0) {
-        std::memmove(buffer_.get(), buffer_.get() + pos_, end_ - pos_);
+        std::memmove(buffer_.data(), buffer_.data() + pos_, end_ - pos_);
         end_ -= pos_;
         pos_ = 0;
     }
@@ -159,15 +159,24 @@ void GedcomLineReader::Fill()
         if (utf16_) {
             converted_.clear();
             utf16_->Finish(converted_);
-            std::memcpy(buffer_.get() + end_, converted_.data(), converted_.size());
+            std::memcpy(buffer_.data() + end_, converted_.data(), converted_.size());
             end_ += converted_.size();
         }
         return;
     }
-    char *target = utf16_ ? block_.get() : buffer_.get() + end_;
+    // A block becomes at most 1.5 times as long when UTF-16 turns into UTF-8, and a character cut
+    // by the last block adds one.
+    const size_t need = end_ + 2 * blockBytes_ + 8;
+    if (buffer_.size() < need)
+        buffer_.resize(std::max(need, 2 * buffer_.size()));
+    if (utf16_ && block_.size() < blockBytes_)
+        block_.resize(blockBytes_);
+    char *target = utf16_ ? block_.data() : buffer_.data() + end_;
+    const size_t want = blockBytes_;
+    blockBytes_ = std::min(2 * blockBytes_, kBlockBytes);
     size_t got = 0;
     try {
-        in_.read(target, static_cast<std::streamsize>(kBlockBytes));
+        in_.read(target, static_cast<std::streamsize>(want));
         got = static_cast<size_t>(in_.gcount());
         if (!in_) {
             endOfFile_ = true;
@@ -180,10 +189,10 @@ void GedcomLineReader::Fill()
     bytesRead_ += static_cast<int64_t>(got);
     if (utf16_) {
         converted_.clear();
-        utf16_->Append(block_.get(), got, converted_);
+        utf16_->Append(block_.data(), got, converted_);
         if (endOfFile_)
             utf16_->Finish(converted_);
-        std::memcpy(buffer_.get() + end_, converted_.data(), converted_.size());
+        std::memcpy(buffer_.data() + end_, converted_.data(), converted_.size());
         end_ += converted_.size();
     } else {
         end_ += got;
@@ -194,7 +203,7 @@ void GedcomLineReader::GuessCharsetFromHeader()
 {
     // HEAD's CHAR decides how every value is read, so look for it in the first block before
     // reading a line. A header longer than that still has its CHAR taken when it is read.
-    std::string_view rest(buffer_.get() + pos_, end_ - pos_);
+    std::string_view rest(buffer_.data() + pos_, end_ - pos_);
     bool first = true;
     while (!rest.empty()) {
         const size_t end = FindTerminator(rest.data(), rest.size());
@@ -259,11 +268,11 @@ bool GedcomLineReader::NextPhysicalLine(std::string_view &text, bool &cut)
                 ++pos_;
             partner_ = 0;
         }
-        const size_t found = FindTerminator(buffer_.get() + pos_ + scanned, end_ - pos_ - scanned);
+        const size_t found = FindTerminator(buffer_.data() + pos_ + scanned, end_ - pos_ - scanned);
         if (pos_ + scanned + found < end_) {
             const size_t terminator = pos_ + scanned + found;
             const size_t length = cut ? kKeepBytes : terminator - pos_;
-            text = std::string_view(buffer_.get() + pos_, length);
+            text = std::string_view(buffer_.data() + pos_, length);
             partner_ = buffer_[terminator] == '\r' ? '\n' : '\r';
             pos_ = terminator + 1;
             ++lineNumber_;
@@ -279,7 +288,7 @@ bool GedcomLineReader::NextPhysicalLine(std::string_view &text, bool &cut)
             if (pos_ == end_)
                 return false;
             // The last line, without a terminator: a truncated file.
-            text = std::string_view(buffer_.get() + pos_, end_ - pos_);
+            text = std::string_view(buffer_.data() + pos_, end_ - pos_);
             pos_ = end_;
             ++lineNumber_;
             return true;
@@ -381,6 +390,7 @@ bool GedcomLineReader::ParseLine(std::string_view text, RawLine &line)
     line.value.assign(value.data(), value.size());
     line.number = lineNumber_;
     line.level = level;
+    line.levelBefore = previousLevel_;
     previousLevel_ = level;
     return true;
 }
@@ -433,6 +443,7 @@ bool GedcomLineReader::Next(GedcomLine &line)
             break;
         AddProblem(current_.number,
                    "a " + current_.tag + " line with no line before it to continue; skipped");
+        previousLevel_ = current_.levelBefore;  // the lines under it are under nothing either
     }
     bool reported = false;  // that the value is too long
     while (ReadGoodLine(pending_)) {
@@ -443,6 +454,7 @@ bool GedcomLineReader::Next(GedcomLine &line)
         if (pending_.level != current_.level + 1) {
             AddProblem(pending_.number,
                        pending_.tag + " is not one level below the line it would continue; skipped");
+            previousLevel_ = pending_.levelBefore;
             continue;
         }
         // CONT starts a new line of the text; CONC goes on with the same one, not even a space between.

@@ -8,7 +8,6 @@
 
 #include <cstdint>
 #include <istream>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -60,6 +59,7 @@ private:
     struct RawLine {
         int64_t number = 0;
         int level = 0;
+        int levelBefore = -1;  // the level of the good line before it
         std::string xref, tag, value;
     };
 
@@ -81,10 +81,11 @@ private:
     bool failed_ = false;
     int64_t bytesRead_ = 0;
     // The bytes read and not yet taken, as UTF-8 or the file's 8-bit set: [pos_, end_) of buffer_.
-    std::unique_ptr<char[]> buffer_;
+    std::string buffer_;
     size_t pos_ = 0;
     size_t end_ = 0;
-    std::unique_ptr<char[]> block_;  // a UTF-16 file's bytes before they become UTF-8
+    std::string block_;  // a UTF-16 file's bytes before they become UTF-8
+    size_t blockBytes_ = 0;  // how much the next read asks for
     std::string converted_;
     std::optional<Utf16ToUtf8> utf16_;
     char partner_ = 0;  // after a CR, an LF that would make CRLF; after an LF, a CR (LFCR)

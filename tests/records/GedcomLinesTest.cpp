@@ -147,6 +147,50 @@ TEST(GedcomLines, Utf16PairsSurrogatesAndReplacesLoneOnes)
     EXPECT_EQ(read.Messages(), std::vector<std::string>{"line 3: no level number"});
 }
 
+TEST(GedcomLines, Utf16CharactersCutByTheEndOfABlock)
+{
+    // A pair of surrogates (4 bytes) and a letter on each line of 22 bytes, the first line longer by
+    // 0..10 spaces of 2 bytes: in some of the files a block ends inside the pair's first unit, in
+    // others inside its second, in others inside a letter.
+    const std::string pair("\x34\xD8\x1E\xDD", 4);
+    for (size_t shift = 0; shift < 11; ++shift) {
+        std::string bytes = "\xFF\xFE" + Utf16("0 HEAD" + std::string(shift, ' ') + "\n", false);
+        for (int i = 0; i < 6000; ++i)
+            bytes += Utf16("0 NOTE ", false) + pair + Utf16("x\n", false);
+        bytes += Utf16("0 TRLR", false);
+        const Read read = ReadText(bytes);
+        ASSERT_EQ(read.lines.size(), 6002u) << shift;
+        EXPECT_EQ(read.Values("NOTE"), std::vector<std::string>(6000, "\U0001D11Ex")) << shift;
+        EXPECT_EQ(read.lines.back().tag, "TRLR");
+        EXPECT_EQ(read.bytesRead, static_cast<int64_t>(bytes.size()));
+    }
+}
+
+TEST(GedcomLines, TheHeadersCharacterSetDecides)
+{
+    const struct {
+        const char *name, *encoding;
+    } cases[] = {
+        {"ANSI", "ANSI"},          {"windows-1252", "ANSI"}, {"IBM WINDOWS", "ANSI"}, {"ISO-8859-1", "ANSI"},
+        {" ansel ", "ANSEL"},      {"ASCII", "ASCII"},       {"utf8", "UTF-8"},       {"UTF-8", "UTF-8"},
+        {"UNICODE", "UTF-8"},  // a file whose first bytes are not UTF-16
+    };
+    for (const auto &c : cases) {
+        const Read read = ReadText(std::string("0 HEAD\n1 CHAR ") + c.name + "\n0 TRLR\n");
+        EXPECT_EQ(read.encoding, c.encoding) << c.name;
+        EXPECT_EQ(read.problemCount, 0) << c.name;
+    }
+    // CHAR outside the header is some other record's.
+    EXPECT_EQ(ReadText("0 HEAD\n0 @I1@ INDI\n1 CHAR ANSEL\n").encoding, "UTF-8");
+    // A header longer than the first block: its CHAR is taken when it is read, for what follows.
+    std::string text = "0 HEAD\n1 NOTE x\n";
+    for (int i = 0; i < 800; ++i)
+        text += "2 CONT " + std::string(100, 'n') + "\n";
+    const Read read = ReadText(text + "1 CHAR ANSEL\n0 NOTE M\xE8uller\n");
+    EXPECT_EQ(read.encoding, "ANSEL");
+    EXPECT_EQ(read.lines.back().value, "Müller");
+}
+
 // Ill-formed UTF-8: one U+FFFD per maximal subpart, as Python's decoder (errors="replace") gives.
 TEST(GedcomLines, ReplacesIllFormedUtf8)
 {
@@ -292,13 +336,17 @@ TEST(GedcomLines, EveryTerminatorEndsOneLine)
 
 TEST(GedcomLines, ACrLfSplitByTheEndOfABlockIsOneTerminator)
 {
-    // The file is read 3 bytes and then 64 KiB at a time: put the CR last in the first block.
-    const std::string head = "0 HEAD\r\n0 NOTE ";
-    const std::string note(3 + 65536 - 1 - head.size(), 'n');
-    const Read read = ReadText(head + note + "\r\n1 CONT x\r\n0 TRLR\r\n");
-    ASSERT_EQ(read.lines.size(), 3u);
-    EXPECT_EQ(read.lines[1].value, note + "\nx");
-    EXPECT_EQ(read.lines[2].number, 4);
+    // Lines of 50 bytes, the first shifted by 0..49 bytes: whatever the reader's block sizes, in one
+    // of the files a block ends between a CR and its LF.
+    for (size_t shift = 0; shift < 50; ++shift) {
+        std::string text = "0 HEAD" + std::string(shift, ' ') + "\r\n";
+        for (int i = 0; i < 4000; ++i)
+            text += "0 NOTE " + std::string(40, 'a' + i % 26) + " x\r\n";  // 50 bytes with the CR LF
+        const Read read = ReadText(text);
+        ASSERT_EQ(read.lines.size(), 4001u) << shift;
+        EXPECT_EQ(read.lines.back().number, 4001) << shift;
+        EXPECT_EQ(read.lines.back().value, std::string(40, 'a' + 3999 % 26) + " x") << shift;
+    }
 }
 
 TEST(GedcomLines, ReadsLevelXrefTagAndValue)
@@ -347,6 +395,7 @@ TEST(GedcomLines, JoinsConcAndContLines)
 TEST(GedcomLines, ContinuationsThatContinueNothingAreReported)
 {
     const Read read = ReadText("0 CONC lost\n"
+                               "1 NOTE under nothing\n"
                                "0 NOTE a\n"
                                "1 SOUR @S1@\n"
                                "2 CONC b\n"
@@ -354,7 +403,8 @@ TEST(GedcomLines, ContinuationsThatContinueNothingAreReported)
                                "0 TRLR\n");
     EXPECT_EQ(read.Messages(), (std::vector<std::string>{
                                    "line 1: a CONC line with no line before it to continue; skipped",
-                                   "line 5: CONT is not one level below the line it would continue; skipped",
+                                   "line 2: level 1 is more than one deeper than the line before (none)",
+                                   "line 6: CONT is not one level below the line it would continue; skipped",
                                }));
     EXPECT_EQ(read.Value("SOUR"), "@S1@b");
     EXPECT_EQ(read.Value("NOTE"), "a");

@@ -179,5 +179,19 @@ TEST(GedcomRecords, CapsTheDatesOfOneRecord)
               "line 100003: more than 100,000 dates in the record of line 2; the rest are skipped");
 }
 
+TEST(GedcomRecords, CapsTheLinksOfOneFamily)
+{
+    std::string text = "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n";
+    for (int i = 0; i < 100'000; ++i)
+        text += "1 CHIL @I3@\n";
+    const Records read = ReadRecords(text + "0 TRLR\n");
+    ASSERT_EQ(read.records.size(), 2u);
+    EXPECT_EQ(read.records[0].partners.size(), 2u);
+    EXPECT_EQ(read.records[0].children.size(), 99'998u);
+    ASSERT_EQ(read.problems.size(), 1u);
+    EXPECT_EQ(read.problems[0].message,
+              "line 100002: more than 100,000 partners and children in the family of line 1; the rest are skipped");
+}
+
 }  // namespace
 }  // namespace vardex
