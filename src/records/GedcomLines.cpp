@@ -155,6 +155,11 @@ void GedcomLineReader::Fill()
         end_ -= pos_;
         pos_ = 0;
     }
+    // A block becomes at most 1.5 times as long when UTF-16 turns into UTF-8, and a character cut
+    // by the last block adds one.
+    const size_t need = end_ + 2 * blockBytes_ + 8;
+    if (buffer_.size() < need)
+        buffer_.resize(std::max(need, 2 * buffer_.size()));
     if (endOfFile_) {
         if (utf16_) {
             converted_.clear();
@@ -164,11 +169,6 @@ void GedcomLineReader::Fill()
         }
         return;
     }
-    // A block becomes at most 1.5 times as long when UTF-16 turns into UTF-8, and a character cut
-    // by the last block adds one.
-    const size_t need = end_ + 2 * blockBytes_ + 8;
-    if (buffer_.size() < need)
-        buffer_.resize(std::max(need, 2 * buffer_.size()));
     if (utf16_ && block_.size() < blockBytes_)
         block_.resize(blockBytes_);
     char *target = utf16_ ? block_.data() : buffer_.data() + end_;
