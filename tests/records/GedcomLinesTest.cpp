@@ -171,8 +171,8 @@ TEST(GedcomLines, TheHeadersCharacterSetDecides)
     const struct {
         const char *name, *encoding;
     } cases[] = {
-        {"ANSI", "ANSI"},          {"windows-1252", "ANSI"}, {"IBM WINDOWS", "ANSI"}, {"ISO-8859-1", "ANSI"},
-        {" ansel ", "ANSEL"},      {"ASCII", "ASCII"},       {"utf8", "UTF-8"},       {"UTF-8", "UTF-8"},
+        {"ANSI", "ANSI"},     {"windows-1252", "ANSI"}, {"IBM WINDOWS", "ANSI"}, {"ISO-8859-1", "ANSI"},
+        {" ansel ", "ANSEL"}, {"ASCII", "ASCII"},       {"utf8", "UTF-8"},       {"UTF-8", "UTF-8"},
         {"UNICODE", "UTF-8"},  // a file whose first bytes are not UTF-16
     };
     for (const auto &c : cases) {
@@ -205,6 +205,8 @@ TEST(GedcomLines, ReplacesIllFormedUtf8)
         {"\xC0\xAF", "\uFFFD\uFFFD"},
         {"\xF8\x88\x80\x80\x80", "\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"},
         {"\xC3(", "\uFFFD("},
+        {"\xF0\x80\x80\x80", "\uFFFD\uFFFD\uFFFD\uFFFD"},
+        {"\xF4\x8F\xBF\xBF \xED\x9F\xBF \xEE\x80\x80", "\U0010FFFF \uD7FF \uE000"},
         {"\xE2\x82\xAC \xF0\x9F\x98\x80 \xC3\xA9", "€ \U0001F600 é"},
         {"plain ASCII long enough for whole words", "plain ASCII long enough for whole words"},
     };
@@ -447,6 +449,20 @@ TEST(GedcomLines, ReportsBadLinesByNumberAndSkipsThem)
     ASSERT_EQ(read.lines.size(), 3u);
     EXPECT_EQ(read.lines[2].number, 16);
     EXPECT_EQ(read.lines[2].value, "ok");
+}
+
+TEST(GedcomLines, LimitsTheLengthsOfTagsAndCrossReferences)
+{
+    const std::string tag63(63, 'T'), xref255 = "@" + std::string(255, 'X') + "@";
+    const Read read = ReadText("0 HEAD\n1 " + tag63 + "\n1 " + tag63 + "T\n0 " + xref255 + " INDI\n0 @" +
+                               std::string(256, 'X') + "@ INDI\n");
+    ASSERT_EQ(read.lines.size(), 3u);
+    EXPECT_EQ(read.lines[1].tag, tag63);
+    EXPECT_EQ(read.lines[2].xref, xref255);
+    EXPECT_EQ(read.Messages(), (std::vector<std::string>{
+                                   "line 3: a tag longer than 63 characters",
+                                   "line 5: a cross-reference longer than 255 characters",
+                               }));
 }
 
 TEST(GedcomLines, AFileMustStartAtLevelZero)
