@@ -14,7 +14,7 @@ namespace vardex {
 
 struct GedcomEvent {
     int64_t line = 0;   // the DATE line's number
-    int level = 2;      // the DATE line's level: 2 for an event's own date
+    int level = 0;      // the DATE line's level: 2 for an event's own date, deeper for its sources'
     std::string tag;    // "BIRT", "CHR", "MARR", ..., or "DATE" for a DATE directly under the record
     std::string date;   // as written
     std::string place;  // the event's PLAC, or empty
@@ -39,6 +39,26 @@ public:
     explicit GedcomRecordReader(GedcomLineReader &lines);
     // The next record, or false at the end of the file.
     bool Next(GedcomRecord &record);
+
+private:
+    // What one record keeps at most of its dates, and of a family's partners and children: a
+    // damaged file whose lines never return to level 0 cannot grow memory without bound.
+    static constexpr size_t kMaxEvents = 100'000;
+    static constexpr size_t kMaxLinks = 100'000;
+
+    void Take(GedcomRecord &record, const GedcomLine &line, size_t &events);
+
+    GedcomLineReader &lines_;
+    GedcomLine line_;
+    bool haveLine_ = false;  // line_ holds the level-0 line of the next record
+    // The level-1 structure being read: its tag, its PLAC, and its first event.
+    std::string structureTag_;
+    std::string structurePlace_;
+    bool structureHasPlace_ = false;
+    size_t structureFirstEvent_ = 0;
+    bool haveName_ = false;
+    bool eventsCut_ = false;  // reported already for this record
+    bool linksCut_ = false;
 };
 
 }  // namespace vardex
