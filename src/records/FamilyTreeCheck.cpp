@@ -92,6 +92,8 @@ public:
         const std::string name = NameOf(record);
         for (const GedcomEvent &event : record.events) {
             summary_.lines = std::max(summary_.lines, event.line);
+            if (event.tag == "CHAN")
+                continue;  // when the record was last edited, not a date of the life
             TreeFinding finding{event.line, record.xref, name, event.tag, event.date, event.place,
                                 {},         {},          {},   {},        {}};
             const RecordDateReading reading = Read(event, finding);
