@@ -383,8 +383,29 @@ bool ParseCalOption(const std::string &option, Cursor &cursor, Arguments &out, s
     return error.empty();
 }
 
+// FILE and --place-map FILE of gedcom.
+bool ParseGedcomOption(const std::string &option, Cursor &cursor, Arguments &out, std::string &error)
+{
+    std::vector<std::string> v;
+    if (option == "--place-map") {
+        if (out.placeMapFile)
+            error = "give --place-map once";
+        else if (cursor.TakeValues(option, 1, v, error))
+            out.placeMapFile = v[0];
+    } else if (option.size() > 2 && option.rfind("--", 0) == 0) {
+        error = "unknown option " + Quoted(option) + " for gedcom";
+    } else if (out.treeFile) {
+        error = "gedcom takes one FILE, not also " + Quoted(option);
+    } else {
+        out.treeFile = option;
+    }
+    return error.empty();
+}
+
 bool ParseCommandOption(const std::string &option, Cursor &cursor, Arguments &out, std::string &error)
 {
+    if (out.command == Command::Gedcom)
+        return ParseGedcomOption(option, cursor, out, error);
     if (out.command == Command::Cal)
         return ParseCalOption(option, cursor, out, error);
     if (out.command == Command::Convert)
@@ -539,7 +560,8 @@ std::string CheckCal(const Arguments &a)
 std::string CheckCommand(Arguments &a)
 {
     const bool table = a.command == Command::Sequence || a.command == Command::Equinox ||
-                       a.command == Command::Seasons || a.command == Command::Moon;
+                       a.command == Command::Seasons || a.command == Command::Moon ||
+                       a.command == Command::Gedcom;
     if (a.csv && !table)
         return "--csv is for the sequence and equinox tables";
     if (a.csv && a.json)
@@ -552,6 +574,7 @@ std::string CheckCommand(Arguments &a)
     case Command::Seasons:
     case Command::Moon: return CheckSky(a);
     case Command::Cal: return CheckCal(a);
+    case Command::Gedcom: return a.treeFile ? "" : "gedcom needs a FILE, a GEDCOM family tree";
     case Command::Calendars:
         if (a.jdn)  // --jdn instead of a date
             return a.input || a.arithmetic || a.calendar ? "calendars takes --jdn N or a date, not both" : "";
@@ -584,6 +607,8 @@ std::optional<Command> CommandNamed(const std::string &name)
         return Command::Moon;
     if (name == "cal")
         return Command::Cal;
+    if (name == "gedcom")
+        return Command::Gedcom;
     return std::nullopt;
 }
 
@@ -607,6 +632,17 @@ std::string Quoted(const std::string &text)
         }
     }
     return out + "'";
+}
+
+std::string ValidUtf8(const std::string &text)
+{
+    std::string out;
+    for (size_t i = 0; i < text.size();) {
+        const size_t length = Utf8Length(text, i);
+        out.append(length ? text.substr(i, length) : "\xEF\xBF\xBD");
+        i += length ? length : 1;
+    }
+    return out;
 }
 
 const char *VariantOption(DeeVariant variant) { return variant == DeeVariant::Dee ? "dee" : "dee-cecil"; }
@@ -690,6 +726,7 @@ std::string UsageText()
            "             [--deltat em2006|smh2016|ms2004] [--json|--csv]\n"
            "  vardex-cli [--variant dee|dee-cecil] cal [--calendar CAL | --place ID] [--year Y] [--month M]\n"
            "             [--sunday] [--marks all|none|LIST] [--json | --ics]\n"
+           "  vardex-cli gedcom FILE [--place-map FILE] [--json|--csv]\n"
            "  vardex-cli --help | --version\n"
            "\n"
            "  DATE  := --ymd TEXT [--calendar CAL]             e.g. --ymd \"2024-3-5 JC\"\n"
@@ -718,6 +755,10 @@ std::string UsageText()
            "  a comma-separated LIST of feasts, seasons, moon, jewish, islamic, islamic-umm-al-qura\n"
            "  (a month: feasts,seasons,moon; a year's text: none). Seasons and Moon are marked for the\n"
            "  years -4000..8000. --ics writes the marks as an iCalendar file (years 1..9999).\n"
+           "  gedcom: checks the dates of a GEDCOM family tree for calendar mistakes, each read at the\n"
+           "  place of its event as history --places knows it; a line per finding, then a summary with\n"
+           "  the places not matched. --place-map FILE: lines of a place as the tree writes it, a tab\n"
+           "  and a place ID, matched first. The tree is never written; its findings exit 0 too.\n"
            "\n"
            "Exit status: 0 done, 1 the program refused the input (its message on standard error),\n"
            "2 malformed arguments, an incomplete input date, or a table asked for a weekday search.\n"

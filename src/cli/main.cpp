@@ -2,6 +2,7 @@
 // vardex-cli: the calendar calculations of Vardex for scripts and checks.
 #include <cstdio>
 #include <filesystem>
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "CalendarsCommand.h"
 #include "ConvertCommand.h"
 #include "DiffCommand.h"
+#include "GedcomCommand.h"
 #include "HistoryCommand.h"
 #include "SkyCommands.h"
 #include "WindowCommands.h"
@@ -65,6 +67,9 @@ int main(int argc, char **argv)
     case Command::Cal:
         return Emit(RunCal(parsed.arguments, clock, vardex::DataFolder(ProgramFolder(argv[0])),
                            vardex::ProgramVersion().toStdString()));
+    case Command::Gedcom:
+        // Written as they are found: a large tree's findings are never held whole.
+        return RunGedcom(parsed.arguments, vardex::DataFolder(ProgramFolder(argv[0])), std::cout, std::cerr);
     }
     return kExitUsage;
 }

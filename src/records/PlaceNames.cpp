@@ -187,8 +187,9 @@ std::string CheckBuiltInPlaceNames(const PlaceTable &places)
     if (!tree.error.empty())
         return tree.error;
     for (const PlaceNameNode &node : tree.nodes) {
-        const bool known = node.placeId.empty() || std::any_of(places.places.begin(), places.places.end(),
-                                                               [&](const Place &p) { return p.id == node.placeId; });
+        const bool known =
+            node.placeId.empty() || std::any_of(places.places.begin(), places.places.end(),
+                                                [&](const Place &p) { return p.id == node.placeId; });
         if (!known)
             return "The place names give the unknown place '" + node.placeId + "'.";
     }

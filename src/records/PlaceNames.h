@@ -21,7 +21,7 @@ std::string FoldPlaceName(std::string_view text);
 std::string PlaceKey(std::string_view text);
 
 struct PlaceNameNode {
-    std::string placeId;  // empty where the name alone says no place
+    std::string placeId;                               // empty where the name alone says no place
     std::unordered_map<std::string, size_t> children;  // folded name -> node
 };
 
