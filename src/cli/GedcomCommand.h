@@ -13,6 +13,7 @@ namespace vardex::cli {
 // dataFolder holds calendar-history.tsv. Returns the exit status: kExitOk whether or not there are
 // findings, kExitRefused (with the reason on err) when the tree, the place map or the calendar
 // history cannot be read or is faulty.
-int RunGedcom(const Arguments &arguments, const std::string &dataFolder, std::ostream &out, std::ostream &err);
+int RunGedcom(const Arguments &arguments, const std::string &dataFolder, std::ostream &out,
+              std::ostream &err);
 
 }  // namespace vardex::cli

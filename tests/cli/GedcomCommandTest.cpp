@@ -65,9 +65,17 @@ TEST_F(GedcomFiles, ATreeIsKnownByItsHeaderInEveryEncoding)
 {
     const std::pair<std::string, bool> cases[] = {
         {"0 HEAD\n1 CHAR UTF-8\n0 TRLR\n", true},
-        {"\xEF\xBB\xBF" "0 HEAD\r\n0 TRLR\r\n", true},
-        {std::string("\xFF\xFE" "0\0 \0H\0E\0A\0D\0\n\0", 16), true},
-        {std::string("\xFE\xFF\0" "0\0 \0H\0E\0A\0D\0\n", 16), true},
+        {"\xEF\xBB\xBF"
+         "0 HEAD\r\n0 TRLR\r\n",
+         true},
+        {std::string("\xFF\xFE"
+                     "0\0 \0H\0E\0A\0D\0\n\0",
+                     16),
+         true},
+        {std::string("\xFE\xFF\0"
+                     "0\0 \0H\0E\0A\0D\0\n",
+                     16),
+         true},
         {"\n  0  head\n", true},
         {"", false},
         {"1 HEAD\n", false},
@@ -92,10 +100,12 @@ TEST_F(GedcomFiles, TheJsonStaysJsonWhateverTheFileIsCalled)
     QJsonParseError error;
     const QJsonDocument json = QJsonDocument::fromJson(QByteArray::fromStdString(run.out), &error);
     ASSERT_EQ(error.error, QJsonParseError::NoError) << run.out;
-    EXPECT_TRUE(json.object().value("file").toString().endsWith(QString::fromUtf8("a \"tree\"\\ \uFFFD\x01.ged")));
+    EXPECT_TRUE(
+        json.object().value("file").toString().endsWith(QString::fromUtf8("a \"tree\"\\ \uFFFD\x01.ged")));
     for (const char *key : {"findings", "dates", "summary"})
         EXPECT_TRUE(json.object().contains(key)) << key;
-    EXPECT_EQ(ValidUtf8("\xC3\xA9\xC3\x28\xED\xA0\x80"), "\xC3\xA9\xEF\xBF\xBD(\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");
+    EXPECT_EQ(ValidUtf8("\xC3\xA9\xC3\x28\xED\xA0\x80"),
+              "\xC3\xA9\xEF\xBF\xBD(\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");
 }
 
 // A map that is no file, or an empty one, and the map's own faults with its name.
@@ -107,9 +117,10 @@ TEST_F(GedcomFiles, ThePlaceMapIsReadWhole)
     const GedcomRun run = RunOn({"gedcom", tree, "--place-map", faulty});
     EXPECT_EQ(run.status, kExitRefused);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "'" + faulty +
-                           "': Line 1 of the place map: unknown place 'berlin'; vardex-cli history --places lists "
-                           "them.\n");
+    EXPECT_EQ(run.err,
+              "'" + faulty +
+                  "': Line 1 of the place map: unknown place 'berlin'; vardex-cli history --places lists "
+                  "them.\n");
     EXPECT_EQ(RunOn({"gedcom", tree, "--place-map", folder_.string()}).err,
               "The place map '" + folder_.string() + "' cannot be read.\n");
 }
