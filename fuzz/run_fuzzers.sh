@@ -9,7 +9,7 @@ set -uo pipefail
 build=${1:?usage: fuzz/run_fuzzers.sh BUILD_DIR [SECONDS]}
 seconds=${2:-60}
 seeds=$(cd "$(dirname "$0")" && pwd)/corpus
-targets="ymd_text mdy_year program_text separate_thousands cli_arguments world_calendars"
+targets="ymd_text mdy_year program_text separate_thousands cli_arguments world_calendars record_date"
 
 failed=""
 for target in $targets; do

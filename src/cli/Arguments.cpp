@@ -383,6 +383,28 @@ bool ParseCalOption(const std::string &option, Cursor &cursor, Arguments &out, s
     return error.empty();
 }
 
+// read TEXT [--place ID]: any argument that is no option is the date, which may begin with "-".
+bool ParseReadOption(const std::string &option, Cursor &cursor, Arguments &out, std::string &error)
+{
+    if (option == "--place") {
+        std::vector<std::string> v;
+        if (!cursor.TakeValues(option, 1, v, error))
+            return false;
+        out.place = v[0];
+        return true;
+    }
+    if (option.rfind("--", 0) == 0) {
+        error = "unknown option " + Quoted(option) + " for read";
+        return false;
+    }
+    if (out.recordText) {
+        error = "read takes one date; put it in quotes: vardex-cli read \"23 Feb 1731/2\"";
+        return false;
+    }
+    out.recordText = option;
+    return true;
+}
+
 // FILE and --place-map FILE of gedcom.
 bool ParseGedcomOption(const std::string &option, Cursor &cursor, Arguments &out, std::string &error)
 {
@@ -404,6 +426,8 @@ bool ParseGedcomOption(const std::string &option, Cursor &cursor, Arguments &out
 
 bool ParseCommandOption(const std::string &option, Cursor &cursor, Arguments &out, std::string &error)
 {
+    if (out.command == Command::Read)
+        return ParseReadOption(option, cursor, out, error);
     if (out.command == Command::Gedcom)
         return ParseGedcomOption(option, cursor, out, error);
     if (out.command == Command::Cal)
@@ -574,6 +598,8 @@ std::string CheckCommand(Arguments &a)
     case Command::Seasons:
     case Command::Moon: return CheckSky(a);
     case Command::Cal: return CheckCal(a);
+    case Command::Read:
+        return a.recordText ? "" : "read needs the date, such as vardex-cli read \"23 Feb 1731/2\"";
     case Command::Gedcom: return a.treeFile ? "" : "gedcom needs a FILE, a GEDCOM family tree";
     case Command::Calendars:
         if (a.jdn)  // --jdn instead of a date
@@ -607,6 +633,8 @@ std::optional<Command> CommandNamed(const std::string &name)
         return Command::Moon;
     if (name == "cal")
         return Command::Cal;
+    if (name == "read")
+        return Command::Read;
     if (name == "gedcom")
         return Command::Gedcom;
     return std::nullopt;
@@ -726,6 +754,7 @@ std::string UsageText()
            "             [--deltat em2006|smh2016|ms2004] [--json|--csv]\n"
            "  vardex-cli [--variant dee|dee-cecil] cal [--calendar CAL | --place ID] [--year Y] [--month M]\n"
            "             [--sunday] [--marks all|none|LIST] [--json | --ics]\n"
+           "  vardex-cli read TEXT [--place ID] [--json]\n"
            "  vardex-cli gedcom FILE [--place-map FILE] [--json|--csv]\n"
            "  vardex-cli --help | --version\n"
            "\n"
@@ -755,6 +784,9 @@ std::string UsageText()
            "  a comma-separated LIST of feasts, seasons, moon, jewish, islamic, islamic-umm-al-qura\n"
            "  (a month: feasts,seasons,moon; a year's text: none). Seasons and Moon are marked for the\n"
            "  years -4000..8000. --ics writes the marks as an iCalendar file (years 1..9999).\n"
+           "  read: a date as records and family-tree files write it (GEDCOM's forms, \"23 Feb 1731/2\",\n"
+           "  \"10 Jan 1700 O.S.\", month names in eight languages) and the days it can mean; with\n"
+           "  --place, an unmarked date is read as the place wrote it then. Exit 1 when it cannot be read.\n"
            "  gedcom: checks the dates of a GEDCOM family tree for calendar mistakes, each read at the\n"
            "  place of its event as history --places knows it; a line per finding, then a summary with\n"
            "  the places not matched. --place-map FILE: lines of a place as the tree writes it, a tab\n"

@@ -31,6 +31,7 @@ enum class Command {
     Seasons,
     Moon,
     Cal,
+    Read,
     Gedcom
 };
 
@@ -106,6 +107,8 @@ struct Arguments {
     bool sundayFirst = false;         // --sunday
     std::optional<MarkChoice> marks;  // --marks; the defaults of a month page unless given
     bool ics = false;                 // --ics
+    // read: the date as written, and --place above
+    std::optional<std::string> recordText;
     // gedcom: the family tree's file and --place-map FILE, as typed
     std::optional<std::string> treeFile;
     std::optional<std::string> placeMapFile;

@@ -44,7 +44,8 @@ std::vector<std::pair<std::string, int64_t>> UnmappedByCount(const TreeSummary &
 {
     std::vector<std::pair<std::string, int64_t>> places(summary.unmappedPlaces.begin(),
                                                         summary.unmappedPlaces.end());
-    std::stable_sort(places.begin(), places.end(), [](const auto &a, const auto &b) { return a.second > b.second; });
+    std::stable_sort(places.begin(), places.end(),
+                     [](const auto &a, const auto &b) { return a.second > b.second; });
     return places;
 }
 
@@ -63,9 +64,10 @@ public:
 
     void Finding(const TreeFinding &f) override
     {
-        out_ << "line " << f.line << ' ' << Plain(f.record) << (f.name.empty() ? "" : " " + Plain(f.name)) << ' '
-             << Plain(f.event) << ' ' << Quoted(f.date) << " ("
-             << (f.place.empty() ? "no place" : Plain(f.place) + " -> " + (f.placeId.empty() ? "unmapped" : f.placeId))
+        out_ << "line " << f.line << ' ' << Plain(f.record) << (f.name.empty() ? "" : " " + Plain(f.name))
+             << ' ' << Plain(f.event) << ' ' << Quoted(f.date) << " ("
+             << (f.place.empty() ? "no place"
+                                 : Plain(f.place) + " -> " + (f.placeId.empty() ? "unmapped" : f.placeId))
              << "): " << f.id << ": " << Plain(f.message) << '\n';
         if (f.firstJdn && f.lastJdn)
             out_ << "    Julian " << DaysText(f, Julian) << ", Gregorian " << DaysText(f, Gregorian) << '\n';
@@ -73,10 +75,13 @@ public:
 
     void Summary(const TreeSummary &s) override
     {
-        out_ << "\nFile: " << Plain(file_) << " (" << (s.encoding.empty() ? "" : Plain(s.encoding) + ", ") << s.lines
-             << " lines)\n"
-             << "Dates: " << s.dates << ", read " << s.datesRead << ", at a known place " << s.mappedPlaceDates
-             << '\n';
+        out_ << "\nFile: " << Plain(file_) << " (" << (s.encoding.empty() ? "" : Plain(s.encoding) + ", ")
+             << s.lines << " lines)\n"
+             << "Dates: " << s.dates << ", read " << s.datesRead << ", at a known place "
+             << s.mappedPlaceDates << '\n';
+        if (s.assumedGregorian > 0)
+            out_ << "  read as Gregorian for want of a calendar mark and a known place: "
+                 << s.assumedGregorian << '\n';
         Counts("by calendar", s.byCalendar);
         Counts("by qualifier", s.byQualifier);
         out_ << "Findings: " << Total(s.findingsById) << '\n';
@@ -120,7 +125,10 @@ std::string DateJson(const CalendarDate &d)
 
 std::string DayJson(int32_t jdn)
 {
-    return JsonObject().AddRaw("julian", DateJson(Julian(jdn))).AddRaw("gregorian", DateJson(Gregorian(jdn))).Text();
+    return JsonObject()
+        .AddRaw("julian", DateJson(Julian(jdn)))
+        .AddRaw("gregorian", DateJson(Gregorian(jdn)))
+        .Text();
 }
 
 std::string CountsJson(const std::map<std::string, int64_t> &counts)
@@ -174,6 +182,7 @@ public:
                                         .Add("lines", s.lines)
                                         .Add("dates", s.dates)
                                         .Add("dates_read", s.datesRead)
+                                        .Add("assumed_gregorian", s.assumedGregorian)
                                         .AddRaw("by_calendar", CountsJson(s.byCalendar))
                                         .AddRaw("by_qualifier", CountsJson(s.byQualifier))
                                         .Add("findings", Total(s.findingsById))
@@ -196,16 +205,19 @@ class CsvWriter : public FindingWriter {
 public:
     explicit CsvWriter(std::ostream &out) : out_(out)
     {
-        out_ << CsvRecord({"line", "record", "name", "event", "date", "place", "place_id", "first_jdn", "last_jdn",
-                           "julian", "gregorian", "id", "message"});
+        out_ << CsvRecord({"line", "record", "name", "event", "date", "place", "place_id", "first_jdn",
+                           "last_jdn", "julian", "gregorian", "id", "message"});
     }
 
     void Finding(const TreeFinding &f) override
     {
-        const auto number = [](const std::optional<int32_t> &n) { return n ? std::to_string(*n) : std::string(); };
+        const auto number = [](const std::optional<int32_t> &n) {
+            return n ? std::to_string(*n) : std::string();
+        };
         out_ << CsvRecord({std::to_string(f.line), ValidUtf8(f.record), ValidUtf8(f.name), ValidUtf8(f.event),
-                           ValidUtf8(f.date), ValidUtf8(f.place), f.placeId, number(f.firstJdn), number(f.lastJdn),
-                           DaysText(f, Julian), DaysText(f, Gregorian), ValidUtf8(f.id), ValidUtf8(f.message)});
+                           ValidUtf8(f.date), ValidUtf8(f.place), f.placeId, number(f.firstJdn),
+                           number(f.lastJdn), DaysText(f, Julian), DaysText(f, Gregorian), ValidUtf8(f.id),
+                           ValidUtf8(f.message)});
     }
 
     void Summary(const TreeSummary &) override {}

@@ -14,6 +14,7 @@
 #include "DiffCommand.h"
 #include "GedcomCommand.h"
 #include "HistoryCommand.h"
+#include "ReadCommand.h"
 #include "SkyCommands.h"
 #include "WindowCommands.h"
 #include "support/AboutText.h"
@@ -67,6 +68,7 @@ int main(int argc, char **argv)
     case Command::Cal:
         return Emit(RunCal(parsed.arguments, clock, vardex::DataFolder(ProgramFolder(argv[0])),
                            vardex::ProgramVersion().toStdString()));
+    case Command::Read: return Emit(RunRead(parsed.arguments, vardex::DataFolder(ProgramFolder(argv[0]))));
     case Command::Gedcom:
         // Written as they are found: a large tree's findings are never held whole.
         return RunGedcom(parsed.arguments, vardex::DataFolder(ProgramFolder(argv[0])), std::cout, std::cerr);

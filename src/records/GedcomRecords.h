@@ -14,6 +14,7 @@ namespace vardex {
 
 struct GedcomEvent {
     int64_t line = 0;   // the DATE line's number
+    int level = 2;      // the DATE line's level: 2 for an event's own date
     std::string tag;    // "BIRT", "CHR", "MARR", ..., or "DATE" for a DATE directly under the record
     std::string date;   // as written
     std::string place;  // the event's PLAC, or empty
@@ -22,10 +23,10 @@ struct GedcomEvent {
 struct GedcomRecord {
     enum class Kind { Person, Family, Other };
     Kind kind = Kind::Other;
-    int64_t line = 0;        // the level-0 line's number
-    std::string xref;        // "@I1@"
-    std::string tag;         // "INDI", "FAM", "SOUR", ...
-    std::string name;        // a person's first NAME without its slashes, or empty
+    int64_t line = 0;  // the level-0 line's number
+    std::string xref;  // "@I1@"
+    std::string tag;   // "INDI", "FAM", "SOUR", ...
+    std::string name;  // a person's first NAME without its slashes, or empty
     std::vector<GedcomEvent> events;
     std::vector<std::string> partners;  // a family's HUSB and WIFE
     std::vector<std::string> children;  // a family's CHIL

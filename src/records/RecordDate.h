@@ -53,8 +53,8 @@ inline constexpr const char *kCalendarBeforeSwitch = "calendar_before_switch";  
 inline constexpr const char *kAssumedGregorian = "assumed_gregorian";  // no mark, no place, before 1923
 
 struct RecordDateReading {
-    bool read = false;    // false: the text could not be read, and `error` says why
-    std::string error;    // "No year in '23 Feb'.", ...
+    bool read = false;  // false: the text could not be read, and `error` says why
+    std::string error;  // "No year in '23 Feb'.", ...
     DateQualifier qualifier = DateQualifier::Exact;
     RecordCalendar calendar = RecordCalendar::Gregorian;  // of the (first) date
     // The days the text can mean: one day, a month or year written without a day, the span of

@@ -62,6 +62,7 @@ TreeSummary Summary()
     s.lines = 500;
     s.dates = 40;
     s.datesRead = 38;
+    s.assumedGregorian = 4;
     s.byCalendar = {{"gregorian", 30}, {"julian", 8}};
     s.byQualifier = {{"about", 5}, {"exact", 33}};
     s.findingsById = {{"in_gap", 1}, {"unreadable", 2}};
@@ -89,7 +90,8 @@ TEST(GedcomOutput, TextFindingsWithTheirDays)
     EXPECT_EQ(text.substr(0, text.find("\nFile:")),
               "line 120 @I12@ John Smith BIRT '10 Sep 1752' (London, England -> england): in_gap: Skipped.\n"
               "    Julian 1752-09-03, Gregorian 1752-09-14\n"
-              "line 120 @I12@ José \"Pepe\", Núñez\\x0AJr\\x01\\xFF BIRT '10 Sep 1752' (Berlin, Germany -> unmapped): "
+              "line 120 @I12@ José \"Pepe\", Núñez\\x0AJr\\x01\\xFF BIRT '10 Sep 1752' (Berlin, Germany -> "
+              "unmapped): "
               "year_start_ambiguous: Skipped.\n"
               "    Julian 1752-09-03/1752-10-02, Gregorian 1752-09-14/1752-10-13\n"
               "line 120 @I12@ John Smith BIRT '10 Sep 1752' (no place): unreadable: Skipped.\n");
@@ -99,21 +101,23 @@ TEST(GedcomOutput, TextFindingsWithTheirDays)
 TEST(GedcomOutput, TextSummary)
 {
     const std::string text = Written(TreeOutput::Text, {}, Summary());
-    EXPECT_EQ(text, "\nFile: tree.ged (UTF-8, 500 lines)\n"
-                    "Dates: 40, read 38, at a known place 20\n"
-                    "  by calendar: gregorian 30, julian 8\n"
-                    "  by qualifier: about 5, exact 33\n"
-                    "Findings: 3\n"
-                    "  by kind: in_gap 1, unreadable 2\n"
-                    "Places unmapped: 3 (map them with --place-map FILE: each as written, a tab, a place ID)\n"
-                    "  7 dates: Berlin, Germany\n"
-                    "  2 dates: Aachen\n"
-                    "  2 dates: Zwolle\n"
-                    "Bad lines skipped: 15\n"
-                    "  line 10: no level number\n  line 20: no level number\n  line 30: no level number\n"
-                    "  line 40: no level number\n  line 50: no level number\n  line 60: no level number\n"
-                    "  line 70: no level number\n  line 80: no level number\n  line 90: no level number\n"
-                    "  line 100: no level number\n  ...\n");
+    EXPECT_EQ(text,
+              "\nFile: tree.ged (UTF-8, 500 lines)\n"
+              "Dates: 40, read 38, at a known place 20\n"
+              "  read as Gregorian for want of a calendar mark and a known place: 4\n"
+              "  by calendar: gregorian 30, julian 8\n"
+              "  by qualifier: about 5, exact 33\n"
+              "Findings: 3\n"
+              "  by kind: in_gap 1, unreadable 2\n"
+              "Places unmapped: 3 (map them with --place-map FILE: each as written, a tab, a place ID)\n"
+              "  7 dates: Berlin, Germany\n"
+              "  2 dates: Aachen\n"
+              "  2 dates: Zwolle\n"
+              "Bad lines skipped: 15\n"
+              "  line 10: no level number\n  line 20: no level number\n  line 30: no level number\n"
+              "  line 40: no level number\n  line 50: no level number\n  line 60: no level number\n"
+              "  line 70: no level number\n  line 80: no level number\n  line 90: no level number\n"
+              "  line 100: no level number\n  ...\n");
 }
 
 QJsonObject ParsedJson(const std::string &text)
@@ -148,6 +152,7 @@ TEST(GedcomOutput, JsonFindingsAndSummary)
         EXPECT_TRUE(unread[key].isNull()) << key;
     const QJsonObject summary = json["summary"].toObject();
     EXPECT_EQ(summary["dates_read"].toInt(), 38);
+    EXPECT_EQ(summary["assumed_gregorian"].toInt(), 4);
     EXPECT_EQ(summary["by_calendar"]["julian"].toInt(), 8);
     EXPECT_EQ(summary["findings_by_id"]["unreadable"].toInt(), 2);
     EXPECT_EQ(summary["unmapped_places"][0]["place"].toString(), "Berlin, Germany");
@@ -159,13 +164,14 @@ TEST(GedcomOutput, JsonFindingsAndSummary)
 
 TEST(GedcomOutput, CsvRows)
 {
-    EXPECT_EQ(Written(TreeOutput::Csv, {InGap(), Awkward(), Unread()}, Summary()),
-              "line,record,name,event,date,place,place_id,first_jdn,last_jdn,julian,gregorian,id,message\r\n"
-              "120,@I12@,John Smith,BIRT,10 Sep 1752,\"London, England\",england,2361222,2361222,1752-09-03,"
-              "1752-09-14,in_gap,Skipped.\r\n"
-              "120,@I12@,\"José \"\"Pepe\"\", Núñez\nJr\x01\xEF\xBF\xBD\",BIRT,10 Sep 1752,\"Berlin, Germany\",,"
-              "2361222,2361251,1752-09-03/1752-10-02,1752-09-14/1752-10-13,year_start_ambiguous,Skipped.\r\n"
-              "120,@I12@,John Smith,BIRT,10 Sep 1752,,,,,,,unreadable,Skipped.\r\n");
+    EXPECT_EQ(
+        Written(TreeOutput::Csv, {InGap(), Awkward(), Unread()}, Summary()),
+        "line,record,name,event,date,place,place_id,first_jdn,last_jdn,julian,gregorian,id,message\r\n"
+        "120,@I12@,John Smith,BIRT,10 Sep 1752,\"London, England\",england,2361222,2361222,1752-09-03,"
+        "1752-09-14,in_gap,Skipped.\r\n"
+        "120,@I12@,\"José \"\"Pepe\"\", Núñez\nJr\x01\xEF\xBF\xBD\",BIRT,10 Sep 1752,\"Berlin, Germany\",,"
+        "2361222,2361251,1752-09-03/1752-10-02,1752-09-14/1752-10-13,year_start_ambiguous,Skipped.\r\n"
+        "120,@I12@,John Smith,BIRT,10 Sep 1752,,,,,,,unreadable,Skipped.\r\n");
 }
 
 }  // namespace
