@@ -17,7 +17,8 @@ using namespace vardex;
 // Dates as a tree holds them: mostly days and years, some qualified, a few dual years and escapes.
 std::vector<std::string> TreeDates()
 {
-    const char *months[] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+    const char *months[] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
+                            "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
     std::vector<std::string> dates;
     for (int i = 0; i < 4096; ++i) {
         const int year = 1600 + i % 300, day = 1 + i % 28;
@@ -25,8 +26,13 @@ std::vector<std::string> TreeDates()
         switch (i % 8) {
         case 0: dates.push_back("ABT " + std::to_string(year)); break;
         case 1: dates.push_back(std::to_string(year)); break;
-        case 2: dates.push_back(std::to_string(day) + " " + month + " " + std::to_string(year) + "/" + std::to_string((year + 1) % 100)); break;
-        case 3: dates.push_back("@#DJULIAN@ " + std::to_string(day) + " " + month + " " + std::to_string(year)); break;
+        case 2:
+            dates.push_back(std::to_string(day) + " " + month + " " + std::to_string(year) + "/" +
+                            std::to_string((year + 1) % 100));
+            break;
+        case 3:
+            dates.push_back("@#DJULIAN@ " + std::to_string(day) + " " + month + " " + std::to_string(year));
+            break;
         case 4: dates.push_back("BET " + std::to_string(year) + " AND " + std::to_string(year + 5)); break;
         default: dates.push_back(std::to_string(day) + " " + month + " " + std::to_string(year)); break;
         }

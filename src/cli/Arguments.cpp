@@ -405,10 +405,31 @@ bool ParseReadOption(const std::string &option, Cursor &cursor, Arguments &out, 
     return true;
 }
 
+// FILE and --place-map FILE of gedcom.
+bool ParseGedcomOption(const std::string &option, Cursor &cursor, Arguments &out, std::string &error)
+{
+    std::vector<std::string> v;
+    if (option == "--place-map") {
+        if (out.placeMapFile)
+            error = "give --place-map once";
+        else if (cursor.TakeValues(option, 1, v, error))
+            out.placeMapFile = v[0];
+    } else if (option.size() > 2 && option.rfind("--", 0) == 0) {
+        error = "unknown option " + Quoted(option) + " for gedcom";
+    } else if (out.treeFile) {
+        error = "gedcom takes one FILE, not also " + Quoted(option);
+    } else {
+        out.treeFile = option;
+    }
+    return error.empty();
+}
+
 bool ParseCommandOption(const std::string &option, Cursor &cursor, Arguments &out, std::string &error)
 {
     if (out.command == Command::Read)
         return ParseReadOption(option, cursor, out, error);
+    if (out.command == Command::Gedcom)
+        return ParseGedcomOption(option, cursor, out, error);
     if (out.command == Command::Cal)
         return ParseCalOption(option, cursor, out, error);
     if (out.command == Command::Convert)
@@ -563,7 +584,8 @@ std::string CheckCal(const Arguments &a)
 std::string CheckCommand(Arguments &a)
 {
     const bool table = a.command == Command::Sequence || a.command == Command::Equinox ||
-                       a.command == Command::Seasons || a.command == Command::Moon;
+                       a.command == Command::Seasons || a.command == Command::Moon ||
+                       a.command == Command::Gedcom;
     if (a.csv && !table)
         return "--csv is for the sequence and equinox tables";
     if (a.csv && a.json)
@@ -578,6 +600,7 @@ std::string CheckCommand(Arguments &a)
     case Command::Cal: return CheckCal(a);
     case Command::Read:
         return a.recordText ? "" : "read needs the date, such as vardex-cli read \"23 Feb 1731/2\"";
+    case Command::Gedcom: return a.treeFile ? "" : "gedcom needs a FILE, a GEDCOM family tree";
     case Command::Calendars:
         if (a.jdn)  // --jdn instead of a date
             return a.input || a.arithmetic || a.calendar ? "calendars takes --jdn N or a date, not both" : "";
@@ -612,6 +635,8 @@ std::optional<Command> CommandNamed(const std::string &name)
         return Command::Cal;
     if (name == "read")
         return Command::Read;
+    if (name == "gedcom")
+        return Command::Gedcom;
     return std::nullopt;
 }
 
@@ -635,6 +660,17 @@ std::string Quoted(const std::string &text)
         }
     }
     return out + "'";
+}
+
+std::string ValidUtf8(const std::string &text)
+{
+    std::string out;
+    for (size_t i = 0; i < text.size();) {
+        const size_t length = Utf8Length(text, i);
+        out.append(length ? text.substr(i, length) : "\xEF\xBF\xBD");
+        i += length ? length : 1;
+    }
+    return out;
 }
 
 const char *VariantOption(DeeVariant variant) { return variant == DeeVariant::Dee ? "dee" : "dee-cecil"; }
@@ -719,6 +755,7 @@ std::string UsageText()
            "  vardex-cli [--variant dee|dee-cecil] cal [--calendar CAL | --place ID] [--year Y] [--month M]\n"
            "             [--sunday] [--marks all|none|LIST] [--json | --ics]\n"
            "  vardex-cli read TEXT [--place ID] [--json]\n"
+           "  vardex-cli gedcom FILE [--place-map FILE] [--json|--csv]\n"
            "  vardex-cli --help | --version\n"
            "\n"
            "  DATE  := --ymd TEXT [--calendar CAL]             e.g. --ymd \"2024-3-5 JC\"\n"
@@ -750,6 +787,10 @@ std::string UsageText()
            "  read: a date as records and family-tree files write it (GEDCOM's forms, \"23 Feb 1731/2\",\n"
            "  \"10 Jan 1700 O.S.\", month names in eight languages) and the days it can mean; with\n"
            "  --place, an unmarked date is read as the place wrote it then. Exit 1 when it cannot be read.\n"
+           "  gedcom: checks the dates of a GEDCOM family tree for calendar mistakes, each read at the\n"
+           "  place of its event as history --places knows it; a line per finding, then a summary with\n"
+           "  the places not matched. --place-map FILE: lines of a place as the tree writes it, a tab\n"
+           "  and a place ID, matched first. The tree is never written; its findings exit 0 too.\n"
            "\n"
            "Exit status: 0 done, 1 the program refused the input (its message on standard error),\n"
            "2 malformed arguments, an incomplete input date, or a table asked for a weekday search.\n"

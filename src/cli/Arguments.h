@@ -31,7 +31,8 @@ enum class Command {
     Seasons,
     Moon,
     Cal,
-    Read
+    Read,
+    Gedcom
 };
 
 struct Ymd {
@@ -108,6 +109,9 @@ struct Arguments {
     bool ics = false;                 // --ics
     // read: the date as written, and --place above
     std::optional<std::string> recordText;
+    // gedcom: the family tree's file and --place-map FILE, as typed
+    std::optional<std::string> treeFile;
+    std::optional<std::string> placeMapFile;
 };
 
 struct ParseResult {
@@ -124,6 +128,10 @@ std::string UsageText();
 // An argument as a message shows it, in single quotes: bytes that are no UTF-8, and control
 // characters (C0, DEL and C1), as \xHH, so that a message never passes raw bytes on to the terminal.
 std::string Quoted(const std::string &text);
+
+// The text with each byte that is no part of well-formed UTF-8 replaced by U+FFFD, so that JSON
+// written from a file's names stays JSON.
+std::string ValidUtf8(const std::string &text);
 
 // The spelling of a variant on the command line, which the JSON outputs use too.
 const char *VariantOption(DeeVariant variant);

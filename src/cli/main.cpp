@@ -2,6 +2,7 @@
 // vardex-cli: the calendar calculations of Vardex for scripts and checks.
 #include <cstdio>
 #include <filesystem>
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "CalendarsCommand.h"
 #include "ConvertCommand.h"
 #include "DiffCommand.h"
+#include "GedcomCommand.h"
 #include "HistoryCommand.h"
 #include "ReadCommand.h"
 #include "SkyCommands.h"
@@ -67,6 +69,9 @@ int main(int argc, char **argv)
         return Emit(RunCal(parsed.arguments, clock, vardex::DataFolder(ProgramFolder(argv[0])),
                            vardex::ProgramVersion().toStdString()));
     case Command::Read: return Emit(RunRead(parsed.arguments, vardex::DataFolder(ProgramFolder(argv[0]))));
+    case Command::Gedcom:
+        // Written as they are found: a large tree's findings are never held whole.
+        return RunGedcom(parsed.arguments, vardex::DataFolder(ProgramFolder(argv[0])), std::cout, std::cerr);
     }
     return kExitUsage;
 }

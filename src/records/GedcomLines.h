@@ -84,7 +84,7 @@ private:
     std::string buffer_;
     size_t pos_ = 0;
     size_t end_ = 0;
-    std::string block_;  // a UTF-16 file's bytes before they become UTF-8
+    std::string block_;      // a UTF-16 file's bytes before they become UTF-8
     size_t blockBytes_ = 0;  // how much the next read asks for
     std::string converted_;
     std::optional<Utf16ToUtf8> utf16_;

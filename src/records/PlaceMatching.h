@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -28,6 +29,10 @@ public:
     PlaceMatcher(const PlaceTable &places, const PlaceMap &map);
     // The place a PLAC text names, or nullptr when none is known (or the text is empty).
     const Place *Match(std::string_view placeText) const;
+
+private:
+    std::unordered_map<std::string, const Place *> byId_;
+    std::unordered_map<std::string, const Place *> mapped_;  // the place map's, by PlaceKey
 };
 
 }  // namespace vardex

@@ -19,13 +19,13 @@ std::string JdnField(const std::optional<int32_t> &jdn) { return jdn ? std::to_s
 
 }  // namespace
 
-std::string FindingDaysText(const TreeFinding &finding, Calendar calendar)
+std::string FindingDaysText(const TreeFinding &finding, Calendar calendar, std::string_view separator)
 {
     if (!finding.firstJdn)
         return {};
     std::string text = DayText(*finding.firstJdn, calendar);
     if (finding.lastJdn && *finding.lastJdn != *finding.firstJdn)
-        text += " \u2013 " + DayText(*finding.lastJdn, calendar);
+        text += std::string(separator) + DayText(*finding.lastJdn, calendar);
     return text;
 }
 
@@ -39,8 +39,8 @@ std::string TreeFindingCsvRecord(const TreeFinding &finding)
 {
     return CsvRecord({std::to_string(finding.line), finding.record, finding.name, finding.event, finding.date,
                       finding.place, finding.placeId, JdnField(finding.firstJdn), JdnField(finding.lastJdn),
-                      FindingDaysText(finding, Calendar::Julian),
-                      FindingDaysText(finding, Calendar::Gregorian), finding.id, finding.message});
+                      FindingDaysText(finding, Calendar::Julian, "/"),
+                      FindingDaysText(finding, Calendar::Gregorian, "/"), finding.id, finding.message});
 }
 
 }  // namespace vardex

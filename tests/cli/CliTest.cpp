@@ -24,6 +24,7 @@ CliResult RunProgram(const QStringList &arguments,
 {
     QProcess process;
     process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(QStringLiteral(CLI_TRANSCRIPTS));  // where the files they name are
     process.start(program, arguments);
     process.waitForFinished(30000);
     return {QString::fromUtf8(process.readAllStandardOutput()),
@@ -67,9 +68,10 @@ QStringList Arguments(const QString &line)
 
 class Cli : public testing::TestWithParam<Transcript> {};
 
-// "$ args" runs the program ("@ locale" under that LC_ALL); "= n" is its exit status. Standard
-// output is the "> " lines, in full; "^> " gives its start, "~> " a part, "-> " a part it must
-// not hold. The same with "!" stand for standard error. A stream with no lines is empty.
+// "$ args" runs the program (in this folder, so that data/ holds the files it reads) ("@ locale" under that
+// LC_ALL); "= n" is its exit status. Standard output is the "> " lines, in full; "^> " gives its start, "~> "
+// a part, "-> " a part it must not hold. The same with "!" stand for standard error. A stream with no lines
+// is empty.
 // "\\r" and "\\n" stand for the characters: the CSV output ends its lines in CR LF.
 QString Unescaped(QString text)
 {

@@ -189,8 +189,9 @@ TEST(GedcomRecords, CapsTheLinksOfOneFamily)
     EXPECT_EQ(read.records[0].partners.size(), 2u);
     EXPECT_EQ(read.records[0].children.size(), 99'998u);
     ASSERT_EQ(read.problems.size(), 1u);
-    EXPECT_EQ(read.problems[0].message,
-              "line 100002: more than 100,000 partners and children in the family of line 1; the rest are skipped");
+    EXPECT_EQ(
+        read.problems[0].message,
+        "line 100002: more than 100,000 partners and children in the family of line 1; the rest are skipped");
 }
 
 }  // namespace

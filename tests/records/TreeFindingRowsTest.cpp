@@ -62,6 +62,9 @@ TEST(TreeFindingRows, CsvRecordsQuoteWhatTheyMust)
     unread.line = 7;
     unread.id = "unreadable";
     EXPECT_EQ(TreeFindingCsvRecord(unread), "7,,,,,,,,,,,unreadable,\r\n");
+    const TreeFinding span = Days(2360965, 2361330);
+    EXPECT_NE(TreeFindingCsvRecord(span).find(",1751-12-21/1752-12-20,1752-01-01/1752-12-31,"),
+              std::string::npos);
 }
 
 }  // namespace
