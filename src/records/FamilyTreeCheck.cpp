@@ -27,13 +27,26 @@ LifeEvent LifeEventOf(const std::string &tag)
     return LifeEvent::None;
 }
 
-const char *LifeEventWords(LifeEvent event)
+// "Buried", and "the death": what a finding says of the later event and of the earlier one.
+const char *LifeEventVerb(LifeEvent event)
 {
     switch (event) {
-    case LifeEvent::Birth: return "born";
-    case LifeEvent::Baptism: return "baptised";
-    case LifeEvent::Death: return "died";
-    case LifeEvent::Burial: return "buried";
+    case LifeEvent::Birth: return "Born";
+    case LifeEvent::Baptism: return "Baptised";
+    case LifeEvent::Death: return "Died";
+    case LifeEvent::Burial: return "Buried";
+    case LifeEvent::None: break;
+    }
+    return "";
+}
+
+const char *LifeEventNoun(LifeEvent event)
+{
+    switch (event) {
+    case LifeEvent::Birth: return "the birth";
+    case LifeEvent::Baptism: return "the baptism";
+    case LifeEvent::Death: return "the death";
+    case LifeEvent::Burial: return "the burial";
     case LifeEvent::None: break;
     }
     return "";
@@ -76,6 +89,125 @@ std::string CalendarHint(int32_t apart)
     return "";
 }
 
+uint64_t XrefKey(std::string_view xref) { return std::hash<std::string_view>{}(xref); }
+
+// What the families need of each person, packed: the name, and the birth that can be out of order
+// with a child's. A person costs some 80 bytes and the length of these texts, however long their
+// record was; the file itself is never held.
+class PeopleSeen {
+public:
+    void Add(const std::string &xref, const std::string &name, const DatedEvent *birth)
+    {
+        Person person;
+        person.at = texts_.size();
+        person.lengths[0] = Append(xref);
+        person.lengths[1] = Append(name);
+        if (birth) {
+            person.lengths[2] = Append(birth->finding.date);
+            person.lengths[3] = Append(birth->finding.place);
+            person.lengths[4] = Append(birth->finding.placeId);
+            person.first = birth->first;
+            person.last = birth->last;
+            person.line = birth->finding.line;
+            person.born = true;
+        }
+        index_[XrefKey(xref)] = static_cast<uint32_t>(people_.size());
+        people_.push_back(person);
+    }
+
+    std::string_view Name(std::string_view xref) const
+    {
+        const Person *person = Find(XrefKey(xref));
+        return person ? Text(*person, 1) : std::string_view();
+    }
+
+    // The person's birth as a finding would show it.
+    std::optional<DatedEvent> Birth(uint64_t key) const
+    {
+        const Person *person = Find(key);
+        if (!person || !person->born)
+            return std::nullopt;
+        DatedEvent birth;
+        birth.finding = TreeFinding{person->line,
+                                    std::string(Text(*person, 0)),
+                                    std::string(Text(*person, 1)),
+                                    "BIRT",
+                                    std::string(Text(*person, 2)),
+                                    std::string(Text(*person, 3)),
+                                    std::string(Text(*person, 4)),
+                                    person->first,
+                                    person->last,
+                                    {},
+                                    {}};
+        birth.first = person->first;
+        birth.last = person->last;
+        return birth;
+    }
+
+private:
+    struct Person {
+        size_t at = 0;  // its texts in texts_: xref, name, date, place, place id
+        uint32_t lengths[5] = {0, 0, 0, 0, 0};
+        int32_t first = 0, last = 0;
+        int64_t line = 0;
+        bool born = false;
+    };
+
+    uint32_t Append(const std::string &text)
+    {
+        texts_ += text;
+        return static_cast<uint32_t>(text.size());
+    }
+
+    std::string_view Text(const Person &person, int which) const
+    {
+        size_t at = person.at;
+        for (int i = 0; i < which; ++i)
+            at += person.lengths[i];
+        return std::string_view(texts_).substr(at, person.lengths[which]);
+    }
+
+    const Person *Find(uint64_t key) const
+    {
+        const auto found = index_.find(key);
+        return found == index_.end() ? nullptr : &people_[found->second];
+    }
+
+    std::string texts_;
+    std::vector<Person> people_;
+    std::unordered_map<uint64_t, uint32_t> index_;  // by the xref's 64-bit hash
+};
+
+// Each family's partners and children, by their keys, until every person has been read.
+class FamiliesSeen {
+public:
+    void Add(const std::vector<std::string> &partners, const std::vector<std::string> &children)
+    {
+        if (partners.empty() || children.empty())
+            return;
+        families_.push_back({members_.size(), partners.size(), children.size()});
+        for (const std::string &xref : partners)
+            members_.push_back(XrefKey(xref));
+        for (const std::string &xref : children)
+            members_.push_back(XrefKey(xref));
+    }
+
+    template <typename Visit> void ForEach(Visit visit) const
+    {
+        for (const Family &family : families_)
+            visit(&members_[family.at], family.partners, &members_[family.at + family.partners],
+                  family.children);
+    }
+
+private:
+    struct Family {
+        size_t at, partners, children;
+    };
+    std::vector<Family> families_;
+    std::vector<uint64_t> members_;
+};
+
+// Reads each record's dates, then checks the order of its person's events.
 class TreeChecker {
 public:
     TreeChecker(const PlaceMatcher &places, const std::function<void(const TreeFinding &)> &onFinding)
@@ -107,60 +239,45 @@ public:
         }
         if (record.kind == GedcomRecord::Kind::Person) {
             CheckLife(life);
-            Person &person = persons_[record.xref];
-            person.name = name;
-            if (!life[0].empty())
-                person.birth = std::move(life[0].front());
+            people_.Add(record.xref, name, life[0].empty() ? nullptr : &life[0].front());
         } else if (record.kind == GedcomRecord::Kind::Family) {
-            families_.push_back({record.partners, record.children});
+            families_.Add(record.partners, record.children);
         }
     }
 
     // The parents born after a child, once every person is known.
     void CheckFamilies()
     {
-        for (const Family &family : families_) {
-            for (const std::string &parentId : family.partners) {
-                const auto parent = persons_.find(parentId);
-                if (parent == persons_.end() || !parent->second.birth)
-                    continue;
-                for (const std::string &childId : family.children) {
-                    const auto child = persons_.find(childId);
-                    if (child == persons_.end() || !child->second.birth)
-                        continue;
-                    const DatedEvent &p = *parent->second.birth, &c = *child->second.birth;
-                    if (p.first > c.last)
-                        Emit(p.finding, kOutOfOrder,
-                             "Born on " + DaysText(p.first, p.last) + ", after their child " + childId +
-                                 (child->second.name.empty() ? "" : " (" + child->second.name + ")") +
-                                 " was born on " + DaysText(c.first, c.last) + " (line " +
-                                 std::to_string(c.finding.line) + ")." + CalendarHint(p.first - c.last));
+        families_.ForEach([this](const uint64_t *partners, size_t partnerCount, const uint64_t *children,
+                                 size_t childCount) {
+            for (size_t i = 0; i < partnerCount; ++i) {
+                const std::optional<DatedEvent> p = people_.Birth(partners[i]);
+                for (size_t k = 0; p && k < childCount; ++k) {
+                    const std::optional<DatedEvent> c = people_.Birth(children[k]);
+                    if (c && p->first > c->last)
+                        Emit(p->finding, kOutOfOrder,
+                             "Born on " + DaysText(p->first, p->last) + ", after their child " +
+                                 c->finding.record +
+                                 (c->finding.name.empty() ? "" : " (" + c->finding.name + ")") +
+                                 " was born on " + DaysText(c->first, c->last) + " (line " +
+                                 std::to_string(c->finding.line) + ")." + CalendarHint(p->first - c->last));
                 }
             }
-        }
+        });
     }
 
     TreeSummary &Summary() { return summary_; }
 
 private:
-    struct Person {
-        std::string name;
-        std::optional<DatedEvent> birth;
-    };
-    struct Family {
-        std::vector<std::string> partners, children;
-    };
-
     std::string NameOf(const GedcomRecord &record) const
     {
         if (record.kind != GedcomRecord::Kind::Family || !record.name.empty())
             return record.name;
         std::string names;
         for (const std::string &partner : record.partners) {
-            const auto found = persons_.find(partner);
-            const std::string name =
-                found != persons_.end() && !found->second.name.empty() ? found->second.name : partner;
-            names += (names.empty() ? "" : " & ") + name;
+            const std::string_view name = people_.Name(partner);
+            names +=
+                (names.empty() ? "" : " & ") + std::string(name.empty() ? std::string_view(partner) : name);
         }
         return names;
     }
@@ -211,10 +328,10 @@ private:
             const DatedEvent &e = earlier.front(), &l = later.front();
             if (e.first <= l.last)
                 continue;
-            std::string message = std::string("Was ") + LifeEventWords(after) + " on " +
-                                  DaysText(l.first, l.last) + ", before being " + LifeEventWords(before) +
-                                  " on " + DaysText(e.first, e.last) + " (" + e.finding.event + ", line " +
-                                  std::to_string(e.finding.line) + ")." + CalendarHint(e.first - l.last);
+            std::string message = std::string(LifeEventVerb(after)) + " on " + DaysText(l.first, l.last) +
+                                  ", before " + LifeEventNoun(before) + " on " + DaysText(e.first, e.last) +
+                                  " (" + e.finding.event + ", line " + std::to_string(e.finding.line) + ")." +
+                                  CalendarHint(e.first - l.last);
             Emit(l.finding, kOutOfOrder, std::move(message));
         }
     }
@@ -232,8 +349,8 @@ private:
     const PlaceMatcher &places_;
     const std::function<void(const TreeFinding &)> &onFinding_;
     TreeSummary summary_;
-    std::unordered_map<std::string, Person> persons_;
-    std::vector<Family> families_;
+    PeopleSeen people_;
+    FamiliesSeen families_;
 };
 
 }  // namespace
