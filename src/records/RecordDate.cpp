@@ -73,11 +73,17 @@ Days DaysOf(RecordCalendar calendar, int64_t year, int month, int day)
         const std::optional<int32_t> jdn = JdnOf(calendar, year, month, day);
         return {jdn, jdn};
     }
-    if (month != 0)
-        return {JdnOf(calendar, year, month, 1), LastDayOfMonth(calendar, year, month)};
+    if (month != 0) {
+        const std::optional<int32_t> first = JdnOf(calendar, year, month, 1);
+        const std::optional<int32_t> last = LastDayOfMonth(calendar, year, month);
+        return first && last ? Days{first, last} : Days{};
+    }
     const int firstMonth = calendar == RecordCalendar::Hebrew ? 7 : 1;  // Tishrei begins the year
+    const std::optional<int32_t> first = JdnOf(calendar, year, firstMonth, 1);
     const std::optional<int32_t> next = JdnOf(calendar, year + 1, firstMonth, 1);
-    return {JdnOf(calendar, year, firstMonth, 1), next ? std::optional<int32_t>(*next - 1) : std::nullopt};
+    if (!first || !next)
+        return {};  // a year partly beyond the calendar's first or the last day counted
+    return {first, *next - 1};
 }
 
 const char *CalendarTitle(RecordCalendar calendar)

@@ -324,6 +324,7 @@ TEST(RecordDate, UnreadableTextsSayWhy)
         {"1 Jan Feb 1700", "Two months"},
         {"1 Jan 1700 O.S. N.S.", "two calendars"},
         {"1700 \x01", "Cannot read '?'"},
+        {"FRENCH_R bc01", "Years before Christ belong to the Gregorian and Julian calendars"},
     };
     for (const auto &[text, why] : cases) {
         const RecordDateReading reading = ReadRecordDate(text);
