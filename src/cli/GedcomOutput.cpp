@@ -86,7 +86,7 @@ public:
             out_ << "  " << dates << (dates == 1 ? " date:  " : " dates: ") << Plain(place) << '\n';
         out_ << "Bad lines skipped: " << s.problemCount << '\n';
         for (size_t i = 0; i < s.problems.size() && i < kProblemsShown; ++i)
-            out_ << "  line " << s.problems[i].line << ": " << Plain(s.problems[i].message) << '\n';
+            out_ << "  " << Plain(s.problems[i].message) << '\n';  // "line 12: no level number"
         if (s.problemCount > static_cast<int64_t>(std::min(s.problems.size(), kProblemsShown)))
             out_ << "  ...\n";
     }

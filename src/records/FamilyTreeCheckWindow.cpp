@@ -139,13 +139,8 @@ QString Counts(const std::map<std::string, int64_t> &counts, int most = INT_MAX,
     return parts.join(QStringLiteral(", "));
 }
 
-// "line 12: no level number", whether or not the reader's message names the line itself.
-QString ProblemText(const GedcomProblem &problem)
-{
-    const QString prefix = QStringLiteral("line %1: ").arg(problem.line);
-    const QString message = Q(problem.message);
-    return message.startsWith(prefix, Qt::CaseInsensitive) ? message : prefix + message;
-}
+// "line 12: no level number": the reader's message names its line.
+QString ProblemText(const GedcomProblem &problem) { return Q(problem.message); }
 
 QPushButton *Button(const QString &text, QWidget *parent)
 {

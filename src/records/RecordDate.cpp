@@ -407,17 +407,28 @@ private:
         return resolved;
     }
 
-    // A date the place never wrote: a day its change of calendar or of year start skipped, or one
-    // no month of its calendar had.
+    // A date the place never wrote: a day its change of calendar or of year start skipped (in_gap),
+    // or one no month of the calendar it kept then had (impossible: 29 February 1700 in Holland,
+    // Gregorian by then).
     void Missing(int32_t written, std::optional<YearStart> style)
     {
         const std::string why = MissingDayMessage(*place_, written, parts_.month, parts_.day, style);
-        const bool someCalendar = JdnOf(RecordCalendar::Julian, written, parts_.month, parts_.day) ||
-                                  JdnOf(RecordCalendar::Gregorian, written, parts_.month, parts_.day);
-        if (someCalendar)
-            Warn(kInGap, why);
-        else
-            Warn(kImpossible, why);
+        const std::optional<int32_t> near = JdnOf(RecordCalendar::Julian, written, parts_.month, 1);
+        const std::vector<int32_t> years =
+            near ? CalendarYears(style.value_or(StyleAt(*place_, *near)), written, parts_.month, parts_.day)
+                 : std::vector<int32_t>{};
+        bool inGap = near && years.empty();  // the Easter style's year skipped it
+        for (const int32_t year : years) {
+            for (const int day : {1, 28}) {
+                const std::optional<int32_t> jdn = JdnOf(RecordCalendar::Julian, year, parts_.month, day);
+                const CalendarPeriod *period = jdn ? PeriodAt(*place_, *jdn) : nullptr;
+                const RecordCalendar kept = period && period->calendar == KeptCalendar::Gregorian
+                                                ? RecordCalendar::Gregorian
+                                                : RecordCalendar::Julian;
+                inGap = inGap || (period && JdnOf(kept, year, parts_.month, parts_.day));
+            }
+        }
+        Warn(inGap ? kInGap : kImpossible, why);
     }
 
     // A date the place skipped is read in a calendar that puts it on a day the place kept that

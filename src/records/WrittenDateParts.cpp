@@ -438,8 +438,10 @@ WrittenDatePartsReading ReadWrittenDateParts(std::string_view text)
     }
     if (parts.year > kMaxWrittenYear || (parts.secondYear && *parts.secondYear > kMaxWrittenYear))
         return fail("The year of " + Quoted(whole) + " is beyond the years Vardex reads.");
-    if (parts.beforeChrist && parts.calendar != RecordCalendar::Gregorian && parts.calendar != RecordCalendar::Julian)
-        return fail("Years before Christ belong to the Gregorian and Julian calendars, not to " + Quoted(whole) + ".");
+    if (parts.beforeChrist && parts.calendar != RecordCalendar::Gregorian &&
+        parts.calendar != RecordCalendar::Julian)
+        return fail("Years before Christ belong to the Gregorian and Julian calendars, not to " +
+                    Quoted(whole) + ".");
     if (parts.year == 0 && !iso)
         return fail("There is no year 0 in " + Quoted(whole) + ": 1 BC is followed by AD 1.");
     const int months =

@@ -69,7 +69,7 @@ TreeSummary Summary()
     s.unmappedPlaces = {{"Aachen", 2}, {"Berlin, Germany", 7}, {"Zwolle", 2}};
     s.mappedPlaceDates = 20;
     for (int64_t line = 1; line <= 12; ++line)
-        s.problems.push_back({line * 10, "no level number"});
+        s.problems.push_back({line * 10, "line " + std::to_string(line * 10) + ": no level number"});
     s.problemCount = 15;
     return s;
 }
