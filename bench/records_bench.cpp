@@ -51,10 +51,10 @@ void ReadDates(benchmark::State &state, const Place *place)
     state.SetItemsProcessed(state.iterations());
 }
 
-void BM_ReadRecordDate(benchmark::State &state) { ReadDates(state, nullptr); }
-BENCHMARK(BM_ReadRecordDate);
+void ReadRecordDateWithoutAPlace(benchmark::State &state) { ReadDates(state, nullptr); }
+BENCHMARK(ReadRecordDateWithoutAPlace);
 
-void BM_ReadRecordDateAtEngland(benchmark::State &state)
+void ReadRecordDateAtEngland(benchmark::State &state)
 {
     static const PlaceTable table = LoadPlaceTable(VARDEX_DATA_FOLDER);
     const Place *england = nullptr;
@@ -66,6 +66,6 @@ void BM_ReadRecordDateAtEngland(benchmark::State &state)
     }
     ReadDates(state, england);
 }
-BENCHMARK(BM_ReadRecordDateAtEngland);
+BENCHMARK(ReadRecordDateAtEngland);
 
 }  // namespace

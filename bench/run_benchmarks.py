@@ -32,6 +32,7 @@ PROGRAMS = (
     ("astronomy_bench", 0.1),
     ("pages_bench", 0.2),
     ("gedcom_bench", 0.5),
+    ("records_bench", 0.1),
 )
 
 PROGRAM_ORDER = {name: i for i, (name, _) in enumerate(PROGRAMS)}
@@ -138,6 +139,9 @@ def main():
         # gedcom_bench reads a tree of 20 MB: five times that is the 100 MB of the target (50 MB/s).
         ("a 100 MB family tree through the GEDCOM readers in s",
          (bests["Records"] * 5, medians["Records"] * 5), 2.0),
+        # A million dates a second: one date in at most a microsecond, at England (the slower).
+        ("a date read as written at England in us",
+         (bests["ReadRecordDateAtEngland"] * 1e6, medians["ReadRecordDateAtEngland"] * 1e6), 1.0),
     ]
     print()
     print(f"{'target':58s} {'best':>6s} {'median':>7s} {'limit':>6s}")
