@@ -77,36 +77,22 @@ int32_t StartYear(const TableWindowHost &host)
     return jdn ? JDNToDate(Calendar::Gregorian, *jdn, host.Variant()).year : host.InputYear();
 }
 
-QPushButton *Button(const QString &text, QWidget *parent)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setAutoDefault(true);  // Enter presses the button that has the focus
-    return button;
-}
-
-QLabel *Caption(const QString &text, QWidget *buddy)
-{
-    auto *label = new QLabel(text);
-    label->setBuddy(buddy);
-    return label;
-}
-
 }  // namespace
 
 SeasonsMoonWindow::SeasonsMoonWindow(TableWindowHost &host, Dialogs &dialogs, Clipboard &clipboard,
                                      SaveFileChooser &files, QWidget *parent)
     : QWidget(parent, Qt::Window),
       txbYear(new QLineEdit(this)),
-      cmdMainResult(Button(QStringLiteral("Main window's &result"), this)),
+      cmdMainResult(MakeToolButton(QStringLiteral("Main window's &result"), this)),
       spnDegrees(new KeptSpinBox(0, 180, 0, this)),
       spnMinutes(new KeptSpinBox(0, 59, 0, this)),
       optEast(new QRadioButton(QStringLiteral("&East"), this)),
       optWest(new QRadioButton(QStringLiteral("&West"), this)),
       cboModel(new QComboBox(this)),
       tblEvents(new QTableWidget(0, kColumns, this)),
-      cmdCopy(Button(QStringLiteral("&Copy"), this)),
-      cmdSaveCsv(Button(QStringLiteral("&Save as CSV\u2026"), this)),
-      cmdClose(Button(QStringLiteral("Close"), this)),
+      cmdCopy(MakeToolButton(QStringLiteral("&Copy"), this)),
+      cmdSaveCsv(MakeToolButton(QStringLiteral("&Save as CSV\u2026"), this)),
+      cmdClose(MakeToolButton(QStringLiteral("Close"), this)),
       host_(host),
       dialogs_(dialogs),
       clipboard_(clipboard),
@@ -242,11 +228,11 @@ QWidget *SeasonsMoonWindow::LayOut()
     };
     auto *grid = new QGridLayout(form_);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(Caption(QStringLiteral("&Year:"), txbYear), 0, 0);
+    grid->addWidget(MakeCaption(QStringLiteral("&Year:"), txbYear), 0, 0);
     grid->addLayout(row({txbYear, cmdMainResult}), 0, 1);
-    grid->addWidget(Caption(QStringLiteral("&Longitude:"), spnDegrees), 1, 0);
+    grid->addWidget(MakeCaption(QStringLiteral("&Longitude:"), spnDegrees), 1, 0);
     grid->addLayout(row({spnDegrees, spnMinutes, optEast, optWest}), 1, 1);
-    grid->addWidget(Caption(QStringLiteral("\u0394T &model:"), cboModel), 2, 0);
+    grid->addWidget(MakeCaption(QStringLiteral("\u0394T &model:"), cboModel), 2, 0);
     grid->addLayout(row({cboModel}), 2, 1);
     grid->setColumnStretch(1, 1);
 

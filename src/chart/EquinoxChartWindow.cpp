@@ -45,13 +45,6 @@ KeptSpinBox *SpinBox(int min, int max, int value, const QString &name, QWidget *
     return box;
 }
 
-QPushButton *Button(const QString &text, QWidget *parent)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setAutoDefault(true);  // Enter presses the button that has the focus
-    return button;
-}
-
 // A row of labels and controls. A QString in items becomes a label; one with a shortcut letter
 // ("&From year") names the control after it.
 QHBoxLayout *Row(std::initializer_list<std::variant<QString, QWidget *>> items, QWidget *parent)
@@ -88,8 +81,8 @@ EquinoxChartWindow::EquinoxChartWindow(TableWindowHost &host, Dialogs &dialogs, 
       spnMinutes(SpinBox(0, 59, 0, QStringLiteral("Minutes west of Greenwich"), this)),
       optMean(new QRadioButton(QStringLiteral("M&ean solar time"), this)),
       optApparent(new QRadioButton(QStringLiteral("&Apparent"), this)),
-      cmdDraw(Button(QStringLiteral("&Draw"), this)),
-      cmdResetZoom(Button(QStringLiteral("&Reset zoom"), this)),
+      cmdDraw(MakeToolButton(QStringLiteral("&Draw"), this)),
+      cmdResetZoom(MakeToolButton(QStringLiteral("&Reset zoom"), this)),
       chkDeltaT(new QCheckBox(QStringLiteral("\u0394T &uncertainty"), this)),
       chart(new EquinoxChart),
       view(new ZoomChartView(chart, nullptr)),
@@ -97,9 +90,9 @@ EquinoxChartWindow::EquinoxChartWindow(TableWindowHost &host, Dialogs &dialogs, 
           SpinBox(kMinImageSide, kMaxImageSide, 1600, QStringLiteral("Image width in pixels"), this)),
       spnImageHeight(
           SpinBox(kMinImageSide, kMaxImageSide, 900, QStringLiteral("Image height in pixels"), this)),
-      cmdSavePng(Button(QStringLiteral("Save as &PNG\u2026"), this)),
-      cmdSaveSvg(Button(QStringLiteral("Save as &SVG\u2026"), this)),
-      cmdClose(Button(QStringLiteral("&Close"), this)),
+      cmdSavePng(MakeToolButton(QStringLiteral("Save as &PNG\u2026"), this)),
+      cmdSaveSvg(MakeToolButton(QStringLiteral("Save as &SVG\u2026"), this)),
+      cmdClose(MakeToolButton(QStringLiteral("&Close"), this)),
       host_(host),
       dialogs_(dialogs),
       files_(files)

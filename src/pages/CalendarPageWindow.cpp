@@ -72,13 +72,6 @@ int32_t YearBound(bool last)
     return bound;
 }
 
-QPushButton *Button(const QString &text, QWidget *parent)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setAutoDefault(true);  // Enter presses the button that has the focus
-    return button;
-}
-
 QComboBox *NamedList(const QString &name, QWidget *parent)
 {
     auto *list = new QComboBox(parent);
@@ -86,13 +79,6 @@ QComboBox *NamedList(const QString &name, QWidget *parent)
     list->setAccessibleDescription(name);
     list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     return list;
-}
-
-QLabel *Caption(const QString &text, QWidget *buddy)
-{
-    auto *label = new QLabel(text);
-    label->setBuddy(buddy);
-    return label;
 }
 
 PaperSize LocalePaper()
@@ -146,11 +132,11 @@ CalendarPageWindow::CalendarPageWindow(TableWindowHost &host, Dialogs &dialogs, 
     : QWidget(parent, Qt::Window),
       optMonth(new QRadioButton(QStringLiteral("Mo&nth"), this)),
       optYear(new QRadioButton(QStringLiteral("Whole y&ear"), this)),
-      cmdPrevious(Button(QStringLiteral("\u25C2 Pre&vious"), this)),
-      cmdNext(Button(QStringLiteral("Ne&xt \u25B8"), this)),
+      cmdPrevious(MakeToolButton(QStringLiteral("\u25C2 Pre&vious"), this)),
+      cmdNext(MakeToolButton(QStringLiteral("Ne&xt \u25B8"), this)),
       txbYear(new QLineEdit(this)),
       cboMonth(NamedList(QStringLiteral("Month"), this)),
-      cmdShowResult(Button(QStringLiteral("Show resul&t"), this)),
+      cmdShowResult(MakeToolButton(QStringLiteral("Show resul&t"), this)),
       cboCalendar(NamedList(QStringLiteral("Calendar or place"), this)),
       cboSecond(NamedList(QStringLiteral("Second dates"), this)),
       chkSundays(new QCheckBox(QStringLiteral("S&undays"), this)),
@@ -164,9 +150,9 @@ CalendarPageWindow::CalendarPageWindow(TableWindowHost &host, Dialogs &dialogs, 
       optSunday(new QRadioButton(QStringLiteral("Sunday"), this)),
       cboPaper(NamedList(QStringLiteral("Paper"), this)),
       page(new CalendarPageView(this)),
-      cmdPrint(Button(QStringLiteral("&Print\u2026"), this)),
-      cmdSave(Button(QStringLiteral("Save &as\u2026"), this)),
-      cmdClose(Button(QStringLiteral("Close"), this)),
+      cmdPrint(MakeToolButton(QStringLiteral("&Print\u2026"), this)),
+      cmdSave(MakeToolButton(QStringLiteral("Save &as\u2026"), this)),
+      cmdClose(MakeToolButton(QStringLiteral("Close"), this)),
       host_(host),
       dialogs_(dialogs),
       files_(files),
@@ -330,18 +316,18 @@ QWidget *CalendarPageWindow::LayOut()
     grid->setContentsMargins(0, 0, 0, 0);
     grid->addWidget(new QLabel(QStringLiteral("Page:")), 0, 0);
     grid->addLayout(row({optMonth, optYear, cmdPrevious, cmdNext}), 0, 1);
-    grid->addWidget(Caption(QStringLiteral("&Year:"), txbYear), 1, 0);
+    grid->addWidget(MakeCaption(QStringLiteral("&Year:"), txbYear), 1, 0);
     grid->addLayout(row({txbYear, cboMonth, cmdShowResult}), 1, 1);
-    grid->addWidget(Caption(QStringLiteral("&Calendar:"), cboCalendar), 2, 0);
+    grid->addWidget(MakeCaption(QStringLiteral("&Calendar:"), cboCalendar), 2, 0);
     grid->addLayout(row({cboCalendar}), 2, 1);
-    grid->addWidget(Caption(QStringLiteral("Second &dates:"), cboSecond), 3, 0);
+    grid->addWidget(MakeCaption(QStringLiteral("Second &dates:"), cboSecond), 3, 0);
     grid->addLayout(row({cboSecond}), 3, 1);
     grid->addWidget(new QLabel(QStringLiteral("Marks:")), 4, 0);
     grid->addLayout(row({chkSundays, chkFeasts, chkSeasons, chkMoon}), 4, 1);
     grid->addLayout(row({chkJewish, chkIslamic, cboIslamic}), 5, 1);
-    grid->addWidget(Caption(QStringLiteral("&Week starts:"), optMonday), 6, 0);
+    grid->addWidget(MakeCaption(QStringLiteral("&Week starts:"), optMonday), 6, 0);
     grid->addLayout(row({optMonday, optSunday}), 6, 1);
-    grid->addWidget(Caption(QStringLiteral("Pape&r:"), cboPaper), 7, 0);
+    grid->addWidget(MakeCaption(QStringLiteral("Pape&r:"), cboPaper), 7, 0);
     grid->addLayout(row({cboPaper}), 7, 1);
     grid->setColumnStretch(1, 1);
 

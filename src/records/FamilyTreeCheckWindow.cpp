@@ -142,20 +142,6 @@ QString Counts(const std::map<std::string, int64_t> &counts, int most = INT_MAX,
 // "line 12: no level number": the reader's message names its line.
 QString ProblemText(const GedcomProblem &problem) { return Q(problem.message); }
 
-QPushButton *Button(const QString &text, QWidget *parent)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setAutoDefault(true);  // Enter presses the button that has the focus
-    return button;
-}
-
-QLabel *Caption(const QString &text, QWidget *buddy)
-{
-    auto *label = new QLabel(text);
-    label->setBuddy(buddy);
-    return label;
-}
-
 }  // namespace
 
 // The findings in the order they came; the texts are made as the table asks for them, so that a
@@ -330,18 +316,18 @@ FamilyTreeCheckWindow::FamilyTreeCheckWindow(TableWindowHost &host, Dialogs &dia
                                              const QString &dataFolder, QWidget *parent)
     : QWidget(parent, Qt::Window),
       txbTreeFile(new QLineEdit(this)),
-      cmdChooseTree(Button(QStringLiteral("C&hoose\u2026"), this)),
+      cmdChooseTree(MakeToolButton(QStringLiteral("C&hoose\u2026"), this)),
       txbPlaceMap(new QLineEdit(this)),
-      cmdChoosePlaceMap(Button(QStringLiteral("Ch&oose\u2026"), this)),
-      cmdCheck(Button(QStringLiteral("&Check"), this)),
+      cmdChoosePlaceMap(MakeToolButton(QStringLiteral("Ch&oose\u2026"), this)),
+      cmdCheck(MakeToolButton(QStringLiteral("&Check"), this)),
       barProgress(new QProgressBar(this)),
-      cmdCancel(Button(QStringLiteral("C&ancel"), this)),
+      cmdCancel(MakeToolButton(QStringLiteral("C&ancel"), this)),
       txbFilter(new QLineEdit(this)),
       cboFinding(new QComboBox(this)),
       tblFindings(new QTableView(this)),
       txtSummary(new QPlainTextEdit(this)),
-      cmdSaveCsv(Button(QStringLiteral("&Save as CSV\u2026"), this)),
-      cmdClose(Button(QStringLiteral("Close"), this)),
+      cmdSaveCsv(MakeToolButton(QStringLiteral("&Save as CSV\u2026"), this)),
+      cmdClose(MakeToolButton(QStringLiteral("Close"), this)),
       dialogs_(dialogs),
       openFiles_(openFiles),
       saveFiles_(saveFiles),
@@ -467,10 +453,10 @@ QWidget *FamilyTreeCheckWindow::LayOut()
         control->setParent(content);
     auto *grid = new QGridLayout(form_);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(Caption(QStringLiteral("&Family tree file:"), txbTreeFile), 0, 0);
+    grid->addWidget(MakeCaption(QStringLiteral("&Family tree file:"), txbTreeFile), 0, 0);
     grid->addWidget(txbTreeFile, 0, 1);
     grid->addWidget(cmdChooseTree, 0, 2);
-    grid->addWidget(Caption(QStringLiteral("&Place map:"), txbPlaceMap), 1, 0);
+    grid->addWidget(MakeCaption(QStringLiteral("&Place map:"), txbPlaceMap), 1, 0);
     grid->addWidget(txbPlaceMap, 1, 1);
     grid->addWidget(cmdChoosePlaceMap, 1, 2);
     auto *checkRow = new QHBoxLayout;
@@ -481,9 +467,9 @@ QWidget *FamilyTreeCheckWindow::LayOut()
     grid->setColumnStretch(1, 1);
 
     auto *filterRow = new QHBoxLayout;
-    filterRow->addWidget(Caption(QStringLiteral("Fil&ter:"), txbFilter));
+    filterRow->addWidget(MakeCaption(QStringLiteral("Fil&ter:"), txbFilter));
     filterRow->addWidget(txbFilter, 1);
-    filterRow->addWidget(Caption(QStringLiteral("F&inding:"), cboFinding));
+    filterRow->addWidget(MakeCaption(QStringLiteral("F&inding:"), cboFinding));
     filterRow->addWidget(cboFinding);
 
     auto *rows = new QVBoxLayout(content);
@@ -493,7 +479,7 @@ QWidget *FamilyTreeCheckWindow::LayOut()
     rows->addLayout(filterRow);
     rows->addWidget(tblFindings, 1);
     auto *summaryRow = new QHBoxLayout;
-    summaryRow->addWidget(Caption(QStringLiteral("S&ummary:"), txtSummary));
+    summaryRow->addWidget(MakeCaption(QStringLiteral("S&ummary:"), txtSummary));
     summaryRow->addStretch();
     summaryRow->addWidget(lblCount_);
     rows->addLayout(summaryRow);

@@ -208,4 +208,18 @@ void MakeMessageLine(QLabel *label)
     label->setMinimumHeight(label->fontMetrics().height());
 }
 
+QPushButton *MakeToolButton(const QString &text, QWidget *parent)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setAutoDefault(true);
+    return button;
+}
+
+QLabel *MakeCaption(const QString &text, QWidget *buddy)
+{
+    auto *label = new QLabel(text);
+    label->setBuddy(buddy);
+    return label;
+}
+
 }  // namespace vardex

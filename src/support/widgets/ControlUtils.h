@@ -16,6 +16,7 @@
 
 class QButtonGroup;
 class QLabel;
+class QPushButton;
 class QWidget;
 
 namespace vardex {
@@ -61,5 +62,11 @@ void SetTabOrder(std::initializer_list<QWidget *> order);
 // A label kept for a window's message: bold, so that it is seen, and a line high even when empty,
 // so that what lies below it does not jump when a message comes or goes.
 void MakeMessageLine(QLabel *label);
+
+// A push button of a tool window: Enter presses it when it has the focus.
+QPushButton *MakeToolButton(const QString &text, QWidget *parent);
+
+// A label that names `buddy`, whose shortcut letter ("&Year") moves the focus there.
+QLabel *MakeCaption(const QString &text, QWidget *buddy);
 
 }  // namespace vardex
