@@ -32,7 +32,7 @@ import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 FOLDERS = ["src/engine", "src/input", "src/mainwindow", "src/sequence", "src/equinox", "src/difference", "src/world",
-           "src/history", "src/astronomy", "src/pages", "src/chart", "src/cli", "libs/daybridge", "libs/skyfold", "libs/textbank"]
+           "src/history", "src/astronomy", "src/pages", "src/records", "src/chart", "src/cli", "libs/daybridge", "libs/skyfold", "libs/textbank"]
 SKIPPED_FILES = re.compile(r"((Window|View)\.(cpp|h)$|/include/[a-z]+\.h$)")  # views; the libraries' C headers
 
 # (name, pattern, replacement): each match on a line is one mutant.
