@@ -131,16 +131,7 @@ SeasonsMoonWindow::SeasonsMoonWindow(TableWindowHost &host, Dialogs &dialogs, Cl
     }
     MakeMessageLine(lblProblem_);
 
-    QWidget *content = LayOut();
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdCopy);
-    buttons->addWidget(cmdSaveCsv);
-    buttons->addWidget(cmdClose);
-    auto *layout = new QVBoxLayout(this);
-    // All but the buttons scrolls where the screen is small.
-    layout->addWidget(new ScrollingArea(content, this), 1);
-    layout->addLayout(buttons);
+    LayOutScrollingWithButtons(this, LayOut(), {cmdCopy, cmdSaveCsv, cmdClose});
 
     SetFormBackColor(this, ToBgr(host.TableWindowPalette().color(QPalette::Window)));
     SetControlsForeColor(this, 0xFFFFFF);

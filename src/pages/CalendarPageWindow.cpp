@@ -217,16 +217,7 @@ CalendarPageWindow::CalendarPageWindow(TableWindowHost &host, Dialogs &dialogs, 
     lblDay_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblDay_->setText(kDayHint);
 
-    QWidget *content = LayOut();
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdPrint);
-    buttons->addWidget(cmdSave);
-    buttons->addWidget(cmdClose);
-    auto *layout = new QVBoxLayout(this);
-    // All but the buttons scrolls where the screen is small.
-    layout->addWidget(new ScrollingArea(content, this), 1);
-    layout->addLayout(buttons);
+    LayOutScrollingWithButtons(this, LayOut(), {cmdPrint, cmdSave, cmdClose});
 
     SetFormBackColor(this, ToBgr(host.TableWindowPalette().color(QPalette::Window)));
     SetControlsForeColor(this, 0xFFFFFF);

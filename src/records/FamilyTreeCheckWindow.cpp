@@ -379,15 +379,7 @@ FamilyTreeCheckWindow::FamilyTreeCheckWindow(TableWindowHost &host, Dialogs &dia
     filterTimer_->setSingleShot(true);
     filterTimer_->setInterval(kFilterPauseMs);
 
-    QWidget *content = LayOut();
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdSaveCsv);
-    buttons->addWidget(cmdClose);
-    auto *layout = new QVBoxLayout(this);
-    // All but the buttons scrolls where the screen is small.
-    layout->addWidget(new ScrollingArea(content, this), 1);
-    layout->addLayout(buttons);
+    LayOutScrollingWithButtons(this, LayOut(), {cmdSaveCsv, cmdClose});
 
     SetFormBackColor(this, ToBgr(host.TableWindowPalette().color(QPalette::Window)));
     SetControlsForeColor(this, 0xFFFFFF);

@@ -2,6 +2,7 @@
 #include "ScreenFit.h"
 
 #include <QApplication>
+#include <QHBoxLayout>
 #include <QLayout>
 #include <QScreen>
 #include <QScrollBar>
@@ -114,6 +115,17 @@ QWidget *PutOnScrollingPage(QWidget *window)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(new ScrollingArea(page, window));
     return page;
+}
+
+void LayOutScrollingWithButtons(QWidget *window, QWidget *content, std::initializer_list<QWidget *> buttons)
+{
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    for (QWidget *button : buttons)
+        row->addWidget(button);
+    auto *layout = new QVBoxLayout(window);
+    layout->addWidget(new ScrollingArea(content, window), 1);
+    layout->addLayout(row);
 }
 
 ScrollingArea::ScrollingArea(QWidget *content, QWidget *parent) : QScrollArea(parent)

@@ -5,6 +5,8 @@
 // area, and kept there each time it is shown.
 #pragma once
 
+#include <initializer_list>
+
 #include <QMargins>
 #include <QScrollArea>
 #include <QSize>
@@ -46,6 +48,10 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 };
+
+// A tool window's layout: its content in a ScrollingArea where the screen is small, and below it
+// the window's buttons on the right, always in view.
+void LayOutScrollingWithButtons(QWidget *window, QWidget *content, std::initializer_list<QWidget *> buttons);
 
 // For a window of a fixed design size whose controls sit at their design places: moves them, in
 // their order, onto a page of the window's present size in a ScrollingArea that fills the window,
