@@ -21,6 +21,7 @@ struct Token {
     int64_t value = 0;   // numbers, saturated above kMaxWrittenYear
     int digits = 0;
     bool ordinal = false;  // "1st", "23rd", "1er", "23."
+    bool dotted = false;   // "23.": with two more numbers, a date written 1. 2. 1750
     bool spaceBefore = false;
 };
 
@@ -82,6 +83,7 @@ std::string Tokenize(std::string_view text, std::vector<Token> &tokens)
                 } else if (text[i] == '.' && (i + 1 >= text.size() || !IsDigit(text[i + 1])) &&
                            suffix.empty()) {
                     token.ordinal = true;  // "23." as German and Scandinavian write the day
+                    token.dotted = true;
                     i = end;
                 } else if (text[i] != '.') {
                     bool known = suffix == "\xC2\xBA" || suffix == "\xC2\xAA";  // º ª
@@ -310,6 +312,7 @@ WrittenDatePartsReading ReadWrittenDateParts(std::string_view text)
         switch (t.kind) {
         case Token::Kind::Number: {
             Number number{&t};
+            dots = dots || t.dotted;
             // 1731/2, 1731/32, 1731-2: a dual year, the marks glued to the first number.
             const bool joined =
                 i + 2 < tokens.size() &&

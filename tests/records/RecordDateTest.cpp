@@ -139,6 +139,7 @@ TEST(RecordDate, WrittenFormsMeanTheirDays)
          Gregorian(1752, 9, 14),
          {"assumed_gregorian"}},
         {"14.9.1752", "england", Q::Exact, C::Gregorian, Gregorian(1752, 9, 14), Gregorian(1752, 9, 14), {}},
+        {"1. 2. 1950", nullptr, Q::Exact, C::Gregorian, Gregorian(1950, 2, 1), Gregorian(1950, 2, 1), {}},
         {"le 1er mars 1752 (N.S.)", nullptr, Q::Exact, C::Gregorian, 2361025, 2361025, {}},
         {"7ber 1700", "england", Q::Exact, C::Julian, Julian(1700, 9, 1), Julian(1700, 9, 30), {}},
         {"3 Xbris 1700", "england", Q::Exact, C::Julian, Julian(1700, 12, 3), Julian(1700, 12, 3), {}},
@@ -265,11 +266,70 @@ TEST(RecordDate, WarningsSayWhatToDo)
     EXPECT_NE(gap.warnings.at(0).message.find("2 September 1752 was followed by 14 September 1752"),
               std::string::npos)
         << gap.warnings[0].message;
-    const RecordDateReading assumed = ReadRecordDate("23 Feb 1731");
-    EXPECT_NE(assumed.warnings.at(0).message.find("6 March 1731"), std::string::npos)
-        << assumed.warnings[0].message;
+    for (const auto &[text, julian] :
+         {std::pair{"23 Feb 1731", "6 March 1731"}, std::pair{"1 Mar 1752", "12 March 1752"}}) {
+        const RecordDateReading assumed = ReadRecordDate(text);
+        EXPECT_NE(assumed.warnings.at(0).message.find(julian), std::string::npos)
+            << assumed.warnings[0].message;
+    }
     EXPECT_EQ(ReadRecordDate("Sunday 4 July 1776").warnings.at(1).message,
               "4 July 1776 was a Thursday, not a Sunday.");
+}
+
+// Every month and weekday name of the eight languages, as their dictionaries list them.
+TEST(RecordDate, EveryLanguagesMonthsAndWeekdays)
+{
+    const std::vector<std::vector<const char *>> months = {
+        {"January", "February", "March", "April", "May", "June", "July", "August", "September", "October",
+         "November", "December"},
+        {"janvier", "février", "mars", "avril", "mai", "juin", "juillet", "août", "septembre", "octobre",
+         "novembre", "décembre"},
+        {"Januar", "Februar", "März", "April", "Mai", "Juni", "Juli", "August", "September", "Oktober",
+         "November", "Dezember"},
+        {"enero", "febrero", "marzo", "abril", "mayo", "junio", "julio", "agosto", "septiembre", "octubre",
+         "noviembre", "diciembre"},
+        {"gennaio", "febbraio", "marzo", "aprile", "maggio", "giugno", "luglio", "agosto", "settembre",
+         "ottobre", "novembre", "dicembre"},
+        {"januari", "februari", "maart", "april", "mei", "juni", "juli", "augustus", "september", "oktober",
+         "november", "december"},
+        {"januari", "februari", "mars", "april", "maj", "juni", "juli", "augusti", "september", "oktober",
+         "november", "december"},
+        {"Ianuarius", "Februarius", "Martius", "Aprilis", "Maius", "Iunius", "Iulius", "Augustus",
+         "September", "October", "November", "December"},
+        {"Januarii", "Februarii", "Martii", "Aprilis", "Maii", "Junii", "Julii", "Augusti", "Septembris",
+         "Octobris", "Novembris", "Decembris"},
+        {"JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"},
+    };
+    for (const auto &names : months) {
+        for (int32_t m = 1; m <= 12; ++m) {
+            const std::string text = std::string("3 ") + names[m - 1] + " 1950";
+            EXPECT_EQ(ReadRecordDate(text).firstJdn, Gregorian(1950, m, 3)) << text;
+        }
+    }
+    // Sunday first; 1 January 1950 was a Sunday.
+    const std::vector<std::vector<const char *>> weekdays = {
+        {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"},
+        {"dimanche", "lundi", "mardi", "mercredi", "jeudi", "vendredi", "samedi"},
+        {"Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag"},
+        {"domingo", "lunes", "martes", "miércoles", "jueves", "viernes", "sábado"},
+        {"domenica", "lunedì", "martedì", "mercoledì", "giovedì", "venerdì", "sabato"},
+        {"zondag", "maandag", "dinsdag", "woensdag", "donderdag", "vrijdag", "zaterdag"},
+        {"söndag", "måndag", "tisdag", "onsdag", "torsdag", "fredag", "lördag"},
+        {"Solis", "Lunae", "Martis", "Mercurii", "Iovis", "Veneris", "Saturni"},
+    };
+    for (const auto &names : weekdays) {
+        for (int day = 0; day < 7; ++day) {
+            const std::string text =
+                std::string(names[day]) + " " + std::to_string(day + 1) + " January 1950";
+            const RecordDateReading reading = ReadRecordDate(text);
+            ASSERT_TRUE(reading.read) << text << ": " << reading.error;
+            EXPECT_TRUE(reading.warnings.empty()) << text << ": " << reading.warnings.front().message;
+            const std::string wrong =
+                std::string(names[(day + 1) % 7]) + " " + std::to_string(day + 1) + " January 1950";
+            EXPECT_EQ(WarningIds(ReadRecordDate(wrong)), std::vector<std::string>{"weekday_mismatch"})
+                << wrong;
+        }
+    }
 }
 
 TEST(RecordDate, ImpossibleDaysAreReadWithoutADay)
