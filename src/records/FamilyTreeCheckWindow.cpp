@@ -373,6 +373,11 @@ FamilyTreeCheckWindow::FamilyTreeCheckWindow(TableWindowHost &host, Dialogs &dia
     MakeMessageLine(lblProblem_);
     lblCount_ = new QLabel(this);
     lblCount_->setTextFormat(Qt::PlainText);
+    lblCount_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // As wide as its longest text from the start: the count changes while a check runs, and a
+    // label that grew with it would be cut until the layout caught up.
+    lblCount_->setMinimumWidth(lblCount_->fontMetrics().horizontalAdvance(
+        QStringLiteral("%1 of %1 shown").arg(Count(static_cast<int64_t>(kMostFindings)))));
     batchTimer_ = new QTimer(this);
     batchTimer_->setInterval(kBatchMs);
     filterTimer_ = new QTimer(this);
